@@ -1,0 +1,101 @@
+#!/usr/bin/env bash
+# Builds, tests and runs Sorvel. On a fresh Debian 12 machine it first installs
+# what is missing (with apt-get; as root, or through sudo).
+#
+#   ./dev.sh run            install, build and start Sorvel
+#   ./dev.sh test           install, build and run every test
+#   ./dev.sh asan           the tests again, built with AddressSanitizer and UBSan
+#   ./dev.sh bench          build and run the benchmarks
+#   ./dev.sh fuzz [SECONDS] build the fuzz targets with clang and run each one
+#   ./dev.sh deps           only install what is missing
+set -euo pipefail
+cd "$(dirname "$0")"
+
+JOBS=${JOBS:-$(nproc)}
+PACKAGES=(
+  cmake ninja-build g++ ccache pkg-config
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  clang libclang-rt-14-dev
+)
+
+deps() {
+  local missing=()
+  for p in "${PACKAGES[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+  done
+  [ ${#missing[@]} -eq 0 ] && return 0
+  echo "Installing: ${missing[*]}"
+  local sudo=()
+  [ "$(id -u)" -eq 0 ] || sudo=(sudo)
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -qq
+  "${sudo[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends \
+    "${missing[@]}" < /dev/null
+}
+
+configure() {  # build-dir, extra cmake arguments...
+  local dir=$1
+  shift
+  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+}
+
+build() {  # build-dir
+  cmake --build "$1" -j "$JOBS"
+}
+
+run_tests() {  # build-dir
+  ctest --test-dir "$1" -j "$JOBS" --output-on-failure --timeout 300
+}
+
+case "${1:-help}" in
+  deps)
+    deps
+    ;;
+  run)
+    deps
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build
+    ./build/src/cli/sorvel-convert --help
+    ;;
+  test)
+    deps
+    configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    build build
+    run_tests build
+    ;;
+  asan)
+    deps
+    configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
+    build build-asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ;;
+  bench)
+    deps
+    configure build-bench -DCMAKE_BUILD_TYPE=Release -DSORVEL_BENCH=ON -DSORVEL_TESTS=OFF
+    build build-bench
+    for b in build-bench/bench/bench_*; do "$b" "${@:2}"; done
+    ;;
+  fuzz)
+    deps
+    seconds=${2:-60}
+    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_FUZZ=ON -DSORVEL_TESTS=OFF \
+      -DCMAKE_CXX_COMPILER=clang++
+    build build-fuzz
+    for f in build-fuzz/fuzz/fuzz_*; do
+      name=$(basename "$f")
+      mkdir -p "fuzz-corpus/$name"
+      seeds=()
+      [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
+      echo "== $name for ${seconds}s"
+      if ! "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+          "fuzz-corpus/$name" "${seeds[@]}" > "build-fuzz/$name.log" 2>&1; then
+        tail -40 "build-fuzz/$name.log"
+        echo "$name failed"
+        exit 1
+      fi
+      grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "build-fuzz/$name.log" || true
+    done
+    ;;
+  *)
+    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    ;;
+esac

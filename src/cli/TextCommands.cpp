@@ -1,0 +1,142 @@
+#include "cli/TextCommands.h"
+
+#include "cli/ConsolePlatform.h"
+#include "cli/ConvertTool.h"
+#include "translit/CscdPaste.h"
+#include "translit/KeyRelease.h"
+#include "translit/PaliFontConversion.h"
+#include "translit/StandardConversion.h"
+#include "view/MemorySurface.h"
+
+namespace sorvel {
+
+namespace {
+
+int convertFont(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    const auto from = tool.paliFontOption(line, "from", io);
+    if (!from) {
+        return 2;
+    }
+    const auto to = tool.paliFontOption(line, "to", io);
+    if (!to) {
+        return 2;
+    }
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    return tool.writeOutput(line, io, convertPaliFontText(*text, *from, *to));
+}
+
+int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    const auto kind = tool.paliFontOption(line, "font", io);
+    if (!kind) {
+        return 2;
+    }
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    return tool.writeOutput(line, io, paliToStandardText(std::move(*text), *kind));
+}
+
+int fromStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    const auto kind = tool.paliFontOption(line, "font", io);
+    if (!kind) {
+        return 2;
+    }
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    return tool.writeOutput(line, io, standardToPaliText(std::move(*text), *kind));
+}
+
+int cscd(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    return tool.writeOutput(line, io, rewriteCscdText(std::move(*text)));
+}
+
+// Types `text` into `view` one character (or one paragraph break) at a time,
+// handling a key release after each.
+void replayTyping(ViewContext& view, const std::string& text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const bool isBreak = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
+        view.surface.ReplaceSel(std::string_view(text).substr(i, isBreak ? 2 : 1), false);
+        i += isBreak ? 1 : 0;
+        handleKeyRelease(view);
+    }
+}
+
+int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    const auto kind = tool.paliFontOption(line, "font", io);
+    if (!kind) {
+        return 2;
+    }
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    FontDescription format = RichText::standardFormat();
+    format.faceName = line.value("font");
+    MemorySurface surface(nullptr, format);
+    ConsolePlatform platform(io.err);
+    TransliterationState state;
+    state.paliEntryOn = true;
+    ViewContext view{surface, platform, state};
+    replayTyping(view, *text);
+    return tool.writeOutput(line, io, surface.GetWindowText());
+}
+
+}  // namespace
+
+void addTextCommands(ConvertTool& tool) {
+    tool.addOption({"from", "FACE", "the Pali font the text is in"});
+    tool.addOption({"to", "FACE", "the Pali font to convert to"});
+    tool.addOption({"font", "FACE", "the Pali font to use"});
+    tool.addCommand({"font",
+                     "convert Pali letters from one Pali font to another",
+                     "Converts the Pali letters of text in one Pali font to another Pali font. "
+                     "Every other character is left as it is.",
+                     {"from", "to"},
+                     0,
+                     1,
+                     convertFont});
+    tool.addCommand({"to-standard",
+                     "Pali font letters to standard transliteration",
+                     "Converts the Pali letters of text in a Pali font to standard "
+                     "transliteration (aa, .d, ~n, and \"n for overdot n).",
+                     {"font"},
+                     0,
+                     1,
+                     toStandard});
+    tool.addCommand({"from-standard",
+                     "standard transliteration to Pali font letters",
+                     "Converts standard transliteration (and the Simple Pali Entry codes) to the "
+                     "Pali letters of a Pali font.",
+                     {"font"},
+                     0,
+                     1,
+                     fromStandard});
+    tool.addCommand({"cscd",
+                     "clean up text copied from the CSCD reader",
+                     "Cleans up text copied from the CSCD reader: joins broken lines, removes "
+                     "hyphens at line ends and shrinks runs of blanks.",
+                     {},
+                     0,
+                     1,
+                     cscd});
+    tool.addCommand({"type",
+                     "replay text as typing with Pali entry on",
+                     "Types the input into a document in a Pali font with Pali entry on, as if "
+                     "each character were typed by hand, and prints the result.",
+                     {"font"},
+                     0,
+                     1,
+                     type});
+}
+
+}  // namespace sorvel

@@ -1,0 +1,29 @@
+#include "view/FontDescription.h"
+
+namespace sorvel {
+
+void FontDescription::merge(const FontDescription& delta) {
+    const uint32_t m = delta.mask;
+    const uint32_t effectBits = m & charmask::Effects;
+    effects = (effects & ~effectBits) | (delta.effects & effectBits);
+    if (m & charmask::Color) {
+        effects = (effects & ~chareffect::AutoColor) | (delta.effects & chareffect::AutoColor);
+        color = delta.color;
+    }
+    if (m & charmask::Size) {
+        height = delta.height;
+    }
+    if (m & charmask::Offset) {
+        offset = delta.offset;
+    }
+    if (m & charmask::CharSet) {
+        charSet = delta.charSet;
+    }
+    if (m & charmask::Face) {
+        faceName = delta.faceName;
+        pitchAndFamily = delta.pitchAndFamily;
+    }
+    mask |= m;
+}
+
+}  // namespace sorvel

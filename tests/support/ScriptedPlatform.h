@@ -1,0 +1,80 @@
+#pragma once
+
+#include <deque>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "app/Platform.h"
+
+namespace sorvel::testing {
+
+// A platform that answers every dialog from a script and records everything
+// the logic asked of it. A dialog or message that the script did not expect,
+// or one that differs from what it expected, fails the running test, and so
+// does an expectation left unused when the platform is destroyed.
+class ScriptedPlatform : public Platform {
+  public:
+    enum class Kind { Message, YesNo, FontDialog, FileDialog };
+
+    struct Event {
+        Kind kind;
+        std::string text;  // message and Yes/No text
+        std::optional<FontDialogRequest> font;
+        std::optional<FileDialogRequest> file;
+    };
+
+    ScriptedPlatform() = default;
+    ScriptedPlatform(const ScriptedPlatform&) = delete;
+    ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
+    ~ScriptedPlatform() override;
+
+    // An OK box with exactly this text.
+    ScriptedPlatform& expectMessage(std::string text);
+    // A Yes/No box with exactly this text, answered with `yes`.
+    ScriptedPlatform& expectYesNo(std::string text, bool yes);
+    // A font dialog, answered with `choice` (nothing = Cancel). `check` may
+    // look at what the dialog was opened with.
+    ScriptedPlatform& expectFontDialog(std::optional<FontChoice> choice,
+                                       std::function<void(const FontDialogRequest&)> check = {});
+    // A file dialog, answered with `path` (nothing = Cancel).
+    ScriptedPlatform& expectFileDialog(std::optional<std::string> path,
+                                       std::function<void(const FileDialogRequest&)> check = {});
+
+    void messageBox(std::string_view text) override;
+    bool askYesNo(std::string_view text) override;
+    std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
+    std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    void setCursorShape(CursorShape shape) override;
+    int showCursor(bool show) override;
+
+    const std::vector<Event>& events() const { return events_; }
+    std::vector<std::string> messages() const;
+    bool scriptDone() const { return script_.empty(); }
+    std::optional<CursorShape> cursorShape() const { return cursor_; }
+    int cursorCount() const { return cursorCount_; }
+    int cursorHides() const { return hides_; }
+
+  private:
+    struct Step {
+        Kind kind = Kind::Message;
+        std::string text;
+        bool yes = false;
+        std::optional<FontChoice> font;
+        std::optional<std::string> path;
+        std::function<void(const FontDialogRequest&)> checkFont;
+        std::function<void(const FileDialogRequest&)> checkFile;
+    };
+
+    // The next step if it is of `kind`; fails the test otherwise.
+    std::optional<Step> next(Kind kind, std::string_view what);
+
+    std::deque<Step> script_;
+    std::vector<Event> events_;
+    std::optional<CursorShape> cursor_;
+    int cursorCount_ = 0;
+    int hides_ = 0;
+};
+
+}  // namespace sorvel::testing
