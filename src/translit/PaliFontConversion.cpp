@@ -1,6 +1,7 @@
 #include "translit/PaliFontConversion.h"
 
 #include <array>
+#include <cstring>
 
 #include "app/FontDialogRules.h"
 #include "translit/IdentifyPaliFont.h"
@@ -65,18 +66,34 @@ std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFon
             const int letter = sourceLetters[b];
             map[b] = letter ? fontCharacter(letter, target) : static_cast<uint8_t>(b);
         }
-        std::size_t w = 0;
+        // Stretches without '[' go through the table in a tight loop; only at a
+        // '[' can an intermediate code start.
+        char* p = text.data();
         const std::size_t n = text.size();
-        for (std::size_t r = 0; r < n; ++r) {
-            const auto c = static_cast<uint8_t>(text[r]);
-            if (c == '[') {
-                if (const int letter = codeAt(text, r)) {
-                    text[w++] = static_cast<char>(fontCharacter(letter, target));
-                    r += 5;
-                    continue;
-                }
+        std::size_t r = 0;
+        std::size_t w = 0;
+        while (r < n) {
+            const void* found = std::memchr(p + r, '[', n - r);
+            const std::size_t stop =
+                found ? static_cast<std::size_t>(static_cast<const char*>(found) - p) : n;
+            const auto* src = reinterpret_cast<const uint8_t*>(p + r);
+            auto* dst = reinterpret_cast<uint8_t*>(p + w);
+            const std::size_t length = stop - r;
+            for (std::size_t i = 0; i < length; ++i) {
+                dst[i] = map[src[i]];
             }
-            text[w++] = static_cast<char>(map[c]);
+            r += length;
+            w += length;
+            if (r == n) {
+                break;
+            }
+            if (const int letter = codeAt(text, r)) {
+                p[w++] = static_cast<char>(fontCharacter(letter, target));
+                r += 6;
+            } else {
+                p[w++] = '[';
+                ++r;
+            }
         }
         text.resize(w);
         return text;
