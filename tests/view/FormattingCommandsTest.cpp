@@ -74,15 +74,16 @@ TEST_P(CharacterEffect, AtACaretItChangesOnlyWhatIsTypedNext) {
 
 INSTANTIATE_TEST_SUITE_P(
     Commands, CharacterEffect,
-    ::testing::Values(
-        EffectCase{"Bold", charmask::Bold, FormattingCommands::toggleBold,
-                   FormattingCommands::updateBold},
-        EffectCase{"Italic", charmask::Italic, FormattingCommands::toggleItalic,
-                   FormattingCommands::updateItalic},
-        EffectCase{"Underline", charmask::Underline, FormattingCommands::toggleUnderline,
-                   FormattingCommands::updateUnderline},
-        EffectCase{"Strikeout", charmask::StrikeOut, FormattingCommands::toggleStrikeout,
-                   FormattingCommands::updateStrikeout}),
+    ::testing::Values(EffectCase{"Bold", charmask::Bold, FormattingCommands::toggleBold,
+                                 FormattingCommands::updateBold},
+                      EffectCase{"Italic", charmask::Italic, FormattingCommands::toggleItalic,
+                                 FormattingCommands::updateItalic},
+                      EffectCase{"Underline", charmask::Underline,
+                                 FormattingCommands::toggleUnderline,
+                                 FormattingCommands::updateUnderline},
+                      EffectCase{"Strikeout", charmask::StrikeOut,
+                                 FormattingCommands::toggleStrikeout,
+                                 FormattingCommands::updateStrikeout}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Alignment, EachCommandSetsItsValueAndTheOthersShowClear) {

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QTextEdit>
+
+#include "translit/TransliterationState.h"
+#include "view/FontDescription.h"
+
+namespace sorvel {
+
+// A QTextEdit whose document holds only 8-bit text: every character that
+// comes in by typing, an input method, the clipboard or a drop is made to fit
+// (see QtText::clean), and Shift+Enter makes a paragraph break, not a line
+// separator. Copies carry the program's private fragment format.
+class EightBitTextEdit : public QTextEdit {
+    Q_OBJECT
+
+  public:
+    explicit EightBitTextEdit(TransliterationState& state, QWidget* parent = nullptr);
+
+    // The Font description of the format at the caret.
+    FontDescription insertionFormat() const;
+
+  protected:
+    QMimeData* createMimeDataFromSelection() const override;
+    bool canInsertFromMimeData(const QMimeData* source) const override;
+    void insertFromMimeData(const QMimeData* source) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void inputMethodEvent(QInputMethodEvent* event) override;
+
+    TransliterationState& state_;
+};
+
+}  // namespace sorvel

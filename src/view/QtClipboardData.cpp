@@ -1,0 +1,133 @@
+#include "view/QtClipboardData.h"
+
+#include <QCoreApplication>
+#include <QMimeData>
+#include <QPointer>
+#include <QTextBlock>
+#include <QTextDocument>
+#include <QTextList>
+#include <QUuid>
+
+#include "translit/IdentifyPaliFont.h"
+#include "view/QtFormats.h"
+#include "view/QtText.h"
+
+namespace sorvel {
+
+namespace {
+
+// The fragment of the program's last copy, kept by the application object so
+// that it goes with it.
+class CopiedFragment : public QObject {
+  public:
+    explicit CopiedFragment(QObject* parent) : QObject(parent) {}
+
+    static CopiedFragment& instance() {
+        static QPointer<CopiedFragment> store;
+        if (!store) {
+            store = new CopiedFragment(QCoreApplication::instance());
+        }
+        return *store;
+    }
+
+    QByteArray token;
+    QTextDocumentFragment fragment;
+};
+
+QFont fontOf(const FontDescription& f) {
+    QFont font(QtText::faceToQt(f.faceName));
+    if (f.height > 0) {
+        font.setPointSizeF(f.height / 20.0);
+    }
+    font.setBold(f.effects & chareffect::Bold);
+    font.setItalic(f.effects & chareffect::Italic);
+    return font;
+}
+
+// Rebuilds a foreign rich text with what the document can hold.
+QTextDocumentFragment rebuild(const QTextDocument& source, const FontDescription& insertion,
+                              const TransliterationState& state) {
+    QTextDocument clean;
+    QTextCursor out(&clean);
+    const QFont base = fontOf(insertion);
+    bool first = true;
+    for (QTextBlock block = source.begin(); block.isValid(); block = block.next()) {
+        if (!first) {
+            out.insertBlock();
+        }
+        first = false;
+        const ParaFormat para = QtFormats::describe(block);
+        if (para.numbering == numbering::Bullet) {
+            QTextList* before =
+                out.block().previous().isValid() ? out.block().previous().textList() : nullptr;
+            if (before) {
+                before->add(out.block());
+            } else {
+                QTextListFormat list;
+                list.setStyle(QTextListFormat::ListDisc);
+                list.setIndent(0);
+                out.createList(list);
+            }
+        }
+        out.setBlockFormat(QtFormats::blockFormat(out.block(), para));
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const FontDescription f = QtFormats::describe(fragment.charFormat(), base);
+            const PaliFontKind kind = identifyPaliFont(f.faceName, state);
+            out.insertText(QtText::clean(fragment.text(), kind), QtFormats::charFormat(f));
+        }
+    }
+    return QTextDocumentFragment(&clean);
+}
+
+}  // namespace
+
+const char* QtClipboardData::mimeType() {
+    return "application/x-sorvel-fragment";
+}
+
+QMimeData* QtClipboardData::fromSelection(const QTextCursor& selection) {
+    auto* data = new QMimeData;
+    const QTextDocumentFragment fragment(selection);
+    QString plain = selection.selectedText();
+    plain.replace(QChar::ParagraphSeparator, u'\n');
+    data->setText(plain);
+    data->setHtml(fragment.toHtml());
+    CopiedFragment& copied = CopiedFragment::instance();
+    copied.token = QUuid::createUuid().toByteArray();
+    copied.fragment = fragment;
+    data->setData(mimeType(), copied.token);
+    return data;
+}
+
+bool QtClipboardData::canInsert(const QMimeData* data) {
+    return data && (data->hasFormat(mimeType()) || data->hasHtml() || data->hasText());
+}
+
+QtClipboardData::Insert QtClipboardData::toInsert(const QMimeData* data,
+                                                  const FontDescription& insertion,
+                                                  const TransliterationState& state) {
+    Insert result;
+    if (!data) {
+        return result;
+    }
+    if (data->hasFormat(mimeType())) {
+        const CopiedFragment& copied = CopiedFragment::instance();
+        if (!copied.token.isEmpty() && data->data(mimeType()) == copied.token) {
+            result.fragment = copied.fragment;
+            return result;
+        }
+    }
+    if (data->hasHtml()) {
+        QTextDocument source;
+        source.setHtml(data->html());
+        result.fragment = rebuild(source, insertion, state);
+        return result;
+    }
+    if (data->hasText()) {
+        result.text = QtText::clean(data->text(), identifyPaliFont(insertion.faceName, state));
+    }
+    return result;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <QFont>
+#include <QString>
+#include <QTextCursor>
+#include <QTextDocumentFragment>
+#include <optional>
+
+#include "translit/TransliterationState.h"
+
+class QMimeData;
+
+namespace sorvel {
+
+// What a document window puts on the clipboard (or into a drag), and what it
+// makes of what comes from there.
+//
+// Other programs get HTML and plain text. Inside the program a copy also
+// carries a private token that names the copied fragment itself, so that a
+// paste keeps every field of the formats (character set, pitch, exact
+// heights), which HTML cannot carry.
+//
+// Whatever comes in is made to fit the 8-bit document (see QtText::clean):
+// a fragment from outside is rebuilt paragraph by paragraph with the formats
+// the Font description can hold, so that no table, image or line separator
+// gets into the text.
+class QtClipboardData {
+  public:
+    static QMimeData* fromSelection(const QTextCursor& selection);
+    static bool canInsert(const QMimeData* data);
+
+    // What to insert: a fragment for rich text, else plain text.
+    struct Insert {
+        std::optional<QTextDocumentFragment> fragment;
+        QString text;
+    };
+    // `insertion` is the format at the caret, which plain text takes.
+    static Insert toInsert(const QMimeData* data, const FontDescription& insertion,
+                           const TransliterationState& state);
+
+    // The private format's name.
+    static const char* mimeType();
+};
+
+}  // namespace sorvel

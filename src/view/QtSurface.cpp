@@ -1,0 +1,390 @@
+#include "view/QtSurface.h"
+
+#include <QTextDocument>
+#include <QTextEdit>
+#include <QTextList>
+#include <algorithm>
+#include <unordered_set>
+
+#include "view/QtFormats.h"
+#include "view/QtText.h"
+
+namespace sorvel {
+
+namespace {
+
+// Short ranges are read character by character, which touches only the
+// fragments they lie in; longer ones through a cursor.
+constexpr int kShortRange = 64;
+
+// The length of a block's text, without its break.
+long textLength(const QTextBlock& block) {
+    return block.length() - 1;
+}
+
+}  // namespace
+
+QtSurface::QtSurface(QTextEdit& edit, std::function<void()> defaultHandler)
+    : edit_(edit), default_(std::move(defaultHandler)) {}
+
+QTextDocument& QtSurface::doc() const {
+    return *edit_.document();
+}
+
+long QtSurface::GetTextLength() const {
+    // Every break but the document's implicit last one counts twice.
+    return doc().characterCount() - 1 + doc().blockCount() - 1;
+}
+
+long QtSurface::toSurface(int qtPosition) const {
+    QTextBlock block = doc().findBlock(qtPosition);
+    if (!block.isValid()) {
+        block = doc().lastBlock();
+    }
+    return qtPosition + block.blockNumber();
+}
+
+QtSurface::Place QtSurface::place(long position) const {
+    const QTextDocument& d = doc();
+    position = std::clamp(position, 0L, GetTextLength());
+    // A block starts at its Qt position plus its number. Since that is never
+    // less than the Qt position, the block sought is at most the one that
+    // holds the Qt position `position`.
+    const int qtLimit = std::min<long>(position, d.characterCount() - 1);
+    int hi = d.findBlock(qtLimit).blockNumber();
+    int lo = std::max(0, d.findBlock(std::max<long>(0, position - hi)).blockNumber());
+    while (lo < hi) {
+        const int mid = lo + (hi - lo + 1) / 2;
+        if (d.findBlockByNumber(mid).position() + mid <= position) {
+            lo = mid;
+        } else {
+            hi = mid - 1;
+        }
+    }
+    const QTextBlock block = d.findBlockByNumber(lo);
+    return Place{block, position - (block.position() + lo)};
+}
+
+int QtSurface::toQt(long position, bool up) const {
+    const Place p = place(position);
+    const long length = textLength(p.block);
+    if (p.offset <= length) {
+        return static_cast<int>(p.block.position() + p.offset);
+    }
+    // Between the CR and the LF of the block's break.
+    return up ? p.block.next().position() : static_cast<int>(p.block.position() + length);
+}
+
+Selection QtSurface::GetSel() const {
+    const QTextCursor c = edit_.textCursor();
+    return Selection{toSurface(c.selectionStart()), toSurface(c.selectionEnd())};
+}
+
+void QtSurface::SetSel(long start, long end) {
+    const long length = GetTextLength();
+    if (end < 0 || end > length) {
+        end = length;
+    }
+    start = std::clamp(start, 0L, length);
+    if (start > end) {
+        std::swap(start, end);
+    }
+    const int qs = toQt(start, false);
+    const int qe = start == end ? qs : toQt(end, true);
+    QTextCursor c = edit_.textCursor();
+    if (c.selectionStart() == qs && c.selectionEnd() == qe) {
+        return;  // an unchanged caret keeps the format set at it
+    }
+    c.setPosition(qs);
+    c.setPosition(qe, QTextCursor::KeepAnchor);
+    edit_.setTextCursor(c);
+}
+
+void QtSurface::appendQtRange(std::string& out, int from, int to) const {
+    if (to <= from) {
+        return;
+    }
+    if (to - from <= kShortRange) {
+        for (int i = from; i < to; ++i) {
+            const QChar c = doc().characterAt(i);
+            QtText::appendBytes(out, QStringView(&c, 1));
+        }
+        return;
+    }
+    QTextCursor c(&doc());
+    c.setPosition(from);
+    c.setPosition(to, QTextCursor::KeepAnchor);
+    QtText::appendBytes(out, c.selectedText());
+}
+
+std::string QtSurface::GetSelText() const {
+    const QTextCursor c = edit_.textCursor();
+    std::string out;
+    appendQtRange(out, c.selectionStart(), c.selectionEnd());
+    return out;
+}
+
+std::string QtSurface::GetWindowText() const {
+    std::string out;
+    appendQtRange(out, 0, doc().characterCount() - 1);
+    return out;
+}
+
+std::string QtSurface::GetTextRange(long start, long end) const {
+    const long length = GetTextLength();
+    const long a = std::clamp(start, 0L, length);
+    const long b = std::clamp(end, a, length);
+    if (a == b) {
+        return {};
+    }
+    std::string out;
+    const Place pa = place(a);
+    const Place pb = place(b);
+    int qa = static_cast<int>(pa.block.position() + pa.offset);
+    if (pa.offset > textLength(pa.block)) {
+        out += '\n';  // the range starts at the LF of a break
+        qa = pa.block.next().position();
+    }
+    int qb = static_cast<int>(pb.block.position() + pb.offset);
+    const bool endsAtLf = pb.offset > textLength(pb.block);
+    if (endsAtLf) {
+        qb = static_cast<int>(pb.block.position() + textLength(pb.block));
+    }
+    appendQtRange(out, qa, qb);
+    if (endsAtLf) {
+        out += '\r';  // the range ends between the CR and the LF
+    }
+    return out;
+}
+
+QTextCharFormat QtSurface::charFormatAt(int qtPosition) const {
+    const QTextBlock block = doc().findBlock(qtPosition);
+    if (qtPosition >= block.position() + textLength(block)) {
+        // A break carries the character format of the block it opens.
+        const QTextBlock next = block.next();
+        return next.isValid() ? next.charFormat() : block.charFormat();
+    }
+    QTextCursor c(&doc());
+    c.setPosition(qtPosition + 1);
+    return c.charFormat();
+}
+
+FontDescription QtSurface::describe(const QTextCharFormat& format) const {
+    return QtFormats::describe(format, doc().defaultFont());
+}
+
+void QtSurface::replace(QTextCursor& cursor, std::string_view text, const QTextCharFormat& format) {
+    cursor.beginEditBlock();
+    cursor.removeSelectedText();
+    if (!text.empty()) {
+        cursor.insertText(QtText::fromBytes(text), format);
+    }
+    cursor.endEditBlock();
+}
+
+void QtSurface::forgetUndo() {
+    // Qt cannot keep a history across an edit it did not record: undoing past
+    // it would act on text that no longer matches. So the history goes.
+    doc().clearUndoRedoStacks();
+}
+
+void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
+    QTextCursor c = edit_.textCursor();
+    if (!c.hasSelection() && text.empty()) {
+        return;
+    }
+    const QTextCharFormat format =
+        c.hasSelection() ? charFormatAt(c.selectionStart()) : c.charFormat();
+    replace(c, text, format);
+    edit_.setTextCursor(c);
+    if (!undoable) {
+        forgetUndo();
+    }
+    doc().setModified(true);
+}
+
+void QtSurface::SetWindowText(std::string_view text) {
+    QTextCursor c(&doc());
+    const QTextCharFormat format =
+        doc().isEmpty() ? edit_.textCursor().charFormat() : charFormatAt(0);
+    c.select(QTextCursor::Document);
+    replace(c, text, format);
+    forgetUndo();
+    edit_.setTextCursor(QTextCursor(&doc()));
+    doc().setModified(true);
+}
+
+FontDescription QtSurface::GetCharFormatSelection() const {
+    const QTextCursor c = edit_.textCursor();
+    if (!c.hasSelection()) {
+        FontDescription f = describe(c.charFormat());
+        f.mask = charmask::All;
+        return f;
+    }
+    const int qs = c.selectionStart();
+    const int qe = c.selectionEnd();
+    // Walk the fragments that overlap the selection; breaks are not fragments
+    // of a block, so they take no part unless nothing else is selected.
+    bool found = false;
+    FontDescription result;
+    uint32_t mask = charmask::All;
+    std::unordered_set<int> seen;
+    for (QTextBlock block = doc().findBlock(qs); block.isValid() && block.position() < qe;
+         block = block.next()) {
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int fs = fragment.position();
+            const int fe = fs + fragment.length();
+            if (fe <= qs) {
+                continue;
+            }
+            if (fs >= qe) {
+                break;
+            }
+            if (!seen.insert(fragment.charFormatIndex()).second) {
+                continue;
+            }
+            const FontDescription f = describe(fragment.charFormat());
+            if (!found) {
+                result = f;
+                found = true;
+                continue;
+            }
+            const uint32_t diff = f.effects ^ result.effects;
+            mask &= ~(diff & charmask::Effects);
+            if (f.color != result.color || (diff & chareffect::AutoColor)) {
+                mask &= ~charmask::Color;
+            }
+            if (f.height != result.height) {
+                mask &= ~charmask::Size;
+            }
+            if (f.offset != result.offset) {
+                mask &= ~charmask::Offset;
+            }
+            if (f.charSet != result.charSet) {
+                mask &= ~charmask::CharSet;
+            }
+            if (!(f.faceName == result.faceName)) {
+                mask &= ~charmask::Face;
+            }
+        }
+    }
+    if (!found) {
+        result = describe(charFormatAt(qs));
+    }
+    result.mask = mask;
+    return result;
+}
+
+void QtSurface::SetCharFormat(const FontDescription& format) {
+    // A merge: over a selection setCurrentCharFormat would replace every
+    // property, not only the masked ones.
+    edit_.mergeCurrentCharFormat(QtFormats::charFormat(format));
+}
+
+ParaFormat QtSurface::GetParaFormatSelection() const {
+    const QTextCursor c = edit_.textCursor();
+    const QTextBlock first = doc().findBlock(c.selectionStart());
+    const QTextBlock last = c.hasSelection() ? doc().findBlock(c.selectionEnd() - 1) : first;
+    ParaFormat result = QtFormats::describe(first);
+    for (QTextBlock b = first.next(); b.isValid() && b.blockNumber() <= last.blockNumber();
+         b = b.next()) {
+        const ParaFormat p = QtFormats::describe(b);
+        if (p.startIndent != result.startIndent) {
+            result.mask &= ~paramask::StartIndent;
+        }
+        if (p.offset != result.offset) {
+            result.mask &= ~paramask::Offset;
+        }
+        if (p.alignment != result.alignment) {
+            result.mask &= ~paramask::Alignment;
+        }
+        if (p.numbering != result.numbering) {
+            result.mask &= ~paramask::Numbering;
+        }
+    }
+    return result;
+}
+
+void QtSurface::SetParaFormat(const ParaFormat& format) {
+    const QTextCursor sel = edit_.textCursor();
+    const int firstNumber = doc().findBlock(sel.selectionStart()).blockNumber();
+    const int lastNumber =
+        sel.hasSelection() ? doc().findBlock(sel.selectionEnd() - 1).blockNumber() : firstNumber;
+    QTextCursor c(&doc());
+    c.beginEditBlock();
+    for (int n = firstNumber; n <= lastNumber; ++n) {
+        QTextBlock block = doc().findBlockByNumber(n);
+        ParaFormat p = QtFormats::describe(block);
+        p.merge(format);
+        c.setPosition(block.position());
+        if (p.numbering == numbering::Bullet && !block.textList()) {
+            // Join the bullets of the paragraph before, or start a list.
+            QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
+            if (before) {
+                before->add(block);
+            } else {
+                QTextListFormat list;
+                list.setStyle(QTextListFormat::ListDisc);
+                list.setIndent(0);
+                c.createList(list);
+            }
+        } else if (p.numbering == numbering::None && block.textList()) {
+            block.textList()->remove(block);
+        }
+        block = doc().findBlockByNumber(n);
+        c.setBlockFormat(QtFormats::blockFormat(block, p));
+    }
+    c.endEditBlock();
+    doc().setModified(true);
+}
+
+void QtSurface::Clear() {
+    QTextCursor c = edit_.textCursor();
+    if (!c.hasSelection()) {
+        return;
+    }
+    c.removeSelectedText();
+    edit_.setTextCursor(c);
+}
+
+void QtSurface::Paste() {
+    edit_.paste();
+}
+
+void QtSurface::Copy() {
+    edit_.copy();
+}
+
+bool QtSurface::CanUndo() const {
+    return doc().isUndoAvailable();
+}
+
+void QtSurface::Undo() {
+    edit_.undo();
+}
+
+bool QtSurface::GetModify() const {
+    return doc().isModified();
+}
+
+void QtSurface::SetModify(bool modified) {
+    doc().setModified(modified);
+}
+
+void QtSurface::SetBackgroundColor(uint32_t color) {
+    background_ = color;
+    QPalette palette = edit_.palette();
+    palette.setColor(QPalette::Base,
+                     QColor(static_cast<int>(color & 0xFF), static_cast<int>((color >> 8) & 0xFF),
+                            static_cast<int>((color >> 16) & 0xFF)));
+    edit_.setPalette(palette);
+}
+
+void QtSurface::Default() {
+    if (default_) {
+        default_();
+    }
+}
+
+}  // namespace sorvel
