@@ -12,20 +12,24 @@ namespace sorvel {
 
 namespace {
 
-int convertFont(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
-    const auto from = tool.paliFontOption(line, "from", io);
-    if (!from) {
-        return 2;
-    }
-    const auto to = tool.paliFontOption(line, "to", io);
-    if (!to) {
-        return 2;
-    }
+// Reads the input, converts it and writes the result.
+template <class Convert>
+int convertInput(ConvertTool& tool, const CommandLine& line, ToolStreams& io, Convert convert) {
     std::optional<std::string> text = tool.readInput(line, io);
     if (!text) {
         return 1;
     }
-    return tool.writeOutput(line, io, convertPaliFontText(*text, *from, *to));
+    return tool.writeOutput(line, io, convert(std::move(*text)));
+}
+
+int convertFont(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    const auto from = tool.paliFontOption(line, "from", io);
+    const auto to = from ? tool.paliFontOption(line, "to", io) : std::nullopt;
+    if (!to) {
+        return 2;
+    }
+    return convertInput(tool, line, io,
+                        [&](std::string text) { return convertPaliFontText(text, *from, *to); });
 }
 
 int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -33,11 +37,9 @@ int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     if (!kind) {
         return 2;
     }
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
-    }
-    return tool.writeOutput(line, io, paliToStandardText(std::move(*text), *kind));
+    return convertInput(tool, line, io, [&](std::string text) {
+        return paliToStandardText(std::move(text), *kind);
+    });
 }
 
 int fromStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -45,19 +47,14 @@ int fromStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     if (!kind) {
         return 2;
     }
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
-    }
-    return tool.writeOutput(line, io, standardToPaliText(std::move(*text), *kind));
+    return convertInput(tool, line, io, [&](std::string text) {
+        return standardToPaliText(std::move(text), *kind);
+    });
 }
 
 int cscd(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
-    }
-    return tool.writeOutput(line, io, rewriteCscdText(std::move(*text)));
+    return convertInput(tool, line, io,
+                        [](std::string text) { return rewriteCscdText(std::move(text)); });
 }
 
 // Types `text` into `view` one character (or one paragraph break) at a time,

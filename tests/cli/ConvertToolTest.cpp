@@ -1,0 +1,185 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <filesystem>
+#include <sstream>
+
+#include "cli/ConvertTool.h"
+#include "common/TextFiles.h"
+
+namespace sorvel {
+namespace {
+
+namespace fs = std::filesystem;
+
+struct ToolRun {
+    int status;
+    std::string out;
+    std::string err;
+};
+
+ToolRun runTool(std::vector<std::string> args, const std::string& input = "") {
+    std::istringstream in(input);
+    std::ostringstream out;
+    std::ostringstream err;
+    ConvertTool tool;
+    const int status = tool.run(args, {in, out, err});
+    return {status, out.str(), err.str()};
+}
+
+struct ToolCase {
+    const char* name;
+    std::vector<std::string> args;
+    std::string input;
+    std::string output;
+    friend void PrintTo(const ToolCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ConvertCommands : public ::testing::TestWithParam<ToolCase> {};
+
+TEST_P(ConvertCommands, WriteTheConvertedTextToStandardOutput) {
+    const ToolRun r = runTool(GetParam().args, GetParam().input);
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+    EXPECT_EQ(r.out, GetParam().output);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConvertCommands,
+    ::testing::Values(
+        ToolCase{"Font",
+                 {"font", "--from", "VriRomanPali CN", "--to", "Times_CSX+"},
+                 "Buddha\xBD\n",
+                 "Buddha\xFC\r\n"},
+        ToolCase{"FontWithEquals",
+                 {"font", "--from=SKT Times", "--to=Times_Norman", "--lf"},
+                 "\xE6\r\n\xB5",
+                 "\x8C\n\xB5"},
+        ToolCase{"FromStandard",
+                 {"from-standard", "--font", "VriRomanPali CN"},
+                 "Buddha.m sara.na.m gacchaami\r\n",
+                 "Buddha\xBD sara\xBA"
+                 "a\xBD gacch\xB1mi\r\n"},
+        ToolCase{"ToStandard", {"to-standard", "--font", "Times_CSX+"}, "sa\xEFgha", "sa\"ngha"},
+        ToolCase{"Cscd", {"cscd"}, "dham-\nma. \nnext", "dhamma.\r\nnext\r\n\r\n"},
+        ToolCase{"CscdLoneCrIsABreak", {"cscd", "--lf"}, "a\rb", "ab\n\n"},
+        ToolCase{"Type",
+                 {"type", "--font", "VriRomanPali CN"},
+                 "Buddha.m sara.na.m gacchaami\n",
+                 "Buddha\xBD sara\xBA"
+                 "a\xBD gacch\xB1mi\r\n"},
+        ToolCase{
+            "TypeKeepsTheBreakBetweenCodes", {"type", "--font", "Times_CSX+"}, ".\nd", ".\r\nd"},
+        ToolCase{"StandardInputAsDash",
+                 {"font", "--from", "Times_Norman", "--to", "LeedsBit PaliTranslit", "-"},
+                 "\xA0",
+                 "\xCA"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct ErrorCase {
+    const char* name;
+    std::vector<std::string> args;
+    int status;
+    std::string message;  // a part of the one line on standard error
+    friend void PrintTo(const ErrorCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ConvertErrors : public ::testing::TestWithParam<ErrorCase> {};
+
+TEST_P(ConvertErrors, GiveOneLineOnStandardErrorAndNoOutput) {
+    const ToolRun r = runTool(GetParam().args, "aa");
+    EXPECT_EQ(r.status, GetParam().status);
+    EXPECT_EQ(r.out, "");
+    EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
+    EXPECT_EQ(std::count(r.err.begin(), r.err.end(), '\n'), 1) << r.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ConvertErrors,
+    ::testing::Values(
+        ErrorCase{"NotAPaliFont",
+                  {"font", "--from", "Arial", "--to", "Times_CSX+"},
+                  2,
+                  "\"Arial\" (--from) is not a Pali font"},
+        ErrorCase{
+            "LowerCaseFace", {"to-standard", "--font", "vriromanpali"}, 2, "is not a Pali font"},
+        ErrorCase{"MissingOption", {"font", "--from", "Times_CSX+"}, 2, "font needs --to FACE"},
+        ErrorCase{"OptionWithoutValue", {"type", "--font"}, 2, "--font needs a FACE"},
+        ErrorCase{"UnknownOption", {"cscd", "--fast"}, 2, "unknown option --fast"},
+        ErrorCase{"UnknownShortOption", {"cscd", "-x"}, 2, "unknown option -x"},
+        ErrorCase{"UnknownCommand", {"translate"}, 2, "unknown command \"translate\""},
+        ErrorCase{"OptionOfAnotherCommand",
+                  {"cscd", "--font", "Times_CSX+"},
+                  2,
+                  "--font does not apply to cscd"},
+        ErrorCase{"FlagWithValue", {"cscd", "--lf=yes"}, 2, "--lf takes no value"},
+        ErrorCase{"TwoInputs", {"cscd", "a.txt", "b.txt"}, 2, "reads one input at most"},
+        ErrorCase{"UnreadableFile",
+                  {"cscd", "/nonexistent/input.txt"},
+                  1,
+                  "cannot open /nonexistent/input.txt"},
+        ErrorCase{"DirectoryAsInput", {"cscd", "/"}, 1, "cannot read /"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConvertTool, HelpEverywhere) {
+    const ToolRun general = runTool({"--help"});
+    EXPECT_EQ(general.status, 0);
+    for (const char* command : {"font", "to-standard", "from-standard", "cscd", "type"}) {
+        EXPECT_NE(general.out.find(command), std::string::npos) << command;
+        const ToolRun one = runTool({command, "--help"});
+        EXPECT_EQ(one.status, 0);
+        EXPECT_TRUE(one.out.starts_with(std::string("Usage: sorvel-convert ") + command))
+            << one.out;
+    }
+    const ToolRun none = runTool({});
+    EXPECT_EQ(none.status, 2);
+    EXPECT_NE(none.err.find("Usage:"), std::string::npos);
+}
+
+class ConvertFiles : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        dir_ = fs::temp_directory_path() / ("sorvel-cli-" + std::to_string(::getpid()));
+        fs::create_directories(dir_);
+    }
+    void TearDown() override {
+        fs::permissions(dir_, fs::perms::owner_all);
+        fs::remove_all(dir_);
+    }
+    std::string path(const char* name) const { return (dir_ / name).string(); }
+
+    fs::path dir_;
+};
+
+TEST_F(ConvertFiles, ReadsAFileAndWritesTheOutputFile) {
+    ASSERT_TRUE(writeFileAtomically(path("in.txt"), "aa\n.d\n"));
+    const ToolRun r =
+        runTool({"from-standard", "--font", "Times_CSX+", "-o", path("out.txt"), path("in.txt")});
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(readWholeFile(path("out.txt")), "\xE0\r\n\xF3\r\n");
+}
+
+TEST_F(ConvertFiles, AFailedRunLeavesTheOutputFileAsItWas) {
+    ASSERT_TRUE(writeFileAtomically(path("out.txt"), "precious"));
+    const ToolRun r = runTool({"cscd", "-o", path("out.txt"), path("missing.txt")});
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(readWholeFile(path("out.txt")), "precious");
+}
+
+TEST_F(ConvertFiles, AnUnwritableOutputIsReportedAndNothingIsLeftBehind) {
+    fs::create_directories(dir_ / "locked");
+    fs::permissions(dir_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+    if (::access((dir_ / "locked").c_str(), W_OK) == 0) {
+        GTEST_SKIP() << "running as a user who may write anywhere";
+    }
+    const ToolRun r = runTool({"cscd", "-o", path("locked/out.txt")}, "x");
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("locked/out.txt"), std::string::npos);
+    fs::permissions(dir_ / "locked", fs::perms::owner_all);
+    EXPECT_TRUE(fs::is_empty(dir_ / "locked"));
+}
+
+}  // namespace
+}  // namespace sorvel
