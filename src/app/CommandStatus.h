@@ -2,11 +2,11 @@
 
 namespace sorvel {
 
-// What a command's update handler reports: whether the command can run, and
-// its check mark (0 clear, 1 checked, 2 indeterminate).
+// What an update handler says about a command: whether it can be chosen and
+// its check mark (or the pressed look of its toolbar button).
 struct CommandStatus {
     bool enabled = true;
-    int check = 0;
+    int check = 0; /* 0 off, 1 on, 2 indeterminate */
 };
 
 }  // namespace sorvel
