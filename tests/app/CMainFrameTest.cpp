@@ -1,0 +1,243 @@
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QClipboard>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+#include <QTest>
+#include <functional>
+
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CommandIds.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TestView.h"
+#include "view/CSorvelView.h"
+
+namespace sorvel::testing {
+namespace {
+
+// The main window with one document window, as the program starts.
+class MainFrame : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        frame.show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+        child = frame.newDocument();
+        view = child->view();
+        ASSERT_NE(view, nullptr);
+        QApplication::setActiveWindow(&frame);
+    }
+
+    QtSurface& s() { return view->surface(); }
+    int check(int id) { return view->commandStatus(id).value().check; }
+
+    ScriptedPlatform platform;
+    TransliterationState state;
+    CMainFrame frame{platform, state};
+    CChildFrame* child = nullptr;
+    CSorvelView* view = nullptr;
+};
+
+struct KeyCase {
+    const char* name;
+    Qt::Key key;
+    Qt::KeyboardModifiers modifiers;
+    std::function<void(MainFrame&)> before;
+    std::function<void(MainFrame&)> after;
+    friend void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ViewKey : public MainFrame, public ::testing::WithParamInterface<KeyCase> {
+  public:
+    using MainFrame::check;
+    using MainFrame::s;
+    ScriptedPlatform& scripted() { return platform; }
+    CMainFrame& mainFrame() { return frame; }
+    CSorvelView& theView() { return *view; }
+};
+
+TEST_P(ViewKey, RunsItsCommandInADocumentWindow) {
+    const KeyCase& c = GetParam();
+    s().SetWindowText("one\r\ntwo");
+    s().SetSel(0, 7);
+    if (c.before) {
+        c.before(*this);
+    }
+    QTest::keyClick(view, c.key, c.modifiers);
+    ASSERT_EQ(frame.documentArea()->subWindowList().size(), 1) << "the window stays open";
+    c.after(*this);
+}
+
+void partlyBold(MainFrame& f) {
+    auto& t = static_cast<ViewKey&>(f);
+    t.s().SetSel(0, 2);
+    FontDescription bold;
+    bold.mask = charmask::Bold;
+    bold.effects = chareffect::Bold;
+    t.s().SetCharFormat(bold);
+    t.s().SetSel(0, 7);
+    EXPECT_EQ(t.check(command::Bold), 2);
+}
+
+std::function<void(MainFrame&)> effectSet(int id, uint32_t bit) {
+    return [id, bit](MainFrame& f) {
+        auto& t = static_cast<ViewKey&>(f);
+        const FontDescription got = t.s().GetCharFormatSelection();
+        EXPECT_TRUE(got.has(bit));
+        EXPECT_TRUE(got.effects & bit);
+        EXPECT_EQ(t.check(id), 1);
+    };
+}
+
+std::function<void(MainFrame&)> aligned(int id, uint16_t value) {
+    return [id, value](MainFrame& f) {
+        auto& t = static_cast<ViewKey&>(f);
+        const ParaFormat p = t.s().GetParaFormatSelection();
+        EXPECT_TRUE(p.mask & paramask::Alignment);
+        EXPECT_EQ(p.alignment, value);
+        EXPECT_EQ(t.check(id), 1);
+    };
+}
+
+void centred(MainFrame& f) {
+    auto& t = static_cast<ViewKey&>(f);
+    ParaFormat p;
+    p.mask = paramask::Alignment;
+    p.alignment = alignment::Center;
+    t.s().SetParaFormat(p);
+}
+
+std::function<void(MainFrame&)> indentIs(int32_t twips) {
+    return [twips](MainFrame& f) {
+        auto& t = static_cast<ViewKey&>(f);
+        const ParaFormat p = t.s().GetParaFormatSelection();
+        EXPECT_TRUE(p.mask & paramask::StartIndent);
+        EXPECT_EQ(p.startIndent, twips);
+    };
+}
+
+void indented600(MainFrame& f) {
+    auto& t = static_cast<ViewKey&>(f);
+    ParaFormat p;
+    p.mask = paramask::StartIndent;
+    p.startIndent = 600;
+    t.s().SetParaFormat(p);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Keys, ViewKey,
+    ::testing::Values(KeyCase{"CtrlB", Qt::Key_B, Qt::ControlModifier, partlyBold,
+                              effectSet(command::Bold, charmask::Bold)},
+                      KeyCase{"CtrlI", Qt::Key_I, Qt::ControlModifier, nullptr,
+                              effectSet(command::Italic, charmask::Italic)},
+                      KeyCase{"CtrlU", Qt::Key_U, Qt::ControlModifier, nullptr,
+                              effectSet(command::Underline, charmask::Underline)},
+                      KeyCase{"CtrlShiftS", Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier,
+                              nullptr, effectSet(command::StrikeOut, charmask::StrikeOut)},
+                      KeyCase{"CtrlL", Qt::Key_L, Qt::ControlModifier, centred,
+                              aligned(command::AlignLeft, alignment::Left)},
+                      KeyCase{"CtrlE", Qt::Key_E, Qt::ControlModifier, nullptr,
+                              aligned(command::AlignCenter, alignment::Center)},
+                      KeyCase{"CtrlR", Qt::Key_R, Qt::ControlModifier, nullptr,
+                              aligned(command::AlignRight, alignment::Right)},
+                      KeyCase{"CtrlShiftB", Qt::Key_B, Qt::ControlModifier | Qt::ShiftModifier,
+                              nullptr,
+                              [](MainFrame& f) {
+                                  auto& t = static_cast<ViewKey&>(f);
+                                  const ParaFormat p = t.s().GetParaFormatSelection();
+                                  EXPECT_EQ(p.numbering, numbering::Bullet);
+                                  EXPECT_EQ(p.offset, 360);
+                                  EXPECT_EQ(t.check(command::Bullets), 1);
+                              }},
+                      KeyCase{"CtrlT", Qt::Key_T, Qt::ControlModifier, nullptr, indentIs(300)},
+                      KeyCase{"CtrlShiftT", Qt::Key_T, Qt::ControlModifier | Qt::ShiftModifier,
+                              indented600, indentIs(300)},
+                      KeyCase{"CtrlW", Qt::Key_W, Qt::ControlModifier,
+                              [](MainFrame&) { QApplication::clipboard()->clear(); },
+                              [](MainFrame& f) {
+                                  auto& t = static_cast<ViewKey&>(f);
+                                  EXPECT_EQ(QApplication::clipboard()->text(),
+                                            QStringLiteral("one\ntwo"));
+                                  EXPECT_EQ(t.s().GetSel(), (Selection{0, 0}));
+                              }},
+                      KeyCase{"CtrlShiftF", Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier,
+                              [](MainFrame& f) {
+                                  auto& t = static_cast<ViewKey&>(f);
+                                  t.scripted().expectFontDialog(fontChoice("Times_CSX+"));
+                              },
+                              [](MainFrame& f) {
+                                  auto& t = static_cast<ViewKey&>(f);
+                                  EXPECT_EQ(t.s().GetCharFormatSelection().faceName, "Times_CSX+");
+                                  EXPECT_EQ(t.s().GetCharFormatSelection().height, 240);
+                              }}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(MainFrame, CtrlWDoesNotCloseTheDocumentWindowEvenFromItsFrame) {
+    child->setFocus();
+    QTest::keyClick(child, Qt::Key_W, Qt::ControlModifier);
+    EXPECT_EQ(frame.documentArea()->subWindowList().size(), 1);
+}
+
+TEST_F(MainFrame, InitialUpdateFillsThePlainFormatAndPutsItAtTheCaret) {
+    const FontDescription& plain = state.plainFormat;
+    EXPECT_EQ(plain.faceName, "Times New Roman");
+    EXPECT_EQ(plain.height, 220);
+    EXPECT_EQ(plain.mask, 0xE000000Fu);
+    EXPECT_EQ(plain.color, 0u);
+    const FontDescription caret = s().GetCharFormatSelection();
+    EXPECT_EQ(caret.faceName, "Times New Roman");
+    EXPECT_EQ(caret.height, 220);
+    EXPECT_EQ(caret.effects & (chareffect::Bold | chareffect::AutoColor), 0u);
+    EXPECT_EQ(s().backgroundColor(), CSorvelView::kBackground);
+    EXPECT_EQ(view->palette().color(QPalette::Base), QColor(251, 242, 230));
+    EXPECT_EQ(view->printMargin(), 1440);
+    EXPECT_EQ(view->bulletIndent(), 360);
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
+}
+
+TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
+    state.plainFormat = face("Arial");
+    state.paliEntryOn = true;
+    state.defaultPaliFormat = face("VriRomanPali CN");
+    state.userTable[0] = CodePair{"x", "y"};
+    CChildFrame* second = frame.newDocument();
+    EXPECT_EQ(state.plainFormat.faceName, "Arial");
+    EXPECT_EQ(second->view()->surface().GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(state.userTable[0].code, kEndCode) << "no user table is loaded";
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("RuvoVIR2"));
+
+    state.userTableOn = true;
+    state.userTableFont = "Times New Roman";
+    state.userTableFormat = face("Times New Roman");
+    state.userTable[0] = CodePair{"x", "y"};
+    CChildFrame* third = frame.newDocument();
+    EXPECT_EQ(third->view()->surface().GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(state.userTable[0].code, "x");
+}
+
+TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSize) {
+    const QRect screen = frame.screen()->availableGeometry();
+    const int menu = frame.menuBar()->sizeHint().height();
+    const int border =
+        child->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, child);
+    const QRect expected = CSorvelView::placement(screen.width(), screen.height(), menu, border);
+    EXPECT_EQ(child->geometry(), expected);
+    child->setGeometry(10, 40, 200, 150);
+    CChildFrame* second = frame.newDocument();
+    EXPECT_EQ(second->geometry(), expected);
+}
+
+TEST(Placement, FollowsTheFormulaWithTruncation) {
+    const QRect r = CSorvelView::placement(1023, 700, 19, 3);
+    EXPECT_EQ(r.width(), 818);
+    EXPECT_EQ(r.left(), 511 - 409);
+    EXPECT_EQ(r.top(), 6);
+    EXPECT_EQ(r.height(), 700 + 6 - 76 - 3);
+}
+
+}  // namespace
+}  // namespace sorvel::testing
