@@ -1,0 +1,125 @@
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTest>
+#include <chrono>
+#include <memory>
+#include <random>
+#include <string>
+
+#include "app/QtPlatform.h"
+#include "view/CSorvelView.h"
+
+namespace sorvel {
+namespace {
+
+// Pali-like text in VriRomanPali, in paragraphs of about seventy characters.
+std::string paliText(std::size_t size) {
+    static const char kPlain[] = "abcdeghijklmnoprstuvy";
+    static const unsigned char kSpecial[] = {177, 178, 179, 185, 186, 188, 189, 181, 241, 170};
+    std::mt19937 rng(42);
+    std::string s;
+    s.reserve(size + 8);
+    while (s.size() < size) {
+        const unsigned r = rng() % 70;
+        if (r < 8) {
+            s += static_cast<char>(kSpecial[rng() % sizeof kSpecial]);
+        } else if (r < 18) {
+            s += ' ';
+        } else if (r == 18) {
+            s += "\r\n";
+        } else {
+            s += kPlain[rng() % (sizeof kPlain - 1)];
+        }
+    }
+    s.resize(size);
+    return s;
+}
+
+// A shown document window's view holding `size` bytes, Pali entry on, the
+// caret at the end in "VriRomanPali CN".
+struct Window {
+    QtPlatform platform;
+    TransliterationState state;
+    CSorvelView view{platform, state};
+
+    explicit Window(std::size_t size) {
+        view.resize(800, 600);
+        view.show();
+        (void)QTest::qWaitForWindowExposed(&view);
+        FontDescription pali;
+        pali.mask = charmask::Face | charmask::Size;
+        pali.faceName = "VriRomanPali CN";
+        pali.height = 240;
+        view.surface().SetCharFormat(pali);
+        view.surface().SetWindowText(paliText(size));
+        view.surface().SetSel(-1, -1);
+        view.surface().SetCharFormat(pali);
+        QApplication::processEvents();
+        state.paliEntryOn = true;
+    }
+
+    void release(Qt::Key key, const char* text) {
+        QKeyEvent event(QEvent::KeyRelease, key, Qt::NoModifier, QString::fromLatin1(text));
+        QApplication::sendEvent(&view, &event);
+    }
+};
+
+Window& window(std::size_t size) {
+    static std::unique_ptr<Window> small;
+    static std::unique_ptr<Window> big;
+    auto& w = size < 4096 ? small : big;
+    if (!w) {
+        w = std::make_unique<Window>(size);
+    }
+    return *w;
+}
+
+// The release of a key that completes no code: the two reads of the
+// surface's state and the read of the characters before the caret.
+void BM_KeyReleaseNoCode(benchmark::State& st) {
+    Window& w = window(static_cast<std::size_t>(st.range(0)));
+    w.view.surface().ReplaceSel("\r\nx", false);
+    for (auto _ : st) {
+        w.release(Qt::Key_X, "x");
+    }
+}
+
+// The release of the d of ".d": the pass finds the code and replaces it by
+// the underdot d; typing the code is not timed.
+void BM_KeyReleaseReplacing(benchmark::State& st) {
+    Window& w = window(static_cast<std::size_t>(st.range(0)));
+    int typed = 0;
+    for (auto _ : st) {
+        st.PauseTiming();
+        // A paragraph of about seventy characters, as in the rest of the text.
+        if (++typed % 64 == 0) {
+            w.view.surface().ReplaceSel("\r\n", false);
+        }
+        w.view.surface().ReplaceSel(".d", false);
+        st.ResumeTiming();
+        w.release(Qt::Key_D, "d");
+    }
+    if (w.view.surface().GetTextRange(w.view.surface().GetTextLength() - 1,
+                                      w.view.surface().GetTextLength()) != "\xB9") {
+        st.SkipWithError("the code was not replaced");
+    }
+}
+
+BENCHMARK(BM_KeyReleaseNoCode)->Arg(1024)->Arg(16 << 20)->Unit(benchmark::kMicrosecond);
+BENCHMARK(BM_KeyReleaseReplacing)->Arg(1024)->Arg(16 << 20)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+}  // namespace sorvel
+
+int main(int argc, char** argv) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
+    QApplication app(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}
