@@ -67,10 +67,7 @@ case "${1:-help}" in
     deps
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
     build build-asan
-    # Leaks inside the desktop's own libraries (fontconfig and the like) are
-    # suppressed by name; none of ours is.
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      LSAN_OPTIONS="suppressions=$PWD/tests/lsan.supp:print_suppressions=0" run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
     ;;
   bench)
     deps

@@ -21,6 +21,12 @@ CMainFrame::CMainFrame(Platform& platform, TransliterationState& state, QWidget*
     updateTitle();
 }
 
+CMainFrame::~CMainFrame() {
+    // The document area outlives this part of the window while it closes its
+    // windows; it must not tell a frame that is no longer there.
+    disconnect(area_, nullptr, this, nullptr);
+}
+
 CChildFrame* CMainFrame::newDocument() {
     auto* view = new CSorvelView(platform_, state_);
     auto* frame = new CChildFrame(view);

@@ -17,6 +17,7 @@ class CMainFrame : public QMainWindow {
 
   public:
     CMainFrame(Platform& platform, TransliterationState& state, QWidget* parent = nullptr);
+    ~CMainFrame() override;
 
     // Opens a document window on a new empty document ("RuvoVIR1", ...).
     CChildFrame* newDocument();

@@ -114,8 +114,8 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& reques
     // Offer only the groups that the request names.
     const QList<QListView*> lists = dialog.findChildren<QListView*>();
     const QList<QLineEdit*> edits = dialog.findChildren<QLineEdit*>();
-    if (!request.offerStyle && lists.size() == 3 && edits.size() == 3) {
-        lists[1]->setEnabled(false);  // family, style, size in that order
+    if (!request.offerStyle && lists.size() == 3 && edits.size() >= 3) {
+        lists[1]->setEnabled(false);  // family, style, size (and the sample) in that order
         edits[1]->setEnabled(false);
     }
     QColor color =

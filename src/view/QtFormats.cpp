@@ -109,6 +109,10 @@ QTextCharFormat QtFormats::charFormat(const FontDescription& delta) {
     }
     if (m & charmask::Offset) {
         f.setProperty(OffsetTwips, static_cast<int>(delta.offset));
+        // Shown as a share of the font's height; without a height in the
+        // same description, that of a 12-point font.
+        const int32_t height = (m & charmask::Size) && delta.height > 0 ? delta.height : 240;
+        f.setBaselineOffset(100.0 * delta.offset / height);
     }
     if (m & charmask::Color) {
         const bool automatic = delta.effects & chareffect::AutoColor;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
 #include <QTest>
@@ -150,6 +151,14 @@ INSTANTIATE_TEST_SUITE_P(
                   std::string(1, kUnderdotD)},
         TypedCase{"PaliLetterInAPlainFontIsAQuestionMark", "Arial", QString(QChar(0x1E0D)), "?"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ViewTyping, AnInputMethodsTextIsMadeToFit) {
+    state.paliEntryOn = false;
+    QInputMethodEvent event;
+    event.setCommitString(QStringLiteral("\u1E0Da\u015D"));
+    QApplication::sendEvent(&view, &event);
+    EXPECT_EQ(text(), std::string(1, kUnderdotD) + "a?");
+}
 
 TEST_F(ViewTyping, PastedForeignTextIsMadeToFit) {
     state.paliEntryOn = false;
