@@ -20,7 +20,6 @@ struct ExampleCase {
     std::string tableLines;  // from the font line to the end of the text
     std::string font;
     std::size_t entries;
-    std::size_t approximateLength;
     friend void PrintTo(const ExampleCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -47,9 +46,6 @@ TEST_P(Example, HasItsTitleAndEndsWithItsTableLines) {
     EXPECT_TRUE(text.starts_with(GetParam().title + "\n")) << text.substr(0, 60);
     EXPECT_TRUE(text.ends_with(GetParam().tableLines));
     EXPECT_TRUE(text.ends_with(kExampleEnd)) << "the end line has no line end";
-    const double ratio = static_cast<double>(text.size()) / GetParam().approximateLength;
-    EXPECT_GT(ratio, 0.85);
-    EXPECT_LT(ratio, 1.15);
 }
 
 TEST_P(Example, SavedAndLoadedGivesItsEntries) {
@@ -70,14 +66,13 @@ INSTANTIATE_TEST_SUITE_P(
             "Example: A Simple Transiteration table for Norwegian",
             std::string("FONT: Arial\n0216\tCapital O with a slash through it\n0248\t/o\n") +
                 kExampleEnd,
-            "Arial", 2, 1000},
+            "Arial", 2},
         ExampleCase{"Sinhalese", ExampleTable::Sinhalese,
                     "Example: A Simple Transiteration table for Sinhalese",
                     std::string("FONT: VriSiNhala CN\n0214\teo\n0214\t@o\n") + kExampleEnd,
-                    "VriSiNhala CN", 2, 2200},
+                    "VriSiNhala CN", 2},
         ExampleCase{"Western", ExampleTable::WesternLanguages, "Example: 12 Western Languages",
-                    std::string("0254\tt+h\n0255\t:y\n") + kExampleEnd, "Times New Roman", 122,
-                    5600}),
+                    std::string("0254\tt+h\n0255\t:y\n") + kExampleEnd, "Times New Roman", 122}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ExampleEntries, NorwegianAndSinhalese) {

@@ -117,11 +117,5 @@ TEST(FontCodeReference, CancelledFontDialogLeavesTheDocumentUnchanged) {
     EXPECT_FALSE(t.surface.GetModify());
 }
 
-TEST(FontCodeReference, RowTextsMatchWhatTheCommandInserts) {
-    EXPECT_EQ(fontCodeReferenceRow(64), "0064\t@\n");
-    EXPECT_EQ(fontCodeReferenceRow(157), "0157\tNot Supported by Windows\n");
-    EXPECT_EQ(fontCodeReferenceRow(255), "0255\t\xFF\n");
-}
-
 }  // namespace
 }  // namespace sorvel::testing

@@ -255,11 +255,5 @@ INSTANTIATE_TEST_SUITE_P(
                       ExtensionCase{"DotInFolderOnly", "/d.x/table", "/d.x/table.txt"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ChooseTableFile, CancelShowsNothing) {
-    ScriptedPlatform platform;
-    platform.expectFileDialog(std::nullopt);
-    EXPECT_EQ(chooseTableFile(platform, false), std::nullopt);
-}
-
 }  // namespace
 }  // namespace sorvel::testing

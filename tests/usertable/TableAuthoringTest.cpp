@@ -138,14 +138,6 @@ TEST(CreateTable, CancelledFontDialogInsertsNothing) {
     EXPECT_EQ(t.text(), "");
 }
 
-TEST(CreateTable, TemplateOpeningTextIsAboutAThousandCharacters) {
-    const std::size_t n = tableTemplateIntro().size();
-    EXPECT_GT(n, 900u);
-    EXPECT_LT(n, 1400u);
-    EXPECT_TRUE(tableTemplateIntro().ends_with("\n\n")) << "closes with a blank line";
-    EXPECT_TRUE(tableInstructions().starts_with("Transliteration Instructions\n"));
-}
-
 // ---- saving --------------------------------------------------------------------
 
 class SaveTable : public ::testing::Test {
