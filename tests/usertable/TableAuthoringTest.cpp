@@ -24,6 +24,7 @@ struct InsertCase {
     std::function<void(ScriptedPlatform&, const TempDirectory&)> afterYes;
     std::function<void(ViewContext&)> run;
     std::string_view expectedStart;
+    bool replacesWholeText = false;
     friend void PrintTo(const InsertCase& c, std::ostream* os) { *os << c.name; }
 };
 
@@ -41,20 +42,28 @@ TEST_P(InsertCommand, AsksNothingInAnEmptyDocument) {
 }
 
 TEST_P(InsertCommand, NoInADocumentWithTextChangesNothing) {
-    t.setText("My own text");
+    t.setText("My QZX text");
     t.platform.expectYesNo(kConfirm, false);
     GetParam().run(t.view);
-    EXPECT_EQ(t.text(), "My own text");
+    EXPECT_EQ(t.text(), "My QZX text");
     EXPECT_EQ(t.surface.GetSel(), (Selection{11, 11}));
 }
 
 TEST_P(InsertCommand, YesGoesOnInADocumentWithText) {
-    t.setText("My own text");
+    t.setText("My QZX text");
     t.surface.SetSel(3, 6);
     t.platform.expectYesNo(kConfirm, true);
     GetParam().afterYes(t.platform, dir);
     GetParam().run(t.view);
-    EXPECT_NE(t.text().find(GetParam().expectedStart), std::string::npos);
+    const std::string text = t.text();
+    if (GetParam().replacesWholeText) {
+        EXPECT_TRUE(text.starts_with(GetParam().expectedStart));
+        EXPECT_EQ(text.find("My "), std::string::npos);
+    } else {
+        EXPECT_TRUE(text.starts_with(std::string("My ") + std::string(GetParam().expectedStart)));
+        EXPECT_TRUE(text.ends_with(" text")) << "the insertion replaces the selection";
+        EXPECT_EQ(text.find("QZX"), std::string::npos);
+    }
     EXPECT_EQ(t.surface.GetSel(), (Selection{0, 0}));
 }
 
@@ -85,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                        d.write("open.txt", "FONT: Arial\nEND OF TRANSLITERATION\n");
                        p.expectFileDialog(d.file("open.txt"));
                    },
-                   openTableForEditing, "FONT: Arial\r\n"}),
+                   openTableForEditing, "FONT: Arial\r\n", true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- the template -----------------------------------------------------------
