@@ -5,6 +5,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "cli/TableCommands.h"
 #include "cli/TextCommands.h"
 #include "common/TextFiles.h"
 #include "translit/TextReplace.h"
@@ -21,11 +22,16 @@ std::string CommandLine::value(const std::string& name) const {
     return it == values.end() ? std::string() : it->second;
 }
 
+bool ConvertTool::Command::isOptional(const std::string& name) const {
+    return std::find(optional.begin(), optional.end(), name) != optional.end();
+}
+
 ConvertTool::ConvertTool() {
     addOption({"output", "FILE", "write to FILE instead of standard output"});
     addOption({"lf", "", "end lines with LF instead of CR LF"});
     addOption({"help", "", "show this help"});
     addTextCommands(*this);
+    addTableCommands(*this);
 }
 
 const ConvertTool::Command* ConvertTool::findCommand(const std::string& name) const {
@@ -65,10 +71,15 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
         for (const std::string& name : command->options) {
             const Option* o = findOption(name);
             if (!o->valueName.empty() && name != "output") {
-                out << " --" << name << ' ' << o->valueName;
+                const std::string use = "--" + name + ' ' + o->valueName;
+                out << (command->isOptional(name) ? " [" + use + "]" : " " + use);
             }
         }
-        out << " [options]" << (command->maxInputs > 1 ? " [INPUT...]" : " [INPUT]") << "\n\n"
+        out << " [options]"
+            << (command->maxInputs > 1    ? " [INPUT...]"
+                : command->maxInputs == 1 ? " [INPUT]"
+                                          : "")
+            << "\n\n"
             << command->summary << "\n\nOptions:\n";
         for (const std::string& name : command->options) {
             printOption(name);
@@ -76,7 +87,9 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
         printOption("output");
         printOption("lf");
         printOption("help");
-        out << "\nINPUT is a file; without it, or with \"-\", standard input is read.\n";
+        if (command->maxInputs > 0) {
+            out << "\nINPUT is a file; without it, or with \"-\", standard input is read.\n";
+        }
         return;
     }
     out << "Usage: sorvel-convert COMMAND [options] [INPUT]\n\n"
@@ -191,15 +204,16 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
     }
     for (const std::string& name : command->options) {
         const Option* o = findOption(name);
-        if (!o->valueName.empty() && !line.values.contains(name)) {
+        if (!o->valueName.empty() && !command->isOptional(name) && !line.values.contains(name)) {
             return fail(io, command->name + " needs --" + name + " " + o->valueName, 2);
         }
     }
     const int inputs = static_cast<int>(line.inputs.size());
     if (inputs < command->minInputs || inputs > command->maxInputs) {
         return fail(io,
-                    command->maxInputs == 1 ? command->name + " reads one input at most"
-                                            : command->name + ": wrong number of inputs",
+                    command->maxInputs == 1   ? command->name + " reads one input at most"
+                    : command->maxInputs == 0 ? command->name + " reads no input"
+                                              : command->name + ": wrong number of inputs",
                     2);
     }
     return command->run(*this, line, io);

@@ -50,6 +50,11 @@ class ConvertTool {
         int minInputs;
         int maxInputs;
         std::function<int(ConvertTool&, const CommandLine&, ToolStreams&)> run;
+        // Names among `options` that may be left out; the command itself
+        // checks which combinations it accepts.
+        std::vector<std::string> optional = {};
+
+        bool isOptional(const std::string& name) const;
     };
 
     ConvertTool();

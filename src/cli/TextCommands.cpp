@@ -6,6 +6,7 @@
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
 #include "translit/StandardConversion.h"
+#include "usertable/LoadTable.h"
 #include "view/MemorySurface.h"
 
 namespace sorvel {
@@ -68,7 +69,33 @@ void replayTyping(ViewContext& view, const std::string& text) {
     }
 }
 
+// `type --table FILE`: loads the table as the editor's loader does (the same
+// checks and messages) and replays the input in the table's font with user
+// transliteration on.
+int typeWithTable(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    MemorySurface surface;
+    ConsolePlatform platform(io.err);
+    TransliterationState state;
+    state.plainFormat = RichText::standardFormat();
+    ViewContext view{surface, platform, state};
+    if (!loadTableFromFile(view, line.value("table"))) {
+        return 1;
+    }
+    std::optional<std::string> text = tool.readInput(line, io);
+    if (!text) {
+        return 1;
+    }
+    replayTyping(view, *text);
+    return tool.writeOutput(line, io, surface.GetWindowText());
+}
+
 int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+    if (line.values.contains("font") == line.values.contains("table")) {
+        return ConvertTool::fail(io, "type needs either --font FACE or --table FILE", 2);
+    }
+    if (line.values.contains("table")) {
+        return typeWithTable(tool, line, io);
+    }
     const auto kind = tool.paliFontOption(line, "font", io);
     if (!kind) {
         return 2;
@@ -93,7 +120,7 @@ int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
 void addTextCommands(ConvertTool& tool) {
     tool.addOption({"from", "FACE", "the Pali font the text is in"});
     tool.addOption({"to", "FACE", "the Pali font to convert to"});
-    tool.addOption({"font", "FACE", "the Pali font to use"});
+    tool.addOption({"font", "FACE", "the font to use (a Pali font, except for reference-table)"});
     tool.addCommand({"font",
                      "convert Pali letters from one Pali font to another",
                      "Converts the Pali letters of text in one Pali font to another Pali font. "
@@ -127,13 +154,16 @@ void addTextCommands(ConvertTool& tool) {
                      1,
                      cscd});
     tool.addCommand({"type",
-                     "replay text as typing with Pali entry on",
-                     "Types the input into a document in a Pali font with Pali entry on, as if "
-                     "each character were typed by hand, and prints the result.",
-                     {"font"},
+                     "replay text as typing, with Pali entry or a table on",
+                     "Types the input into a document as if each character were typed by hand, "
+                     "and prints the result: in a Pali font with Pali entry on (--font), or in "
+                     "the font of a transliteration table file with that table loaded and on "
+                     "(--table). Give one of the two.",
+                     {"font", "table"},
                      0,
                      1,
-                     type});
+                     type,
+                     {"font", "table"}});
 }
 
 }  // namespace sorvel

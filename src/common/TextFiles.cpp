@@ -21,9 +21,16 @@ void setError(std::string* error, std::string_view what) {
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::string& path, std::string* error) {
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error,
+                                         bool* openFailed) {
+    if (openFailed) {
+        *openFailed = false;
+    }
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
+        if (openFailed) {
+            *openFailed = true;
+        }
         setError(error, "cannot open " + path);
         return std::nullopt;
     }
@@ -31,6 +38,9 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         errno = EISDIR;
+        if (openFailed) {
+            *openFailed = true;
+        }
         setError(error, "cannot read " + path);
         return std::nullopt;
     }

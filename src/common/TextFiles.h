@@ -7,7 +7,10 @@
 namespace sorvel {
 
 // Reads a whole file as bytes; nothing, with the reason in `error`, on failure.
-std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr);
+// `openFailed` tells a file that could not be opened at all (missing, not
+// allowed, a folder) from one that failed while it was being read.
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error = nullptr,
+                                         bool* openFailed = nullptr);
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
 // that `path` holds either its old content or all of the new, never a part.

@@ -1,19 +1,9 @@
 #include "palifont/DefaultPaliFont.h"
 
 #include "app/FontDialogRules.h"
+#include "palifont/PaliFontSettings.h"
 
 namespace sorvel {
-
-namespace {
-
-constexpr std::string_view kChooseOneOfFiveMessage =
-    "Please be certain to choose one of the five Pali fonts that Sorvel understands.\n\nThese "
-    "are:\n\n1. VriRomanPali\n2. Times_CSX+\n3. Skt Times\n4. Leedsbit PaliTranslit\n5. "
-    "Times_Norman\n\nThis font will only be active if you have Pali transliteration turned on. "
-    "There is a toolbar button you can use to turn Pali on and off at any time (or you can use "
-    "Ctrl+J to turn it on and off).";
-
-}  // namespace
 
 void changeDefaultPaliFont(ViewContext& view) {
     view.platform.messageBox(kChooseOneOfFiveMessage);
@@ -21,15 +11,56 @@ void changeDefaultPaliFont(ViewContext& view) {
     if (pali.faceName.empty()) {
         pali = view.surface.GetCharFormatSelection();
     }
-    const auto chosen = FontDialogRules::run(view.platform, pali);
+    // The dialog's answer starts from the format it was opened with, so the
+    // fields it does not offer keep their values.
+    const std::optional<FontDescription> chosen = FontDialogRules::run(view.platform, pali);
     if (!chosen) {
         return;
     }
-    pali.merge(*chosen);
-    pali.offset = 0;
+    pali = *chosen;
     if (view.state.paliEntryOn) {
         view.surface.SetCharFormat(pali);
     }
+    saveDefaultPaliFont(view.platform, view.state);
+}
+
+void togglePaliEntry(ViewContext& view) {
+    TransliterationState& state = view.state;
+    state.paliEntryOn = !state.paliEntryOn;
+    state.userTableOn = false;
+    if (state.defaultPaliFormat.faceName.empty()) {
+        view.platform.messageBox(kNoPaliFontYetMessage);
+        changeDefaultPaliFont(view);
+    }
+    if (state.paliEntryOn) {
+        view.surface.SetCharFormat(state.defaultPaliFormat);
+        view.platform.setCursorShape(CursorShape::SizeNS);
+    } else {
+        view.surface.SetCharFormat(state.plainFormat);
+    }
+}
+
+void updatePaliEntryCommand(const TransliterationState& state, CommandStatus& status) {
+    status.enabled = true;
+    status.check = state.paliEntryOn ? 1 : 0;
+}
+
+bool onSetCursor(ViewContext& view) {
+    const TransliterationState& state = view.state;
+    CursorShape shape = CursorShape::Arrow;
+    const FontDescription* format = &state.plainFormat;
+    if (state.paliEntryOn) {
+        shape = CursorShape::SizeNS;
+        format = &state.defaultPaliFormat;
+    } else if (state.userTableOn) {
+        shape = CursorShape::Cross;
+        format = &state.userTableFormat;
+    }
+    view.platform.setCursorShape(shape);
+    if (view.surface.GetSel().empty()) {
+        view.surface.SetCharFormat(*format);
+    }
+    return true;
 }
 
 }  // namespace sorvel

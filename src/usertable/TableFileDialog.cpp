@@ -1,0 +1,71 @@
+#include "usertable/TableFileDialog.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr std::string_view kFailureAdvice =
+    "\n\nMake certain that the file is not opened and in use in some program (such as your word "
+    "processor).\n\nIf the file is open in another program, it may be 'locked'.";
+
+// The extension of the file name at the end of `path`, without the dot;
+// nothing when the name has no dot at all.
+std::optional<std::string_view> extensionOf(std::string_view path) {
+    const std::size_t slash = path.find_last_of('/');
+    const std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+    const std::size_t dot = name.find_last_of('.');
+    if (dot == std::string_view::npos) {
+        return std::nullopt;
+    }
+    return name.substr(dot + 1);
+}
+
+bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
+    if (a.size() != b.size()) {
+        return false;
+    }
+    for (std::size_t i = 0; i < a.size(); ++i) {
+        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
+        if (lower(a[i]) != lower(b[i])) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::optional<std::string> chooseTableFile(Platform& platform, bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.filters = {{"Text Files (*.txt)", "*.txt"}};
+    request.defaultExtension = "txt";
+    request.initialName = "*.txt";
+    request.hideReadOnly = true;
+    std::optional<std::string> path = platform.chooseFile(request);
+    if (!path) {
+        return std::nullopt;
+    }
+    // The dialog adds the default extension to a name typed without one; a
+    // dialog that leaves it out gets the same treatment here.
+    std::optional<std::string_view> extension = extensionOf(*path);
+    if (!extension && !path->empty() && path->back() != '/') {
+        *path += ".txt";
+        extension = "txt";
+    }
+    if (!extension || !equalsIgnoringAsciiCase(*extension, "txt")) {
+        platform.messageBox(kWrongExtensionMessage);
+        return std::nullopt;
+    }
+    return path;
+}
+
+std::string openFailureMessage(std::string_view path) {
+    return "Unable to open file:\n\n" + std::string(path) + std::string(kFailureAdvice);
+}
+
+std::string readFailureMessage(std::string_view path) {
+    return "Unable to read file:\n\n" + std::string(path) + std::string(kFailureAdvice);
+}
+
+}  // namespace sorvel
