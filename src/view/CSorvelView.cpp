@@ -9,6 +9,8 @@
 #include <QStyle>
 
 #include "app/QtPlatform.h"
+#include "palifont/DefaultPaliFont.h"
+#include "palifont/PaliFontSettings.h"
 #include "translit/KeyRelease.h"
 #include "view/FormattingCommands.h"
 #include "view/ViewCommands.h"
@@ -70,6 +72,9 @@ void CSorvelView::OnInitialUpdate() {
     surface_.SetBackgroundColor(kBackground);
     if (state.userTableFont.empty()) {
         state.userTable[0] = endPair();
+    }
+    if (loadDefaultPaliFont(state)) {
+        state.paliEntryOn = true;
     }
     if (state.plainFormat.faceName.empty()) {
         FontDescription& plain = state.plainFormat;
@@ -168,6 +173,8 @@ void CSorvelView::keyReleaseEvent(QKeyEvent* event) {
 void CSorvelView::mouseMoveEvent(QMouseEvent* event) {
     EightBitTextEdit::mouseMoveEvent(event);
     becomeCursorTarget();
+    // The pointer shows the mode, and the mode's font goes back to the caret.
+    onSetCursor(context_);
 }
 
 void CSorvelView::focusInEvent(QFocusEvent* event) {

@@ -13,7 +13,10 @@
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
 #include "app/CommandIds.h"
+#include "palifont/DefaultPaliFont.h"
+#include "palifont/PaliFontSettings.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TempDirectory.h"
 #include "support/TestView.h"
 #include "view/CSorvelView.h"
 
@@ -35,6 +38,8 @@ class MainFrame : public ::testing::Test {
     QtSurface& s() { return view->surface(); }
     int check(int id) { return view->commandStatus(id).value().check; }
 
+    // The settings file lives in the working directory: a fresh one per test.
+    TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
     CMainFrame frame{platform, state};
@@ -229,6 +234,81 @@ TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSize) {
     child->setGeometry(10, 40, 200, 150);
     CChildFrame* second = frame.newDocument();
     EXPECT_EQ(second->geometry(), expected);
+}
+
+FontDescription paliFont() {
+    FontDescription f = face("VriRomanPali CN");
+    f.mask = charmask::All;
+    f.height = 280;
+    return f;
+}
+
+TEST_F(MainFrame, WithoutASettingsFilePaliEntryStaysOff) {
+    EXPECT_FALSE(state.paliEntryOn);
+    EXPECT_TRUE(state.defaultPaliFormat.faceName.empty());
+}
+
+TEST_F(MainFrame, EveryNewWindowReadsTheSettingsFileAndTurnsPaliEntryOn) {
+    dir.write(PaliFontSettings::kFileName, PaliFontSettings::format(paliFont()));
+    CChildFrame* second = frame.newDocument();
+    EXPECT_TRUE(state.paliEntryOn);
+    EXPECT_EQ(state.defaultPaliFormat.faceName, "VriRomanPali CN");
+    const FontDescription caret = second->view()->surface().GetCharFormatSelection();
+    EXPECT_EQ(caret.faceName, "VriRomanPali CN");
+    EXPECT_EQ(caret.height, 280);
+
+    state.paliEntryOn = false;  // the user turned it off
+    frame.newDocument();
+    EXPECT_TRUE(state.paliEntryOn);
+}
+
+TEST_F(MainFrame, CtrlJTurnsPaliEntryOnAndTheTypedCodeBecomesTheLetter) {
+    state.defaultPaliFormat = paliFont();
+    EXPECT_EQ(check(command::TogglePaliEntry), 0);
+    QTest::keyClick(view, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_TRUE(state.paliEntryOn);
+    EXPECT_EQ(check(command::TogglePaliEntry), 1);
+    EXPECT_EQ(platform.cursorShape(), CursorShape::SizeNS);
+    QTest::keyClicks(view, "B.d");
+    EXPECT_EQ(s().GetWindowText(), "B\xB9");
+    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
+
+    QTest::keyClick(view, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_FALSE(state.paliEntryOn);
+    EXPECT_EQ(s().GetCharFormatSelection().faceName, "Times New Roman");
+    QTest::keyClicks(view, ".d");
+    EXPECT_EQ(s().GetWindowText(), "B\xB9.d");
+}
+
+TEST_F(MainFrame, TheFirstCtrlJAsksForTheDefaultPaliFontAndSavesIt) {
+    platform.expectMessage(std::string(kNoPaliFontYetMessage));
+    platform.expectMessage(std::string(kChooseOneOfFiveMessage));
+    platform.expectFontDialog(fontChoice("VriRomanPali CN", 140));
+    QTest::keyClick(view, Qt::Key_J, Qt::ControlModifier);
+    EXPECT_TRUE(state.paliEntryOn);
+    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().GetCharFormatSelection().height, 280);
+    EXPECT_FALSE(dir.read(PaliFontSettings::kFileName).empty());
+}
+
+TEST_F(MainFrame, AMouseMoveShowsTheModeAndPutsItsFontAtTheCaret) {
+    state.defaultPaliFormat = paliFont();
+    state.paliEntryOn = true;
+    s().SetWindowText("abc");
+    s().SetSel(3, 3);
+    s().SetCharFormat(face("Arial"));
+    QTest::mouseMove(view->viewport(), QPoint(20, 20));
+    EXPECT_EQ(platform.cursorShape(), CursorShape::SizeNS);
+    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
+
+    // With text selected only the pointer changes.
+    state.paliEntryOn = false;
+    state.userTableOn = true;
+    state.userTableFormat = face("Times_Norman");
+    s().SetSel(0, 2);
+    QTest::mouseMove(view->viewport(), QPoint(30, 25));
+    EXPECT_EQ(platform.cursorShape(), CursorShape::Cross);
+    EXPECT_EQ(s().GetCharFormatSelection().faceName, "Times New Roman");
 }
 
 TEST(Placement, FollowsTheFormulaWithTruncation) {
