@@ -31,6 +31,9 @@ CSorvelView::CSorvelView(Platform& platform, TransliterationState& state, QTextD
     setAcceptRichText(true);
     viewport()->setMouseTracking(true);
     setMouseTracking(true);
+    // The pointer shows the mode, never the text I-beam; until the mouse
+    // first moves over the view, the plain arrow.
+    viewport()->setCursor(Qt::ArrowCursor);
     for (const ViewCommand& c : viewCommands()) {
         if (!c.key.empty()) {
             const QKeySequence seq(QString::fromLatin1(c.key.data(), c.key.size()),
