@@ -54,7 +54,8 @@ struct Window {
         pali.height = 240;
         view.surface().SetCharFormat(pali);
         view.surface().SetWindowText(paliText(size));
-        view.surface().SetSel(-1, -1);
+        const long end = view.surface().GetTextLength();
+        view.surface().SetSel(end, end);
         view.surface().SetCharFormat(pali);
         QApplication::processEvents();
         state.paliEntryOn = true;
@@ -84,6 +85,7 @@ void BM_KeyReleaseNoCode(benchmark::State& st) {
     for (auto _ : st) {
         w.release(Qt::Key_X, "x");
     }
+    st.counters["length"] = static_cast<double>(w.view.surface().GetTextLength());
 }
 
 // The release of the d of ".d": the pass finds the code and replaces it by
@@ -101,6 +103,7 @@ void BM_KeyReleaseReplacing(benchmark::State& st) {
         st.ResumeTiming();
         w.release(Qt::Key_D, "d");
     }
+    st.counters["length"] = static_cast<double>(w.view.surface().GetTextLength());
     if (w.view.surface().GetTextRange(w.view.surface().GetTextLength() - 1,
                                       w.view.surface().GetTextLength()) != "\xB9") {
         st.SkipWithError("the code was not replaced");

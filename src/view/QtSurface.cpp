@@ -16,6 +16,8 @@ namespace {
 // Short ranges are read character by character, which touches only the
 // fragments they lie in; longer ones through a cursor.
 constexpr int kShortRange = 64;
+// A block up to this length is read whole for a short range inside it.
+constexpr int kShortBlock = 1024;
 
 // The length of a block's text, without its break.
 long textLength(const QTextBlock& block) {
@@ -27,8 +29,65 @@ long textLength(const QTextBlock& block) {
 QtSurface::QtSurface(QTextEdit& edit, std::function<void()> defaultHandler)
     : edit_(edit), default_(std::move(defaultHandler)) {}
 
+QtSurface::~QtSurface() {
+    QObject::disconnect(cacheWatch_);
+}
+
 QTextDocument& QtSurface::doc() const {
     return *edit_.document();
+}
+
+const QtSurface::BlockInfo& QtSurface::remember(const QTextBlock& block) const {
+    const QTextDocument* d = edit_.document();
+    if (cache_.doc != d) {
+        QObject::disconnect(cacheWatch_);
+        cacheWatch_ = QObject::connect(
+            d, &QTextDocument::contentsChange, &edit_,
+            [this](int from, int removed, int added) { follow(from, removed, added); });
+        cache_.doc = d;
+    }
+    cache_.info.block = block;
+    cache_.info.qtStart = block.position();
+    cache_.info.number = block.blockNumber();
+    cache_.info.length = block.length();
+    cache_.info.last = !block.next().isValid();
+    cache_.blockCount = d->blockCount();
+    cache_.valid = true;
+    return cache_.info;
+}
+
+void QtSurface::follow(int from, int removed, int added) const {
+    BlockInfo& info = cache_.info;
+    if (!cache_.valid || cache_.doc->blockCount() != cache_.blockCount) {
+        cache_.valid = false;
+        return;
+    }
+    // With the number of blocks unchanged, an edit that touches no break
+    // moves the blocks after it and resizes the one it is in.
+    const int breakAt = info.qtStart + info.textLength();
+    if (from >= info.qtStart && from + removed <= breakAt) {
+        info.length += added - removed;
+    } else if (from + removed < info.qtStart) {
+        info.qtStart += added - removed;
+    } else if (from <= breakAt) {
+        cache_.valid = false;
+    }
+}
+
+bool QtSurface::cacheHolds(int qtPosition) const {
+    return cache_.valid && cache_.doc == edit_.document() && qtPosition >= cache_.info.qtStart &&
+           qtPosition < cache_.info.qtStart + cache_.info.length;
+}
+
+const QtSurface::BlockInfo& QtSurface::blockAtQt(int qtPosition) const {
+    if (cacheHolds(qtPosition)) {
+        return cache_.info;
+    }
+    QTextBlock block = doc().findBlock(qtPosition);
+    if (!block.isValid()) {
+        block = doc().lastBlock();
+    }
+    return remember(block);
 }
 
 long QtSurface::GetTextLength() const {
@@ -37,47 +96,69 @@ long QtSurface::GetTextLength() const {
 }
 
 long QtSurface::toSurface(int qtPosition) const {
-    QTextBlock block = doc().findBlock(qtPosition);
-    if (!block.isValid()) {
-        block = doc().lastBlock();
-    }
-    return qtPosition + block.blockNumber();
+    return qtPosition + blockAtQt(qtPosition).number;
 }
 
 QtSurface::Place QtSurface::place(long position) const {
     const QTextDocument& d = doc();
     position = std::clamp(position, 0L, GetTextLength());
-    // A block starts at its Qt position plus its number. Since that is never
-    // less than the Qt position, the block sought is at most the one that
-    // holds the Qt position `position`.
-    const int qtLimit = std::min<long>(position, d.characterCount() - 1);
-    int hi = d.findBlock(qtLimit).blockNumber();
-    int lo = std::max(0, d.findBlock(std::max<long>(0, position - hi)).blockNumber());
+    if (cache_.valid && cache_.doc == &d) {
+        const BlockInfo& info = cache_.info;
+        if (position >= info.start() &&
+            (info.last || position < info.start() + info.surfaceLength())) {
+            return Place{info, position - info.start()};
+        }
+    }
+    const long qtLast = d.characterCount() - 1;
+    // The number of the block that holds the Qt position q.
+    auto blockAt = [&d, qtLast](long q) {
+        return d.findBlock(static_cast<int>(std::clamp(q, 0L, qtLast))).blockNumber();
+    };
+    auto startOf = [&d](int number) { return d.findBlockByNumber(number).position() + number; };
+    // The block sought, T, starts at its Qt position plus its number, at or
+    // before `position`. Any bound b gives a better one on the other side:
+    // from b >= T the block at Qt position (position - b) is at most T (or
+    // one past it, when `position` is the LF of T's break), and from b <= T
+    // the block at (position - b) is at least T. Each round narrows the
+    // bounds by about a paragraph's length, so a few rounds find T; what is
+    // left is searched by halves.
+    int hi = blockAt(position);
+    if (startOf(hi) <= position) {
+        // The common case: the position lies in the block that holds that Qt
+        // position (always so in the first paragraph and in the last).
+        const BlockInfo& info = remember(d.findBlockByNumber(hi));
+        return Place{info, position - info.start()};
+    }
+    int lo = std::min(hi, blockAt(position - hi));
+    for (int round = 0; round < 3 && lo < hi; ++round) {
+        hi = std::max(lo, std::min(hi, blockAt(position - lo)));
+        lo = std::min(hi, std::max(lo, blockAt(position - hi)));
+    }
     while (lo < hi) {
         const int mid = lo + (hi - lo + 1) / 2;
-        if (d.findBlockByNumber(mid).position() + mid <= position) {
+        if (startOf(mid) <= position) {
             lo = mid;
         } else {
             hi = mid - 1;
         }
     }
-    const QTextBlock block = d.findBlockByNumber(lo);
-    return Place{block, position - (block.position() + lo)};
+    const BlockInfo& info = remember(d.findBlockByNumber(lo));
+    return Place{info, position - info.start()};
 }
 
 int QtSurface::toQt(long position, bool up) const {
     const Place p = place(position);
-    const long length = textLength(p.block);
-    if (p.offset <= length) {
-        return static_cast<int>(p.block.position() + p.offset);
+    if (p.offset <= p.info.textLength()) {
+        return static_cast<int>(p.info.qtStart + p.offset);
     }
     // Between the CR and the LF of the block's break.
-    return up ? p.block.next().position() : static_cast<int>(p.block.position() + length);
+    return up ? p.info.qtStart + p.info.length : p.info.qtStart + p.info.textLength();
 }
 
 Selection QtSurface::GetSel() const {
     const QTextCursor c = edit_.textCursor();
-    return Selection{toSurface(c.selectionStart()), toSurface(c.selectionEnd())};
+    const long start = toSurface(c.selectionStart());
+    return Selection{start, c.hasSelection() ? toSurface(c.selectionEnd()) : start};
 }
 
 void QtSurface::SetSel(long start, long end) {
@@ -105,6 +186,12 @@ void QtSurface::appendQtRange(std::string& out, int from, int to) const {
         return;
     }
     if (to - from <= kShortRange) {
+        const BlockInfo& info = blockAtQt(from);
+        if (to <= info.qtStart + info.textLength() && info.length <= kShortBlock) {
+            const QString text = info.block.text();
+            QtText::appendBytes(out, QStringView(text).mid(from - info.qtStart, to - from));
+            return;
+        }
         for (int i = from; i < to; ++i) {
             const QChar c = doc().characterAt(i);
             QtText::appendBytes(out, QStringView(&c, 1));
@@ -139,16 +226,18 @@ std::string QtSurface::GetTextRange(long start, long end) const {
     }
     std::string out;
     const Place pa = place(a);
-    const Place pb = place(b);
-    int qa = static_cast<int>(pa.block.position() + pa.offset);
-    if (pa.offset > textLength(pa.block)) {
+    // A short range mostly ends in the block it starts in.
+    const bool sameBlock = pa.info.last || b < pa.info.start() + pa.info.surfaceLength();
+    const Place pb = sameBlock ? Place{pa.info, b - pa.info.start()} : place(b);
+    int qa = static_cast<int>(pa.info.qtStart + pa.offset);
+    if (pa.offset > pa.info.textLength()) {
         out += '\n';  // the range starts at the LF of a break
-        qa = pa.block.next().position();
+        qa = pa.info.qtStart + pa.info.length;
     }
-    int qb = static_cast<int>(pb.block.position() + pb.offset);
-    const bool endsAtLf = pb.offset > textLength(pb.block);
+    int qb = static_cast<int>(pb.info.qtStart + pb.offset);
+    const bool endsAtLf = pb.offset > pb.info.textLength();
     if (endsAtLf) {
-        qb = static_cast<int>(pb.block.position() + textLength(pb.block));
+        qb = pb.info.qtStart + pb.info.textLength();
     }
     appendQtRange(out, qa, qb);
     if (endsAtLf) {

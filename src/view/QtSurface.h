@@ -28,6 +28,9 @@ class QtSurface : public RichEditSurface {
     // `defaultHandler` is what Default() runs: the control's own processing of
     // the key release being handled.
     explicit QtSurface(QTextEdit& edit, std::function<void()> defaultHandler = {});
+    ~QtSurface() override;
+    QtSurface(const QtSurface&) = delete;
+    QtSurface& operator=(const QtSurface&) = delete;
 
     Selection GetSel() const override;
     void SetSel(long start, long end) override;
@@ -62,14 +65,44 @@ class QtSurface : public RichEditSurface {
     int toQt(long position, bool up = false) const;
 
   private:
+    // A block as the surface sees it: where it starts in Qt and in surface
+    // positions, and its length with its break.
+    struct BlockInfo {
+        QTextBlock block;
+        int qtStart = 0;
+        int number = 0;
+        int length = 0;  // Qt characters, the break included
+        bool last = false;
+
+        long start() const { return qtStart + number; }
+        int textLength() const { return length - 1; }
+        // Surface positions up to the next block's start (the CR and LF of
+        // the break count two, the last block has none).
+        long surfaceLength() const { return last ? length - 1 : length + 1; }
+    };
     // A surface position as a block and an offset into it; an offset one past
     // the block's text is the CR of its break, two past it the LF.
     struct Place {
-        QTextBlock block;
+        BlockInfo info;
         long offset;
+    };
+    // The block of the last lookup, kept until the document changes: a key
+    // release asks about the caret's paragraph several times.
+    struct BlockCache {
+        const QTextDocument* doc = nullptr;
+        bool valid = false;
+        int blockCount = 0;
+        BlockInfo info;
     };
 
     QTextDocument& doc() const;
+    // The block that holds a Qt position, through the cache.
+    const BlockInfo& blockAtQt(int qtPosition) const;
+    const BlockInfo& remember(const QTextBlock& block) const;
+    bool cacheHolds(int qtPosition) const;
+    // Keeps the remembered block right across an edit that leaves the number
+    // of blocks alone (typing inside a paragraph), else forgets it.
+    void follow(int from, int removed, int added) const;
     Place place(long position) const;
     // The Qt text of [from, to) with paragraph separators, read through the
     // document so that no character is changed on the way.
@@ -82,6 +115,8 @@ class QtSurface : public RichEditSurface {
 
     QTextEdit& edit_;
     std::function<void()> default_;
+    mutable BlockCache cache_;
+    mutable QMetaObject::Connection cacheWatch_;
     uint32_t background_ = 0xFFFFFF;
 };
 
