@@ -18,6 +18,8 @@ namespace {
 constexpr int kShortRange = 64;
 // A block up to this length is read whole for a short range inside it.
 constexpr int kShortBlock = 1024;
+// So many characters are read one by one rather than with their block.
+constexpr int kFewCharacters = 4;
 
 // The length of a block's text, without its break.
 long textLength(const QTextBlock& block) {
@@ -45,43 +47,78 @@ const QtSurface::BlockInfo& QtSurface::remember(const QTextBlock& block) const {
             d, &QTextDocument::contentsChange, &edit_,
             [this](int from, int removed, int added) { follow(from, removed, added); });
         cache_.doc = d;
+        cache_.valid = {};
     }
-    cache_.info.block = block;
-    cache_.info.qtStart = block.position();
-    cache_.info.number = block.blockNumber();
-    cache_.info.length = block.length();
-    cache_.info.last = !block.next().isValid();
-    cache_.blockCount = d->blockCount();
-    cache_.valid = true;
-    return cache_.info;
+    if (cache_.blockCount != d->blockCount()) {
+        cache_.valid = {};
+        cache_.blockCount = d->blockCount();
+    }
+    cache_.entries[1] = cache_.entries[0];
+    cache_.valid[1] = cache_.valid[0];
+    BlockInfo& info = cache_.entries[0];
+    info.block = block;
+    info.qtStart = block.position();
+    info.number = block.blockNumber();
+    info.length = block.length();
+    info.last = !block.next().isValid();
+    cache_.valid[0] = true;
+    return info;
 }
 
 void QtSurface::follow(int from, int removed, int added) const {
-    BlockInfo& info = cache_.info;
-    if (!cache_.valid || cache_.doc->blockCount() != cache_.blockCount) {
-        cache_.valid = false;
+    if (cache_.doc->blockCount() != cache_.blockCount) {
+        cache_.valid = {};
         return;
     }
     // With the number of blocks unchanged, an edit that touches no break
     // moves the blocks after it and resizes the one it is in.
-    const int breakAt = info.qtStart + info.textLength();
-    if (from >= info.qtStart && from + removed <= breakAt) {
-        info.length += added - removed;
-    } else if (from + removed < info.qtStart) {
-        info.qtStart += added - removed;
-    } else if (from <= breakAt) {
-        cache_.valid = false;
+    for (std::size_t i = 0; i < cache_.entries.size(); ++i) {
+        BlockInfo& info = cache_.entries[i];
+        const int breakAt = info.qtStart + info.textLength();
+        if (!cache_.valid[i]) {
+            continue;
+        }
+        if (from >= info.qtStart && from + removed <= breakAt) {
+            info.length += added - removed;
+        } else if (from + removed < info.qtStart) {
+            info.qtStart += added - removed;
+        } else if (from <= breakAt) {
+            cache_.valid[i] = false;
+        }
     }
 }
 
-bool QtSurface::cacheHolds(int qtPosition) const {
-    return cache_.valid && cache_.doc == edit_.document() && qtPosition >= cache_.info.qtStart &&
-           qtPosition < cache_.info.qtStart + cache_.info.length;
+const QtSurface::BlockInfo* QtSurface::cachedAtQt(int qtPosition) const {
+    if (cache_.doc != edit_.document()) {
+        return nullptr;
+    }
+    for (std::size_t i = 0; i < cache_.entries.size(); ++i) {
+        const BlockInfo& info = cache_.entries[i];
+        if (cache_.valid[i] && qtPosition >= info.qtStart &&
+            qtPosition < info.qtStart + info.length) {
+            return &info;
+        }
+    }
+    return nullptr;
+}
+
+const QtSurface::BlockInfo* QtSurface::cachedAt(long position) const {
+    if (cache_.doc != edit_.document()) {
+        return nullptr;
+    }
+    for (std::size_t i = 0; i < cache_.entries.size(); ++i) {
+        const BlockInfo& info = cache_.entries[i];
+        if (cache_.valid[i] && position >= info.start() &&
+            (info.last || position < info.start() + info.surfaceLength())) {
+            return &info;
+        }
+    }
+    return nullptr;
 }
 
 const QtSurface::BlockInfo& QtSurface::blockAtQt(int qtPosition) const {
-    if (cacheHolds(qtPosition)) {
-        return cache_.info;
+    if (const BlockInfo* info = cachedAtQt(qtPosition)) {
+        return *info;
     }
     QTextBlock block = doc().findBlock(qtPosition);
     if (!block.isValid()) {
@@ -102,12 +139,8 @@ long QtSurface::toSurface(int qtPosition) const {
 QtSurface::Place QtSurface::place(long position) const {
     const QTextDocument& d = doc();
     position = std::clamp(position, 0L, GetTextLength());
-    if (cache_.valid && cache_.doc == &d) {
-        const BlockInfo& info = cache_.info;
-        if (position >= info.start() &&
-            (info.last || position < info.start() + info.surfaceLength())) {
-            return Place{info, position - info.start()};
-        }
+    if (const BlockInfo* info = cachedAt(position)) {
+        return Place{*info, position - info->start()};
     }
     const long qtLast = d.characterCount() - 1;
     // The number of the block that holds the Qt position q.
@@ -182,26 +215,34 @@ void QtSurface::SetSel(long start, long end) {
 }
 
 void QtSurface::appendQtRange(std::string& out, int from, int to) const {
-    if (to <= from) {
+    if (to - from > kShortRange) {
+        QTextCursor c(&doc());
+        c.setPosition(from);
+        c.setPosition(to, QTextCursor::KeepAnchor);
+        QtText::appendBytes(out, c.selectedText());
         return;
     }
-    if (to - from <= kShortRange) {
+    // Block by block: the breaks are known without reading them, and a few
+    // characters are read one by one.
+    while (from < to) {
         const BlockInfo& info = blockAtQt(from);
-        if (to <= info.qtStart + info.textLength() && info.length <= kShortBlock) {
+        const int textEnd = info.qtStart + info.textLength();
+        const int pieceEnd = std::min(to, textEnd);
+        if (pieceEnd - from <= kFewCharacters || info.length > kShortBlock) {
+            for (int i = from; i < pieceEnd; ++i) {
+                const QChar c = doc().characterAt(i);
+                QtText::appendBytes(out, QStringView(&c, 1));
+            }
+        } else if (pieceEnd > from) {
             const QString text = info.block.text();
-            QtText::appendBytes(out, QStringView(text).mid(from - info.qtStart, to - from));
-            return;
+            QtText::appendBytes(out, QStringView(text).mid(from - info.qtStart, pieceEnd - from));
         }
-        for (int i = from; i < to; ++i) {
-            const QChar c = doc().characterAt(i);
-            QtText::appendBytes(out, QStringView(&c, 1));
+        if (pieceEnd == to) {
+            break;
         }
-        return;
+        out += "\r\n";
+        from = textEnd + 1;
     }
-    QTextCursor c(&doc());
-    c.setPosition(from);
-    c.setPosition(to, QTextCursor::KeepAnchor);
-    QtText::appendBytes(out, c.selectedText());
 }
 
 std::string QtSurface::GetSelText() const {

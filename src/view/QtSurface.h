@@ -3,6 +3,7 @@
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <array>
 #include <functional>
 
 #include "view/RichEditSurface.h"
@@ -86,20 +87,23 @@ class QtSurface : public RichEditSurface {
         BlockInfo info;
         long offset;
     };
-    // The block of the last lookup, kept until the document changes: a key
-    // release asks about the caret's paragraph several times.
+    // The blocks of the last two lookups, kept while the document changes
+    // around them: a key release asks about the caret's paragraph (and, at a
+    // paragraph's start, the one before it) several times.
     struct BlockCache {
         const QTextDocument* doc = nullptr;
-        bool valid = false;
         int blockCount = 0;
-        BlockInfo info;
+        std::array<BlockInfo, 2> entries;  // the most recent first
+        std::array<bool, 2> valid{};
     };
 
     QTextDocument& doc() const;
     // The block that holds a Qt position, through the cache.
     const BlockInfo& blockAtQt(int qtPosition) const;
     const BlockInfo& remember(const QTextBlock& block) const;
-    bool cacheHolds(int qtPosition) const;
+    // The remembered block that holds a Qt position, or a surface position.
+    const BlockInfo* cachedAtQt(int qtPosition) const;
+    const BlockInfo* cachedAt(long position) const;
     // Keeps the remembered block right across an edit that leaves the number
     // of blocks alone (typing inside a paragraph), else forgets it.
     void follow(int from, int removed, int added) const;
