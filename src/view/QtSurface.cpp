@@ -40,7 +40,7 @@ QTextDocument& QtSurface::doc() const {
 }
 
 const QtSurface::BlockInfo& QtSurface::remember(const QTextBlock& block) const {
-    const QTextDocument* d = edit_.document();
+    QTextDocument* d = edit_.document();
     if (cache_.doc != d) {
         QObject::disconnect(cacheWatch_);
         cacheWatch_ = QObject::connect(

@@ -1,15 +1,16 @@
 #pragma once
 
+#include <QPointer>
 #include <QTextBlock>
 #include <QTextCharFormat>
 #include <QTextCursor>
+#include <QTextDocument>
 #include <array>
 #include <functional>
 
 #include "view/RichEditSurface.h"
 
 class QTextEdit;
-class QTextDocument;
 
 namespace sorvel {
 
@@ -91,7 +92,7 @@ class QtSurface : public RichEditSurface {
     // around them: a key release asks about the caret's paragraph (and, at a
     // paragraph's start, the one before it) several times.
     struct BlockCache {
-        const QTextDocument* doc = nullptr;
+        QPointer<QTextDocument> doc;  // null once that document is gone
         int blockCount = 0;
         std::array<BlockInfo, 2> entries;  // the most recent first
         std::array<bool, 2> valid{};
