@@ -16,6 +16,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-base-dev
 )
 
 deps() {
