@@ -22,8 +22,8 @@ std::string easyPaliTextEntry() {
         "D. For the long capitals, Aa, Ii and Uu work too.\n"
         "\n"
         "In the table, \"long\" means with a line above the letter, \"underdot\" with a dot "
-        "below, \"overdot\" with a dot above, and \"tilde\" with a wavy line above. A - means "
-        "that the set has no code for the letter.\n"
+        "below, \"overdot\" with a dot above, and \"tilde\" with a wavy line above. A dash (-) "
+        "means that the set has no code for the letter.\n"
         "\n";
     text += keystrokeCodeTableText();
     text +=
