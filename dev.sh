@@ -16,6 +16,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  qt6-base-dev
 )
 
 deps() {
@@ -66,7 +67,8 @@ case "${1:-help}" in
     deps
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
     build build-asan
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
   bench)
     deps
