@@ -13,25 +13,30 @@ namespace sorvel {
 
 namespace {
 
-void setError(std::string* error, std::string_view what) {
+void setError(std::string* error, int* errorNumber, std::string_view what) {
+    const int number = errno;
     if (error) {
-        *error = std::string(what) + ": " + std::strerror(errno);
+        *error = std::string(what) + ": " + std::strerror(number);
+    }
+    if (errorNumber) {
+        *errorNumber = number;
     }
 }
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::string& path, std::string* error) {
+std::optional<std::string> readWholeFile(const std::string& path, std::string* error,
+                                         int* errorNumber) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        setError(error, "cannot open " + path);
+        setError(error, errorNumber, "cannot open " + path);
         return std::nullopt;
     }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         errno = EISDIR;
-        setError(error, "cannot read " + path);
+        setError(error, errorNumber, "cannot read " + path);
         return std::nullopt;
     }
     std::string data;
@@ -45,7 +50,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
             if (errno == EINTR) {
                 continue;
             }
-            setError(error, "cannot read " + path);
+            setError(error, errorNumber, "cannot read " + path);
             ::close(fd);
             return std::nullopt;
         }
@@ -55,11 +60,12 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
     return data;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error,
+                         int* errorNumber) {
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {
-        setError(error, "cannot create a file beside " + path);
+        setError(error, errorNumber, "cannot create a file beside " + path);
         return false;
     }
     // Keep the permissions an existing file had; a new one gets the usual 0666 & ~umask.
@@ -93,15 +99,15 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, std::s
         ok = false;
     }
     if (!ok) {
-        setError(error, "cannot write " + path);
+        setError(error, errorNumber, "cannot write " + path);
     }
     if (::close(fd) != 0 && ok) {
         ok = false;
-        setError(error, "cannot write " + path);
+        setError(error, errorNumber, "cannot write " + path);
     }
     if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
         ok = false;
-        setError(error, "cannot replace " + path);
+        setError(error, errorNumber, "cannot replace " + path);
     }
     if (!ok) {
         ::unlink(temp.c_str());

@@ -1,0 +1,785 @@
+#include "docformat/RtfParser.h"
+
+#include <algorithm>
+#include <limits>
+
+#include "common/Cp1252.h"
+#include "docformat/RtfFontFamily.h"
+#include "docformat/RtfReader.h"
+#include "translit/PaliUnicode.h"
+
+namespace sorvel {
+
+namespace {
+
+using K = RtfKeyword;
+
+bool isLetter(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
+
+int hexValue(char c) {
+    if (c >= '0' && c <= '9') {
+        return c - '0';
+    }
+    if (c >= 'a' && c <= 'f') {
+        return c - 'a' + 10;
+    }
+    if (c >= 'A' && c <= 'F') {
+        return c - 'A' + 10;
+    }
+    return -1;
+}
+
+int32_t clampTo(int32_t v, int32_t lo, int32_t hi) {
+    return std::clamp(v, lo, hi);
+}
+
+// Indents are kept below 2^30 so that their sums fit 32 bits.
+constexpr int32_t kMaxIndent = (1 << 30) - 1;
+// \fs, \up and \dn count half-points; this keeps twips well inside 32 bits.
+constexpr int32_t kMaxHalfPoints = 32767;
+constexpr std::size_t kMaxFaceBytes = 256;
+constexpr std::size_t kMaxListLevels = 16;
+
+}  // namespace
+
+bool RtfParser::skipping() {
+    if (skipDepth_ > 0) {
+        return true;
+    }
+    if (ucSkip_ > 0) {
+        --ucSkip_;
+        star_ = false;
+        return true;
+    }
+    return stack_.empty();
+}
+
+RichText RtfParser::run() {
+    const std::size_t n = in_.size();
+    std::size_t i = 0;
+    while (i < n) {
+        const char c = in_[i];
+        if (c == '{') {
+            ++i;
+            openGroup();
+        } else if (c == '}') {
+            ++i;
+            closeGroup();
+            if (stack_.empty() && skipDepth_ == 0) {
+                break;  // the document's last brace; whatever follows is no RTF
+            }
+        } else if (c == '\\') {
+            i = controlAt(i);
+        } else {
+            ++i;
+            if (c != '\r' && c != '\n') {
+                textByte(static_cast<uint8_t>(c));
+            }
+        }
+    }
+    return finish();
+}
+
+std::size_t RtfParser::controlAt(std::size_t i) {
+    const std::size_t n = in_.size();
+    std::size_t j = i + 1;
+    if (j >= n) {
+        return n;
+    }
+    if (!isLetter(in_[j])) {
+        const char c = in_[j++];
+        if (c == '\'') {
+            const int hi = j < n ? hexValue(in_[j]) : -1;
+            const int lo = j + 1 < n ? hexValue(in_[j + 1]) : -1;
+            if (hi >= 0 && lo >= 0) {
+                hexByte(static_cast<uint8_t>(hi * 16 + lo));
+                return j + 2;
+            }
+            return j;
+        }
+        controlSymbol(c);
+        return j;
+    }
+    const std::size_t nameStart = j;
+    while (j < n && isLetter(in_[j])) {
+        ++j;
+    }
+    const std::string_view name = in_.substr(nameStart, j - nameStart);
+    bool negative = false;
+    if (j + 1 < n && in_[j] == '-' && isDigit(in_[j + 1])) {
+        negative = true;
+        ++j;
+    }
+    bool hasParam = false;
+    int64_t value = 0;
+    while (j < n && isDigit(in_[j])) {
+        hasParam = true;
+        if (value <= std::numeric_limits<int32_t>::max()) {
+            value = value * 10 + (in_[j] - '0');
+        }
+        ++j;
+    }
+    if (negative) {
+        value = -value;
+    }
+    const auto param = static_cast<int32_t>(std::clamp<int64_t>(
+        value, -std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()));
+    if (j < n && in_[j] == ' ') {
+        ++j;  // the delimiter belongs to the control word
+    }
+    // RTF names have at most 32 letters; a longer one is nothing we know.
+    const RtfKeyword kw = name.size() <= 32 ? rtfKeyword(name) : K::Unknown;
+    if (kw == K::Bin) {
+        // Raw bytes follow; never more than what is left.
+        const std::size_t count = param > 0 ? static_cast<std::size_t>(param) : 0;
+        j += std::min(count, n - j);
+        if (skipDepth_ == 0 && ucSkip_ > 0) {
+            --ucSkip_;
+        }
+        star_ = false;
+        return j;
+    }
+    controlWord(kw, name, hasParam, param);
+    return j;
+}
+
+void RtfParser::openGroup() {
+    if (skipDepth_ > 0) {
+        ++skipDepth_;
+        return;
+    }
+    ucSkip_ = 0;
+    star_ = false;
+    if (stack_.size() >= static_cast<std::size_t>(RtfReader::kMaxDepth)) {
+        skipDepth_ = 1;
+        return;
+    }
+    stack_.push_back(stack_.empty() ? Group{} : stack_.back());
+}
+
+void RtfParser::closeGroup() {
+    if (skipDepth_ > 0) {
+        --skipDepth_;
+        return;
+    }
+    ucSkip_ = 0;
+    star_ = false;
+    if (stack_.empty()) {
+        return;
+    }
+    const Group& g = stack_.back();
+    if (g.dest == Dest::FontTable && fontNumber_ >= 0) {
+        commitFont();  // an entry may end with its group instead of ";"
+    }
+    if (stack_.size() == 1) {
+        endState_ = g;
+    }
+    stack_.pop_back();
+}
+
+void RtfParser::skipGroup() {
+    if (!stack_.empty()) {
+        if (stack_.size() == 1) {
+            endState_ = stack_.back();
+        }
+        stack_.pop_back();
+    }
+    skipDepth_ = 1;
+}
+
+void RtfParser::controlWord(RtfKeyword kw, std::string_view name, bool hasParam, int32_t param) {
+    if (skipping()) {
+        return;
+    }
+    const bool star = star_;
+    star_ = false;
+    Group& g = stack_.back();
+    switch (kw) {
+        case K::FontTable:
+            g.dest = Dest::FontTable;
+            fontNumber_ = -1;
+            return;
+        case K::ColorTable:
+            g.dest = Dest::ColorTable;
+            hasRgb_ = false;
+            rgb_ = 0;
+            return;
+        case K::ListTable:
+            g.dest = Dest::ListTable;
+            return;
+        case K::ListOverrideTable:
+            g.dest = Dest::ListOverrideTable;
+            return;
+        case K::Pn:
+            if (g.dest != Dest::Body || stack_.size() < 2) {
+                skipGroup();
+            } else {
+                g.dest = Dest::Pn;
+            }
+            return;
+        case K::SkippedDestination:
+            skipGroup();
+            return;
+        case K::Uc:
+            g.uc = hasParam ? clampTo(param, 0, 1000) : 1;
+            return;
+        case K::U:
+            if (hasParam) {
+                const int64_t code = param < 0 ? int64_t{param} + 65536 : param;
+                unicodeChar(code >= 0 && code <= 0x10FFFF ? static_cast<char32_t>(code) : 0xFFFD);
+                ucSkip_ = stack_.empty() ? 0 : stack_.back().uc;
+            }
+            return;
+        default:
+            if (star) {
+                skipGroup();  // a destination we do not know, marked ignorable
+                return;
+            }
+            break;
+    }
+    switch (g.dest) {
+        case Dest::Body:
+            bodyWord(kw, hasParam, param);
+            break;
+        case Dest::FontTable:
+            fontWord(kw, name, param);
+            break;
+        case Dest::ColorTable:
+            if (kw == K::Red || kw == K::Green || kw == K::Blue) {
+                const int shift = kw == K::Red ? 0 : kw == K::Green ? 8 : 16;
+                rgb_ = (rgb_ & ~(0xFFu << shift)) |
+                       (static_cast<uint32_t>(clampTo(param, 0, 255)) << shift);
+                hasRgb_ = true;
+            }
+            break;
+        case Dest::ListTable:
+        case Dest::ListOverrideTable:
+            listWord(kw, param);
+            break;
+        case Dest::Pn:
+            if (kw == K::PnLevelBullet || kw == K::PnLevelOther) {
+                stack_[stack_.size() - 2].para.pnBullet = kw == K::PnLevelBullet;
+            }
+            break;
+    }
+}
+
+void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
+    Group& g = stack_.back();
+    CharState& ch = g.ch;
+    ParaState& p = g.para;
+    const bool on = !hasParam || param != 0;
+    auto effect = [&ch, on](uint32_t bit) {
+        ch.effects = on ? (ch.effects | bit) : (ch.effects & ~bit);
+    };
+    switch (kw) {
+        case K::Ansi:
+            ansiCodePage_ = 1252;
+            break;
+        case K::Mac:
+            ansiCodePage_ = 10000;
+            break;
+        case K::Pc:
+            ansiCodePage_ = 437;
+            break;
+        case K::Pca:
+            ansiCodePage_ = 850;
+            break;
+        case K::AnsiCpg:
+            if (hasParam) {
+                ansiCodePage_ = param;
+            }
+            break;
+        case K::Deff:
+            deff_ = param;
+            break;
+        case K::F:
+            ch.font = param < 0 ? 0 : param;
+            break;
+        case K::Plain:
+            ch = CharState{};
+            g.hidden = false;
+            break;
+        case K::Fs:
+            ch.height = hasParam ? clampTo(param, 0, kMaxHalfPoints) * 10 : 240;
+            break;
+        case K::SorvelHeight:
+            ch.height = param;
+            break;
+        case K::B:
+            effect(chareffect::Bold);
+            break;
+        case K::I:
+            effect(chareffect::Italic);
+            break;
+        case K::Ul:
+            effect(chareffect::Underline);
+            break;
+        case K::UlNone:
+            ch.effects &= ~chareffect::Underline;
+            break;
+        case K::Strike:
+            effect(chareffect::StrikeOut);
+            break;
+        case K::Cf:
+            ch.color = param;
+            break;
+        case K::Up:
+            ch.offset = (hasParam ? clampTo(param, -kMaxHalfPoints, kMaxHalfPoints) : 6) * 10;
+            break;
+        case K::Dn:
+            ch.offset = -(hasParam ? clampTo(param, -kMaxHalfPoints, kMaxHalfPoints) : 6) * 10;
+            break;
+        case K::SorvelOffset:
+            ch.offset = param;
+            break;
+        case K::Super:
+            ch.offset = 60;
+            break;
+        case K::Sub:
+            ch.offset = -60;
+            break;
+        case K::NoSuperSub:
+            ch.offset = 0;
+            break;
+        case K::Hidden:
+            g.hidden = on;
+            break;
+        case K::Pard:
+            p = ParaState{};
+            break;
+        case K::Ql:
+        case K::Qj:
+            p.align = alignment::Left;
+            break;
+        case K::Qc:
+            p.align = alignment::Center;
+            break;
+        case K::Qr:
+            p.align = alignment::Right;
+            break;
+        case K::Li:
+            p.left = clampTo(param, -kMaxIndent, kMaxIndent);
+            break;
+        case K::Fi:
+            p.first = clampTo(param, -kMaxIndent, kMaxIndent);
+            break;
+        case K::Ls:
+            p.ls = param;
+            break;
+        case K::Ilvl:
+            p.level = clampTo(param, 0, 8);
+            break;
+        case K::Par:
+        case K::Line:
+        case K::Row:
+            paragraphBreak();
+            break;
+        case K::Page:
+            // A page break on its own line would only add an empty paragraph.
+            if (charsInParagraph_ > 0) {
+                paragraphBreak();
+            }
+            break;
+        case K::Tab:
+        case K::Cell:
+            putChar('\t');
+            break;
+        case K::EmDash:
+            putChar(0x97);
+            break;
+        case K::EnDash:
+            putChar(0x96);
+            break;
+        case K::Space:
+            putChar(' ');
+            break;
+        case K::Bullet:
+            putChar(0x95);
+            break;
+        case K::LQuote:
+            putChar(0x91);
+            break;
+        case K::RQuote:
+            putChar(0x92);
+            break;
+        case K::LDblQuote:
+            putChar(0x93);
+            break;
+        case K::RDblQuote:
+            putChar(0x94);
+            break;
+        default:
+            break;
+    }
+}
+
+void RtfParser::fontWord(RtfKeyword kw, std::string_view name, int32_t param) {
+    switch (kw) {
+        case K::F:
+            if (fontNumber_ >= 0) {
+                commitFont();
+            }
+            fontNumber_ = param < 0 ? 0 : param;
+            font_ = RtfFont{};
+            break;
+        case K::FCharSet:
+            font_.charSet = clampTo(param, 0, 255);
+            break;
+        case K::FPrq:
+            font_.pitchAndFamily =
+                static_cast<uint8_t>((font_.pitchAndFamily & ~0x3) | clampTo(param, 0, 3));
+            break;
+        case K::Family:
+            font_.pitchAndFamily = static_cast<uint8_t>((font_.pitchAndFamily & 0x0F) |
+                                                        rtffamily::familyOfKeyword(name));
+            break;
+        case K::SorvelPitchFamily:
+            font_.pitchAndFamily = static_cast<uint8_t>(clampTo(param, 0, 255));
+            break;
+        case K::Cpg:
+            font_.codePage = param;
+            break;
+        default:
+            break;
+    }
+}
+
+void RtfParser::listWord(RtfKeyword kw, int32_t param) {
+    const bool table = stack_.back().dest == Dest::ListTable;
+    switch (kw) {
+        case K::List:
+            listLevels_.clear();
+            break;
+        case K::ListLevel:
+            if (table && listLevels_.size() < kMaxListLevels) {
+                listLevels_.push_back(0);
+            }
+            break;
+        case K::LevelNfc:
+            if (table && !listLevels_.empty()) {
+                listLevels_.back() = param;
+            }
+            break;
+        case K::ListId:
+            if (table) {
+                tables_.addList(param, listLevels_);
+            } else {
+                overrideListId_ = param;
+            }
+            break;
+        case K::ListOverride:
+            overrideListId_ = 0;
+            break;
+        case K::Ls:
+            if (!table) {
+                tables_.addListOverride(param, overrideListId_);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void RtfParser::commitFont() {
+    tables_.addFont(fontNumber_, std::move(font_), ansiCodePage_);
+    font_ = RtfFont{};
+    fontNumber_ = -1;
+    ++tablesVersion_;
+}
+
+void RtfParser::commitColor() {
+    tables_.addColor(hasRgb_ ? std::optional<uint32_t>(rgb_) : std::nullopt);
+    hasRgb_ = false;
+    rgb_ = 0;
+    ++tablesVersion_;
+}
+
+void RtfParser::controlSymbol(char c) {
+    if (skipping()) {
+        return;
+    }
+    if (c == '*') {
+        star_ = true;
+        return;
+    }
+    star_ = false;
+    const Dest dest = stack_.back().dest;
+    if (c == '\\' || c == '{' || c == '}') {
+        textByte(static_cast<uint8_t>(c));
+        return;
+    }
+    if (dest != Dest::Body) {
+        return;
+    }
+    switch (c) {
+        case '~':
+            putChar(0xA0);
+            break;
+        case '-':
+            putChar(0xAD);
+            break;
+        case '_':
+            putChar('-');
+            break;
+        case '\r':
+        case '\n':
+            paragraphBreak();
+            break;
+        default:
+            break;  // \: \| and unknown symbols
+    }
+}
+
+void RtfParser::textByte(uint8_t b) {
+    if (skipping()) {
+        return;
+    }
+    star_ = false;
+    switch (stack_.back().dest) {
+        case Dest::Body:
+            if (b == '\t') {
+                putChar('\t');
+            } else if (b >= 0x20) {
+                fontByte(b);
+            }
+            break;
+        case Dest::FontTable:
+            if (b == ';') {
+                if (fontNumber_ >= 0) {
+                    commitFont();
+                }
+            } else if (fontNumber_ >= 0 && font_.face.size() < kMaxFaceBytes) {
+                font_.face += static_cast<char>(b);
+            }
+            break;
+        case Dest::ColorTable:
+            if (b == ';') {
+                commitColor();
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void RtfParser::hexByte(uint8_t b) {
+    if (skipping()) {
+        return;
+    }
+    star_ = false;
+    switch (stack_.back().dest) {
+        case Dest::Body:
+            if (b != '\r' && b != '\n') {
+                fontByte(b);
+            }
+            break;
+        case Dest::FontTable:
+            // An escaped ";" is part of the name.
+            if (fontNumber_ >= 0 && font_.face.size() < kMaxFaceBytes) {
+                font_.face += static_cast<char>(b);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+const RtfFont* RtfParser::currentFont() {
+    int id = stack_.back().ch.font;
+    if (id < 0) {
+        id = deff_;
+    }
+    if (id != cachedFontId_ || cachedFontVersion_ != tablesVersion_) {
+        cachedFont_ = tables_.font(id);
+        if (!cachedFont_) {
+            cachedFont_ = tables_.font(deff_);
+        }
+        cachedFontId_ = id;
+        cachedFontVersion_ = tablesVersion_;
+    }
+    return cachedFont_;
+}
+
+void RtfParser::fontByte(uint8_t b) {
+    if (pendingLead_) {
+        pendingLead_ = false;
+        putChar('?');  // a double-byte character: none fits an 8-bit text
+        return;
+    }
+    const RtfFont* font = currentFont();
+    const CodePage& page = font ? *font->page : CodePage::of(ansiCodePage_);
+    if (page.keepsBytes() || (b < 0x80 && !page.isDoubleByte())) {
+        putChar(b);
+    } else if (page.isLeadByte(b)) {
+        pendingLead_ = true;
+    } else {
+        unicodeChar(page.toUnicode(b));
+    }
+}
+
+uint8_t RtfParser::byteOfUnicode(char32_t u) const {
+    // Symbol and legacy 8-bit fonts appear in Unicode as U+F020 to U+F0FF.
+    if (u >= 0xF020 && u <= 0xF0FF) {
+        return static_cast<uint8_t>(u - 0xF000);
+    }
+    if (const std::optional<uint8_t> b = Cp1252::fromUnicode(u)) {
+        return *b;
+    }
+    return '?';
+}
+
+void RtfParser::unicodeChar(char32_t u) {
+    const Dest dest = stack_.back().dest;
+    if (dest == Dest::FontTable) {
+        if (fontNumber_ >= 0 && font_.face.size() < kMaxFaceBytes) {
+            font_.face += static_cast<char>(byteOfUnicode(u));
+        }
+        return;
+    }
+    if (dest != Dest::Body) {
+        return;
+    }
+    if (pendingHigh_ != 0 && u >= 0xDC00 && u <= 0xDFFF) {
+        u = 0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (u - 0xDC00);
+        pendingHigh_ = 0;
+    }
+    if (u >= 0xD800 && u <= 0xDBFF) {
+        if (pendingHigh_ != 0) {
+            pendingHigh_ = 0;
+            putChar('?');
+        }
+        pendingHigh_ = static_cast<char16_t>(u);
+        return;
+    }
+    if (u == '\r' || u == '\n') {
+        return;
+    }
+    uint8_t b = byteOfUnicode(u);
+    if (b == '?' && u != '?' && (u < 0xDC00 || u > 0xDFFF)) {
+        // Not in the code page: a Pali letter in a Pali font is that font's byte.
+        const RtfFont* font = currentFont();
+        if (font && isPaliFont(font->pali)) {
+            if (const std::optional<uint8_t> p = paliFontByteOfUnicode(u, font->pali)) {
+                b = *p;
+            }
+        }
+    }
+    putChar(b);
+}
+
+void RtfParser::putChar(uint8_t c) {
+    const Group& g = stack_.back();
+    if (g.hidden) {
+        return;
+    }
+    if (pendingHigh_ != 0) {
+        pendingHigh_ = 0;
+        putChar('?');  // a high surrogate without its low half
+    }
+    if (!pending_.empty() && !(g.ch == pendingState_)) {
+        flushText();
+    }
+    if (pending_.empty()) {
+        pendingState_ = g.ch;
+    }
+    pending_ += static_cast<char>(c);
+    ++charsInParagraph_;
+}
+
+void RtfParser::flushText() {
+    if (!pending_.empty()) {
+        doc_.append(pending_, resolve(pendingState_));
+        pending_.clear();
+    }
+}
+
+void RtfParser::paragraphBreak() {
+    if (pendingHigh_ != 0) {
+        pendingHigh_ = 0;
+        putChar('?');
+    }
+    pendingLead_ = false;
+    flushText();
+    const Group& g = stack_.back();
+    lastBreakChar_ = resolve(g.ch);
+    lastBreakPara_ = paraFormat(g.para);
+    doc_.appendBreak(lastBreakChar_, lastBreakPara_);
+    ++breaks_;
+    charsInParagraph_ = 0;
+}
+
+const FontDescription& RtfParser::resolve(const CharState& ch) {
+    if (resolvedValid_ && resolvedVersion_ == tablesVersion_ && ch == resolvedState_) {
+        return resolved_;
+    }
+    FontDescription f = RichText::standardFormat();
+    f.mask = charmask::All;
+    f.effects = ch.effects;
+    f.height = ch.height;
+    f.offset = ch.offset;
+    if (const std::optional<uint32_t> color = tables_.color(ch.color)) {
+        f.color = *color;
+    } else {
+        f.effects |= chareffect::AutoColor;
+        f.color = 0;
+    }
+    const RtfFont* font = tables_.font(ch.font < 0 ? deff_ : ch.font);
+    if (!font) {
+        font = tables_.font(deff_);
+    }
+    if (font) {
+        f.faceName = font->face;
+        f.charSet = static_cast<uint8_t>(font->charSet < 0 ? 0 : font->charSet);
+        f.pitchAndFamily = font->pitchAndFamily;
+    } else {
+        f.charSet = 0;  // no font table: the standard face
+    }
+    resolved_ = f;
+    resolvedState_ = ch;
+    resolvedVersion_ = tablesVersion_;
+    resolvedValid_ = true;
+    return resolved_;
+}
+
+ParaFormat RtfParser::paraFormat(const ParaState& p) const {
+    ParaFormat f;
+    f.mask = paramask::All;
+    f.alignment = p.align;
+    f.startIndent = p.left + p.first;
+    f.offset = -p.first;
+    const bool bullet = p.pnBullet || (p.ls > 0 && tables_.isBulletList(p.ls, p.level));
+    f.numbering = bullet ? numbering::Bullet : numbering::None;
+    return f;
+}
+
+RichText RtfParser::finish() {
+    if (!stack_.empty()) {
+        endState_ = stack_.back();  // a missing final brace
+    }
+    const Group end = endState_.value_or(Group{});
+    if (pendingHigh_ != 0 && !stack_.empty()) {
+        pendingHigh_ = 0;
+        putChar('?');
+    }
+    flushText();
+    if (breaks_ > 0 && charsInParagraph_ == 0) {
+        // The last \par closes the document rather than opening a paragraph.
+        const long length = doc_.length();
+        doc_.replace(length - 2, length, std::string_view(), lastBreakChar_);
+        doc_.setParaFormat(doc_.paragraphCount() - 1, lastBreakPara_);
+        doc_.setDefaultFormat(lastBreakChar_);
+    } else {
+        doc_.setParaFormat(doc_.paragraphCount() - 1, paraFormat(end.para));
+        doc_.setDefaultFormat(resolve(end.ch));
+    }
+    return std::move(doc_);
+}
+
+}  // namespace sorvel
