@@ -5,6 +5,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "cli/DocumentCommands.h"
 #include "cli/TextCommands.h"
 #include "common/TextFiles.h"
 #include "translit/TextReplace.h"
@@ -26,6 +27,7 @@ ConvertTool::ConvertTool() {
     addOption({"lf", "", "end lines with LF instead of CR LF"});
     addOption({"help", "", "show this help"});
     addTextCommands(*this);
+    addDocumentCommands(*this);
 }
 
 const ConvertTool::Command* ConvertTool::findCommand(const std::string& name) const {
@@ -68,15 +70,23 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
                 out << " --" << name << ' ' << o->valueName;
             }
         }
-        out << " [options]" << (command->maxInputs > 1 ? " [INPUT...]" : " [INPUT]") << "\n\n"
+        out << " [options] "
+            << (!command->inputsUsage.empty() ? command->inputsUsage
+                : command->maxInputs > 1      ? "[INPUT...]"
+                                              : "[INPUT]")
+            << "\n\n"
             << command->summary << "\n\nOptions:\n";
         for (const std::string& name : command->options) {
             printOption(name);
         }
-        printOption("output");
-        printOption("lf");
+        if (command->writesText) {
+            printOption("output");
+            printOption("lf");
+        }
         printOption("help");
-        out << "\nINPUT is a file; without it, or with \"-\", standard input is read.\n";
+        if (command->inputsUsage.empty()) {
+            out << "\nINPUT is a file; without it, or with \"-\", standard input is read.\n";
+        }
         return;
     }
     out << "Usage: sorvel-convert COMMAND [options] [INPUT]\n\n"
@@ -175,7 +185,8 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
     }
     auto accepts = [command](const std::string& name) {
         static const std::vector<std::string> kCommon = {"output", "lf", "help"};
-        return std::find(kCommon.begin(), kCommon.end(), name) != kCommon.end() ||
+        const bool common = std::find(kCommon.begin(), kCommon.end(), name) != kCommon.end();
+        return (common && (command->writesText || name == "help")) ||
                std::find(command->options.begin(), command->options.end(), name) !=
                    command->options.end();
     };
@@ -197,12 +208,24 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
     }
     const int inputs = static_cast<int>(line.inputs.size());
     if (inputs < command->minInputs || inputs > command->maxInputs) {
+        if (!command->inputsUsage.empty()) {
+            return fail(io, command->name + " takes " + command->inputsUsage, 2);
+        }
         return fail(io,
                     command->maxInputs == 1 ? command->name + " reads one input at most"
                                             : command->name + ": wrong number of inputs",
                     2);
     }
     return command->run(*this, line, io);
+}
+
+std::optional<std::string> ConvertTool::readStandardInput(ToolStreams& io) {
+    std::string data(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>{});
+    if (io.in.bad()) {
+        fail(io, "cannot read standard input");
+        return std::nullopt;
+    }
+    return data;
 }
 
 std::optional<std::string> ConvertTool::readInput(const CommandLine& line, ToolStreams& io) {
