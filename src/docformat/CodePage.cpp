@@ -5,6 +5,9 @@
 #include <map>
 #include <mutex>
 #include <string>
+#include <utility>
+
+#include "common/Cp1252.h"
 
 namespace sorvel {
 
@@ -95,28 +98,32 @@ int CodePage::ofCharSet(int charSet, int ansiCodePage) {
     }
 }
 
+int CodePage::charSetOf(int codePage) {
+    static constexpr std::pair<int, int> kSets[] = {
+        {1250, 238}, {1251, 204}, {1253, 161}, {1254, 162}, {1255, 177}, {1256, 178},
+        {1257, 186}, {1258, 163}, {874, 222},  {932, 128},  {936, 134},  {949, 129},
+        {950, 136},  {1361, 130}, {10000, 77}, {437, 255}};
+    for (const auto& [page, set] : kSets) {
+        if (page == codePage) {
+            return set;
+        }
+    }
+    return 0;
+}
+
 CodePage CodePage::make(int number) {
     CodePage page;
     if (isDoubleByteCodePage(number)) {
-        page.keepsBytes_ = false;
-        page.doubleByte_ = true;
-        for (int b = 0; b < 256; ++b) {
-            page.table_[b] = b < 0x80 ? static_cast<char32_t>(b) : 0xFFFD;
-            const bool sjisLead = (b >= 0x81 && b <= 0x9F) || (b >= 0xE0 && b <= 0xFC);
-            page.lead_[b] = number == 932 ? sjisLead : (b >= 0x81 && b <= 0xFE);
-        }
+        page.windows1252_ = false;
         return page;
     }
     const char* name = iconvName(number);
-    if (!name) {
-        return page;  // kept as bytes
-    }
-    iconv_t cd = iconv_open("UTF-32LE", name);
+    iconv_t cd = name ? iconv_open("UTF-32LE", name) : reinterpret_cast<iconv_t>(-1);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
         return page;
     }
-    page.keepsBytes_ = false;
-    for (int b = 0; b < 256; ++b) {
+    page.windows1252_ = false;
+    for (int b = 0x80; b < 256; ++b) {
         char in = static_cast<char>(b);
         unsigned char out[16] = {};
         char* inPtr = &in;
@@ -130,26 +137,38 @@ CodePage CodePage::make(int number) {
         if (r != static_cast<std::size_t>(-1)) {
             r = iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
         }
-        // A byte that decodes to exactly one character; combining sequences
-        // and undefined bytes count as none.
+        // Only bytes that decode to exactly one character count.
         if (r != static_cast<std::size_t>(-1) && sizeof out - outLeft == 4) {
-            page.table_[b] = static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) |
-                                                   (static_cast<uint32_t>(out[3]) << 24));
-        } else {
-            page.table_[b] = 0xFFFD;
+            const auto ch = static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) |
+                                                  (static_cast<uint32_t>(out[3]) << 24));
+            page.bytes_.emplace(ch, static_cast<uint8_t>(b));
         }
     }
     iconv_close(cd);
     return page;
 }
 
+std::optional<uint8_t> CodePage::fromUnicode(char32_t ch) const {
+    if (windows1252_) {
+        return Cp1252::fromUnicode(ch);
+    }
+    if (ch < 0x80) {
+        return static_cast<uint8_t>(ch);
+    }
+    const auto it = bytes_.find(ch);
+    if (it == bytes_.end()) {
+        return std::nullopt;
+    }
+    return it->second;
+}
+
 const CodePage& CodePage::of(int number) {
     // Built once per code page and kept: a document names only a few.
     static std::mutex mutex;
     static std::map<int, CodePage> pages;
-    static const CodePage bytes;
+    static const CodePage windows1252;
     if (number == 0 || number == 1252 || (!iconvName(number) && !isDoubleByteCodePage(number))) {
-        return bytes;
+        return windows1252;
     }
     std::lock_guard<std::mutex> lock(mutex);
     auto it = pages.find(number);

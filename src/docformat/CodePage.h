@@ -1,41 +1,39 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
+#include <optional>
+#include <unordered_map>
 
 namespace sorvel {
 
 // The characters of one Windows code page, as RTF names them: `\ansicpgN`,
 // a font's `\cpgN`, or the code page that a font's `\fcharsetN` implies.
 //
-// Single-byte code pages decode through a table of 256 characters; for the
-// double-byte East Asian code pages only the lead bytes are known, since no
-// character of theirs fits an 8-bit Windows-1252 document anyway.
+// A document's text is 8-bit and each character's font carries its
+// character set, so a byte of RTF text is kept as it is; a code page is
+// needed for the Unicode characters that RTF also carries (\uN), which
+// become the byte of the font's code page. The double-byte East Asian code
+// pages carry no character beyond ASCII in one byte.
 class CodePage {
   public:
-    // The code page of a code-page number; nothing known (or 0) gives the
-    // document's 8-bit code page itself, whose bytes are kept as they are.
+    // The code page of a code-page number; Windows-1252 for 0, 1252 and any
+    // number not known.
     static const CodePage& of(int number);
     // The code page that a font's character set implies; `ansiCodePage` for
-    // the default character set or an unknown one. 0 for the symbol set,
-    // whose bytes are glyph numbers and are kept as they are.
+    // the default character set or an unknown one; 0 for the symbol set.
     static int ofCharSet(int charSet, int ansiCodePage);
+    // The character set of a code page's fonts (0, ANSI, when none fits).
+    static int charSetOf(int codePage);
 
-    // True when bytes are taken over unchanged (Windows-1252 and symbol fonts).
-    bool keepsBytes() const { return keepsBytes_; }
-    bool isDoubleByte() const { return doubleByte_; }
-    bool isLeadByte(uint8_t byte) const { return doubleByte_ && lead_[byte]; }
-    // The Unicode character of a single byte; U+FFFD where the code page has none.
-    char32_t toUnicode(uint8_t byte) const { return table_[byte]; }
+    // The byte of a Unicode character in this code page, or nothing.
+    std::optional<uint8_t> fromUnicode(char32_t ch) const;
 
   private:
     CodePage() = default;
     static CodePage make(int number);
 
-    bool keepsBytes_ = true;
-    bool doubleByte_ = false;
-    std::array<char32_t, 256> table_{};
-    std::array<bool, 256> lead_{};
+    bool windows1252_ = true;
+    std::unordered_map<char32_t, uint8_t> bytes_;  // the upper half of a single-byte page
 };
 
 }  // namespace sorvel

@@ -547,7 +547,7 @@ void RtfParser::textByte(uint8_t b) {
             if (b == '\t') {
                 putChar('\t');
             } else if (b >= 0x20) {
-                fontByte(b);
+                putChar(b);
             }
             break;
         case Dest::FontTable:
@@ -577,7 +577,7 @@ void RtfParser::hexByte(uint8_t b) {
     switch (stack_.back().dest) {
         case Dest::Body:
             if (b != '\r' && b != '\n') {
-                fontByte(b);
+                putChar(b);
             }
             break;
         case Dest::FontTable:
@@ -607,39 +607,11 @@ const RtfFont* RtfParser::currentFont() {
     return cachedFont_;
 }
 
-void RtfParser::fontByte(uint8_t b) {
-    if (pendingLead_) {
-        pendingLead_ = false;
-        putChar('?');  // a double-byte character: none fits an 8-bit text
-        return;
-    }
-    const RtfFont* font = currentFont();
-    const CodePage& page = font ? *font->page : CodePage::of(ansiCodePage_);
-    if (page.keepsBytes() || (b < 0x80 && !page.isDoubleByte())) {
-        putChar(b);
-    } else if (page.isLeadByte(b)) {
-        pendingLead_ = true;
-    } else {
-        unicodeChar(page.toUnicode(b));
-    }
-}
-
-uint8_t RtfParser::byteOfUnicode(char32_t u) const {
-    // Symbol and legacy 8-bit fonts appear in Unicode as U+F020 to U+F0FF.
-    if (u >= 0xF020 && u <= 0xF0FF) {
-        return static_cast<uint8_t>(u - 0xF000);
-    }
-    if (const std::optional<uint8_t> b = Cp1252::fromUnicode(u)) {
-        return *b;
-    }
-    return '?';
-}
-
 void RtfParser::unicodeChar(char32_t u) {
     const Dest dest = stack_.back().dest;
     if (dest == Dest::FontTable) {
         if (fontNumber_ >= 0 && font_.face.size() < kMaxFaceBytes) {
-            font_.face += static_cast<char>(byteOfUnicode(u));
+            font_.face += static_cast<char>(Cp1252::fromUnicode(u).value_or('?'));
         }
         return;
     }
@@ -661,17 +633,27 @@ void RtfParser::unicodeChar(char32_t u) {
     if (u == '\r' || u == '\n') {
         return;
     }
-    uint8_t b = byteOfUnicode(u);
-    if (b == '?' && u != '?' && (u < 0xDC00 || u > 0xDFFF)) {
-        // Not in the code page: a Pali letter in a Pali font is that font's byte.
-        const RtfFont* font = currentFont();
-        if (font && isPaliFont(font->pali)) {
-            if (const std::optional<uint8_t> p = paliFontByteOfUnicode(u, font->pali)) {
-                b = *p;
-            }
+    putChar(byteOfUnicode(u));
+}
+
+uint8_t RtfParser::byteOfUnicode(char32_t u) {
+    // Symbol and legacy 8-bit fonts appear in Unicode as U+F020 to U+F0FF.
+    if (u >= 0xF020 && u <= 0xF0FF) {
+        return static_cast<uint8_t>(u - 0xF000);
+    }
+    const RtfFont* font = currentFont();
+    const CodePage& page = font ? *font->page : CodePage::of(ansiCodePage_);
+    if (const std::optional<uint8_t> b = page.fromUnicode(u)) {
+        return *b;
+    }
+    // What the code page cannot carry: a Pali letter in a Pali font is that
+    // font's byte, anything else a question mark.
+    if (font && isPaliFont(font->pali)) {
+        if (const std::optional<uint8_t> p = paliFontByteOfUnicode(u, font->pali)) {
+            return *p;
         }
     }
-    putChar(b);
+    return '?';
 }
 
 void RtfParser::putChar(uint8_t c) {
@@ -705,7 +687,6 @@ void RtfParser::paragraphBreak() {
         pendingHigh_ = 0;
         putChar('?');
     }
-    pendingLead_ = false;
     flushText();
     const Group& g = stack_.back();
     lastBreakChar_ = resolve(g.ch);

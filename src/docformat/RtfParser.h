@@ -65,9 +65,8 @@ class RtfParser {
     void commitFont();
     void commitColor();
 
-    void fontByte(uint8_t b);
     void unicodeChar(char32_t u);
-    uint8_t byteOfUnicode(char32_t u) const;
+    uint8_t byteOfUnicode(char32_t u);
     void putChar(uint8_t c);
     void flushText();
     void paragraphBreak();
@@ -82,7 +81,6 @@ class RtfParser {
     int ucSkip_ = 0;     // fallback characters of a \u still to skip
     bool star_ = false;  // the last control was \*
     char16_t pendingHigh_ = 0;
-    bool pendingLead_ = false;
     std::optional<Group> endState_;
 
     int ansiCodePage_ = 1252;

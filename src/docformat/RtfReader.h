@@ -10,11 +10,14 @@ namespace sorvel {
 // Reads RTF into an 8-bit rich text: what this program writes, and what
 // other word processors write.
 //
-// Text is decoded by the code page of each run's font and put into
-// Windows-1252; a character that code page cannot carry becomes "?", except
-// a Pali letter in a Pali font, which becomes that font's byte, and the
-// private-use characters U+F020 to U+F0FF (how symbol and legacy 8-bit fonts
-// are written in Unicode), which become the byte they stand for.
+// The text is 8-bit and every character's Font description keeps its font's
+// character set, so a byte of RTF text (\'hh) stays that byte, whatever the
+// character set (two bytes of an East Asian font stay two). A Unicode character
+// (\uN) becomes its byte in the code page of its font (Windows-1252 for ANSI
+// and symbol fonts); one that code page cannot carry becomes "?", except a
+// Pali letter in a Pali font, which becomes that font's byte. The
+// private-use characters U+F020 to U+F0FF, as which symbol and legacy 8-bit
+// fonts are written in Unicode, become the byte they stand for.
 //
 // Each \par ends a paragraph; a last \par with nothing after it ends the
 // document rather than starting an empty paragraph, and the format it carries

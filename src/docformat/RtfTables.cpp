@@ -15,6 +15,9 @@ void RtfTables::addFont(int number, RtfFont font, int ansiCodePage) {
                      : font.charSet >= 0 ? CodePage::ofCharSet(font.charSet, ansiCodePage)
                                          : ansiCodePage;
     font.page = &CodePage::of(page);
+    if (font.charSet < 0) {
+        font.charSet = CodePage::charSetOf(page);
+    }
     font.pali = paliFontByPrefix(font.face);
     fonts_[number] = std::move(font);
 }
