@@ -64,8 +64,9 @@ class LogCapture {
         capture->failed_ = true;
     }
 
-    static constexpr std::array<const char*, 5> kDomains = {"libgsf", "libgsf:msole", "GLib",
-                                                            "GLib-GObject", "GLib-GIO"};
+    // Some of libgsf logs without a domain of its own (nullptr).
+    static constexpr std::array<const char*, 6> kDomains = {nullptr, "libgsf",       "libgsf:msole",
+                                                            "GLib",  "GLib-GObject", "GLib-GIO"};
     std::array<guint, kDomains.size()> ids_{};
     bool failed_ = false;
     std::string message_;
