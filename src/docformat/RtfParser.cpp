@@ -323,6 +323,14 @@ uint8_t RtfParser::byteOfUnicode(char32_t u) {
     if (u >= 0xF020 && u <= 0xF0FF) {
         return static_cast<uint8_t>(u - 0xF000);
     }
+    // LibreOffice carries the five bytes that Windows-1252 leaves undefined
+    // as U+F100 plus the byte.
+    if (u >= 0xF181 && u <= 0xF19D) {
+        const auto b = static_cast<uint8_t>(u - 0xF100);
+        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
+            return b;
+        }
+    }
     const RtfFont* font = currentFont();
     const CodePage& page = font ? *font->page : CodePage::of(ansiCodePage_);
     if (const std::optional<uint8_t> b = page.fromUnicode(u)) {

@@ -72,6 +72,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "{\\rtf1{\\fonttbl{\\f0\\fcharset2 Symbol;}{\\f1 Times_Norman;}}"
                  "\\f0\\u-3913?\\u61472?\\f1\\u-3871?}",
                  "\xB7 \xE1"},
+        TextCase{"UndefinedWindows1252BytesInPrivateUse",
+                 "{\\rtf1 \\u61825?\\u61837?\\u61839?\\u61840?\\u61853?\\u61826?}",
+                 "\x81\x8D\x8F\x90\x9D?"},
         TextCase{"UnicodeInTheFontsCodePage",
                  "{\\rtf1{\\fonttbl{\\f0\\fcharset204 Arial;}{\\f1\\fcharset238 Arial;}}"
                  "\\f0\\u1046?\\f1\\u260?\\u233?}",
