@@ -16,13 +16,21 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
+  libgsf-1-dev libreoffice-writer-nogui python3-olefile
 )
+# The compound-file library at least at the version with the OLE2 security fixes.
+GSF_MIN_VERSION=1.14.50-1+deb12u1
 
 deps() {
   local missing=()
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
+  local gsf
+  gsf=$(dpkg-query -W -f='${Version}' libgsf-1-dev 2>/dev/null || true)
+  if [ -n "$gsf" ] && dpkg --compare-versions "$gsf" lt "$GSF_MIN_VERSION"; then
+    missing+=(libgsf-1-dev libgsf-1-114)
+  fi
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=()
