@@ -66,14 +66,49 @@ RichText RtfParser::run() {
             }
         } else if (c == '\\') {
             i = controlAt(i);
+        } else if (c == '\r' || c == '\n') {
+            ++i;
+        } else if (plainTextFollows()) {
+            i = putPlainText(i);
         } else {
             ++i;
-            if (c != '\r' && c != '\n') {
-                textByte(static_cast<uint8_t>(c));
-            }
+            textByte(static_cast<uint8_t>(c));
         }
     }
     return finish();
+}
+
+bool RtfParser::plainTextFollows() const {
+    return skipDepth_ == 0 && ucSkip_ == 0 && pendingHigh_ == 0 && !stack_.empty() &&
+           stack_.back().dest == Dest::Body && !stack_.back().hidden;
+}
+
+std::size_t RtfParser::putPlainText(std::size_t i) {
+    // The bulk of a document: text without markup, taken in one piece.
+    std::size_t j = i;
+    while (j < in_.size()) {
+        const auto c = static_cast<uint8_t>(in_[j]);
+        if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' ||
+            (c < 0x20 && c != '\t')) {
+            break;
+        }
+        ++j;
+    }
+    if (j == i) {
+        textByte(static_cast<uint8_t>(in_[i]));
+        return i + 1;
+    }
+    star_ = false;
+    const CharState& ch = stack_.back().ch;
+    if (!pending_.empty() && !(ch == pendingState_)) {
+        flushText();
+    }
+    if (pending_.empty()) {
+        pendingState_ = ch;
+    }
+    pending_.append(in_.data() + i, j - i);
+    charsInParagraph_ += static_cast<long>(j - i);
+    return j;
 }
 
 std::size_t RtfParser::controlAt(std::size_t i) {

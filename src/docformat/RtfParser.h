@@ -49,6 +49,8 @@ class RtfParser {
     };
 
     std::size_t controlAt(std::size_t i);
+    bool plainTextFollows() const;
+    std::size_t putPlainText(std::size_t i);
     void openGroup();
     void closeGroup();
     void skipGroup();
