@@ -130,11 +130,13 @@ class Writer {
         }
         out_ += "\\fcharset" + std::to_string(charSet) + ' ';
         for (const char c : face) {
-            // ";" ends the name in the table, so it travels escaped.
-            if (c == ';') {
-                out_ += "\\'3b";
+            // ";" ends the name in the table, and a TAB would be \tab, which
+            // means nothing there: both travel as hex.
+            const auto b = static_cast<uint8_t>(c);
+            if (b == ';' || b == '\t') {
+                out_ += {'\\', '\'', kHex[b >> 4], kHex[b & 0xF]};
             } else {
-                out_ += escapes()[static_cast<uint8_t>(c)];
+                out_ += escapes()[b];
             }
         }
         out_ += ";}";

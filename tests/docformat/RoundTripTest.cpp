@@ -146,6 +146,7 @@ std::vector<RoundTripCase> roundTripCases() {
         doc.append("c", fontOf(" leading and trailing "));
         doc.append("d", fontOf("\xE9\xFC\x80"));
         doc.append("e", fontOf(""));
+        doc.append("f", fontOf("tab\there\x01"));
         cases.push_back({"FaceNamesThatNeedEscaping", doc});
     }
     {
