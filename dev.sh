@@ -74,7 +74,8 @@ case "${1:-help}" in
     deps
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
     build build-asan
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
   bench)
     deps
@@ -94,7 +95,7 @@ case "${1:-help}" in
       seeds=()
       [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
       echo "== $name for ${seconds}s"
-      if ! "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+      if ! LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
           "fuzz-corpus/$name" "${seeds[@]}" > "build-fuzz/$name.log" 2>&1; then
         tail -40 "build-fuzz/$name.log"
         echo "$name failed"
