@@ -39,7 +39,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TextCase{"Empty", "{\\rtf1}", ""}, TextCase{"OneParOnly", "{\\rtf1\\par}", ""},
         TextCase{"TwoPars", "{\\rtf1\\par\\par}", "\r\n"},
-        TextCase{"WordPadStyle",
+        TextCase{"RichEditStyle",
                  "{\\rtf1\\ansi\\ansicpg1252\\deff0\\deflang1033{\\fonttbl{\\f0\\fswiss\\fcharset0 "
                  "Arial;}}\r\n\\viewkind4\\uc1\\pard\\f0\\fs20 Hello\\par\r\nWorld\\par\r\n}\r\n\0",
                  "Hello\r\nWorld"},
