@@ -90,7 +90,7 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
         return;
     }
     out << "Usage: sorvel-convert COMMAND [options] [INPUT]\n\n"
-           "Sorvel's Pali conversions for 8-bit text files.\n\nCommands:\n";
+           "Sorvel's Pali conversions for 8-bit text files, and its documents.\n\nCommands:\n";
     for (const Command& c : commands_) {
         const std::string left = "  " + c.name;
         out << left << std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') << c.brief << '\n';
