@@ -87,7 +87,7 @@ case "${1:-help}" in
   fuzz)
     deps
     seconds=${2:-60}
-    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_FUZZ=ON -DSORVEL_TESTS=OFF \
+    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_FUZZ=ON -DSORVEL_TESTS=OFF -DSORVEL_GUI=OFF \
       -DCMAKE_CXX_COMPILER=clang++
     build build-fuzz
     for f in build-fuzz/fuzz/fuzz_*; do
