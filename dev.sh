@@ -96,8 +96,12 @@ case "${1:-help}" in
       seeds=()
       [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
       echo "== $name for ${seconds}s"
-      if ! LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
-          "fuzz-corpus/$name" "${seeds[@]}" > "build-fuzz/$name.log" 2>&1; then
+      # Full stack unwinding, so that a leak inside a system library built
+      # without frame pointers is seen there and matched by the suppressions.
+      if ! ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+          "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+          -artifact_prefix=build-fuzz/ "fuzz-corpus/$name" "${seeds[@]}" \
+          > "build-fuzz/$name.log" 2>&1; then
         tail -40 "build-fuzz/$name.log"
         echo "$name failed"
         exit 1
