@@ -17,13 +17,21 @@ PACKAGES=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
   qt6-base-dev
+  libgsf-1-dev libreoffice-writer-nogui python3-olefile
 )
+# The compound-file library at least at the version with the OLE2 security fixes.
+GSF_MIN_VERSION=1.14.50-1+deb12u1
 
 deps() {
   local missing=()
   for p in "${PACKAGES[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
   done
+  local gsf
+  gsf=$(dpkg-query -W -f='${Version}' libgsf-1-dev 2>/dev/null || true)
+  if [ -n "$gsf" ] && dpkg --compare-versions "$gsf" lt "$GSF_MIN_VERSION"; then
+    missing+=(libgsf-1-dev libgsf-1-114)
+  fi
   [ ${#missing[@]} -eq 0 ] && return 0
   echo "Installing: ${missing[*]}"
   local sudo=()
@@ -67,7 +75,8 @@ case "${1:-help}" in
     deps
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
     build build-asan
-    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 run_tests build-asan
+    ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+      LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
     ;;
   bench)
     deps
@@ -78,7 +87,7 @@ case "${1:-help}" in
   fuzz)
     deps
     seconds=${2:-60}
-    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_FUZZ=ON -DSORVEL_TESTS=OFF \
+    configure build-fuzz -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_FUZZ=ON -DSORVEL_TESTS=OFF -DSORVEL_GUI=OFF \
       -DCMAKE_CXX_COMPILER=clang++
     build build-fuzz
     for f in build-fuzz/fuzz/fuzz_*; do
@@ -87,8 +96,12 @@ case "${1:-help}" in
       seeds=()
       [ -d "fuzz/seeds/$name" ] && seeds=("fuzz/seeds/$name")
       echo "== $name for ${seconds}s"
-      if ! "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
-          "fuzz-corpus/$name" "${seeds[@]}" > "build-fuzz/$name.log" 2>&1; then
+      # Full stack unwinding, so that a leak inside a system library built
+      # without frame pointers is seen there and matched by the suppressions.
+      if ! ASAN_OPTIONS=fast_unwind_on_malloc=0 LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp \
+          "$f" -max_total_time="$seconds" -print_final_stats=1 -rss_limit_mb=4096 \
+          -artifact_prefix=build-fuzz/ "fuzz-corpus/$name" "${seeds[@]}" \
+          > "build-fuzz/$name.log" 2>&1; then
         tail -40 "build-fuzz/$name.log"
         echo "$name failed"
         exit 1

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <ostream>
 
+#include "cli/DocumentCommands.h"
 #include "cli/TableCommands.h"
 #include "cli/TextCommands.h"
 #include "common/TextFiles.h"
@@ -32,6 +33,7 @@ ConvertTool::ConvertTool() {
     addOption({"help", "", "show this help"});
     addTextCommands(*this);
     addTableCommands(*this);
+    addDocumentCommands(*this);
 }
 
 const ConvertTool::Command* ConvertTool::findCommand(const std::string& name) const {
@@ -76,24 +78,27 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
             }
         }
         out << " [options]"
-            << (command->maxInputs > 1    ? " [INPUT...]"
-                : command->maxInputs == 1 ? " [INPUT]"
-                                          : "")
+            << (!command->inputsUsage.empty() ? " " + command->inputsUsage
+                : command->maxInputs > 1      ? std::string(" [INPUT...]")
+                : command->maxInputs == 1     ? std::string(" [INPUT]")
+                                              : std::string())
             << "\n\n"
             << command->summary << "\n\nOptions:\n";
         for (const std::string& name : command->options) {
             printOption(name);
         }
-        printOption("output");
-        printOption("lf");
+        if (command->writesText) {
+            printOption("output");
+            printOption("lf");
+        }
         printOption("help");
-        if (command->maxInputs > 0) {
+        if (command->inputsUsage.empty() && command->maxInputs > 0) {
             out << "\nINPUT is a file; without it, or with \"-\", standard input is read.\n";
         }
         return;
     }
     out << "Usage: sorvel-convert COMMAND [options] [INPUT]\n\n"
-           "Sorvel's Pali conversions for 8-bit text files.\n\nCommands:\n";
+           "Sorvel's Pali conversions for 8-bit text files, and its documents.\n\nCommands:\n";
     for (const Command& c : commands_) {
         const std::string left = "  " + c.name;
         out << left << std::string(left.size() < 18 ? 18 - left.size() : 1, ' ') << c.brief << '\n';
@@ -188,7 +193,8 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
     }
     auto accepts = [command](const std::string& name) {
         static const std::vector<std::string> kCommon = {"output", "lf", "help"};
-        return std::find(kCommon.begin(), kCommon.end(), name) != kCommon.end() ||
+        const bool common = std::find(kCommon.begin(), kCommon.end(), name) != kCommon.end();
+        return (common && (command->writesText || name == "help")) ||
                std::find(command->options.begin(), command->options.end(), name) !=
                    command->options.end();
     };
@@ -210,6 +216,9 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
     }
     const int inputs = static_cast<int>(line.inputs.size());
     if (inputs < command->minInputs || inputs > command->maxInputs) {
+        if (!command->inputsUsage.empty()) {
+            return fail(io, command->name + " takes " + command->inputsUsage, 2);
+        }
         return fail(io,
                     command->maxInputs == 1   ? command->name + " reads one input at most"
                     : command->maxInputs == 0 ? command->name + " reads no input"
@@ -217,6 +226,15 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
                     2);
     }
     return command->run(*this, line, io);
+}
+
+std::optional<std::string> ConvertTool::readStandardInput(ToolStreams& io) {
+    std::string data(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>{});
+    if (io.in.bad()) {
+        fail(io, "cannot read standard input");
+        return std::nullopt;
+    }
+    return data;
 }
 
 std::optional<std::string> ConvertTool::readInput(const CommandLine& line, ToolStreams& io) {
@@ -228,10 +246,10 @@ std::optional<std::string> ConvertTool::readInput(const CommandLine& line, ToolS
             return std::nullopt;
         }
     } else {
-        std::string error;
+        FileError error;
         std::optional<std::string> file = readWholeFile(line.inputs[0], &error);
         if (!file) {
-            fail(io, error);
+            fail(io, error.message);
             return std::nullopt;
         }
         data = std::move(*file);
@@ -250,9 +268,9 @@ int ConvertTool::writeOutput(const CommandLine& line, ToolStreams& io, const std
         io.out.flush();
         return io.out.good() ? 0 : fail(io, "cannot write standard output");
     }
-    std::string error;
+    FileError error;
     if (!writeFileAtomically(path, data, &error)) {
-        return fail(io, error);
+        return fail(io, error.message);
     }
     return 0;
 }

@@ -55,6 +55,12 @@ class ConvertTool {
         std::vector<std::string> optional = {};
 
         bool isOptional(const std::string& name) const;
+        // How the usage line names the positional arguments; empty for
+        // "[INPUT]" (or "[INPUT...]").
+        std::string inputsUsage = {};
+        // False for a command that writes files of its own rather than text:
+        // --output and --lf do not apply to it.
+        bool writesText = true;
     };
 
     ConvertTool();
@@ -63,6 +69,8 @@ class ConvertTool {
 
     // Shared by the commands.
     std::optional<std::string> readInput(const CommandLine& line, ToolStreams& io);
+    // The bytes of standard input, unchanged.
+    std::optional<std::string> readStandardInput(ToolStreams& io);
     int writeOutput(const CommandLine& line, ToolStreams& io, const std::string& text);
     // The Pali font that the face given with --`option` names, or nothing
     // after a message when it names none of the five.

@@ -13,35 +13,28 @@ namespace sorvel {
 
 namespace {
 
-void setError(std::string* error, std::string_view what) {
+void setError(FileError* error, std::string_view what, bool openFailed = false) {
+    const int number = errno;
     if (error) {
-        *error = std::string(what) + ": " + std::strerror(errno);
+        error->message = std::string(what) + ": " + std::strerror(number);
+        error->errorNumber = number;
+        error->openFailed = openFailed;
     }
 }
 
 }  // namespace
 
-std::optional<std::string> readWholeFile(const std::string& path, std::string* error,
-                                         bool* openFailed) {
-    if (openFailed) {
-        *openFailed = false;
-    }
+std::optional<std::string> readWholeFile(const std::string& path, FileError* error) {
     const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd < 0) {
-        if (openFailed) {
-            *openFailed = true;
-        }
-        setError(error, "cannot open " + path);
+        setError(error, "cannot open " + path, true);
         return std::nullopt;
     }
     struct stat st {};
     if (::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
         ::close(fd);
         errno = EISDIR;
-        if (openFailed) {
-            *openFailed = true;
-        }
-        setError(error, "cannot read " + path);
+        setError(error, "cannot read " + path, true);
         return std::nullopt;
     }
     std::string data;
@@ -65,7 +58,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string* e
     return data;
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes, std::string* error) {
+bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error) {
     std::string temp = path + ".XXXXXX";
     const int fd = ::mkstemp(temp.data());
     if (fd < 0) {

@@ -59,10 +59,11 @@ void installUserTable(TransliterationState& state, const TableFile& table) {
 }
 
 bool loadTableFromFile(ViewContext& view, const std::string& path) {
-    bool openFailed = false;
-    const std::optional<std::string> bytes = readWholeFile(path, nullptr, &openFailed);
+    FileError error;
+    const std::optional<std::string> bytes = readWholeFile(path, &error);
     if (!bytes) {
-        view.platform.messageBox(openFailed ? openFailureMessage(path) : readFailureMessage(path));
+        view.platform.messageBox(error.openFailed ? openFailureMessage(path)
+                                                  : readFailureMessage(path));
         return false;
     }
     std::variant<TableFile, std::string> read = TableFile::read(*bytes);

@@ -89,11 +89,11 @@ void openTableForEditing(ViewContext& view) {
     if (!path) {
         return;
     }
-    bool openFailed = false;
-    const std::optional<std::string> bytes = readWholeFile(*path, nullptr, &openFailed);
+    FileError error;
+    const std::optional<std::string> bytes = readWholeFile(*path, &error);
     if (!bytes) {
-        view.platform.messageBox(openFailed ? openFailureMessage(*path)
-                                            : readFailureMessage(*path));
+        view.platform.messageBox(error.openFailed ? openFailureMessage(*path)
+                                                  : readFailureMessage(*path));
         return;
     }
     std::string text;

@@ -1,0 +1,10 @@
+#pragma once
+
+namespace sorvel {
+
+class ConvertTool;
+
+// Registers the commands that read and write documents: text and save.
+void addDocumentCommands(ConvertTool& tool);
+
+}  // namespace sorvel

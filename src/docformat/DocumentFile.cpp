@@ -1,0 +1,87 @@
+#include "docformat/DocumentFile.h"
+
+#include "common/TextFiles.h"
+#include "docformat/CompoundFile.h"
+#include "docformat/RtfReader.h"
+#include "docformat/RtfWriter.h"
+
+namespace sorvel {
+
+namespace {
+
+DocumentError makeError(DocumentError::Kind kind, const std::string& path, std::string detail) {
+    DocumentError e;
+    e.kind = kind;
+    e.path = path;
+    e.detail = std::move(detail);
+    return e;
+}
+
+bool isBlank(std::string_view bytes) {
+    return bytes.find_first_not_of(" \t\r\n") == std::string_view::npos;
+}
+
+}  // namespace
+
+DocumentFile::Opened DocumentFile::open(const std::string& path) {
+    FileError error;
+    const std::optional<std::string> bytes = readWholeFile(path, &error);
+    if (!bytes) {
+        Opened failed;
+        failed.error =
+            makeError(DocumentError::ofOpenErrno(error.errorNumber), path, error.message);
+        return failed;
+    }
+    return openBytes(*bytes, path);
+}
+
+DocumentFile::Opened DocumentFile::openBytes(std::string_view bytes, const std::string& path) {
+    Opened result;
+    std::optional<std::string> contents;
+    std::string_view rtf = bytes;
+    if (CompoundFile::isCompound(bytes)) {
+        result.format = Format::Compound;
+        std::string detail;
+        contents = CompoundFile::readContents(bytes, &detail);
+        if (!contents) {
+            result.error = makeError(DocumentError::Kind::UnexpectedFormat, path, detail);
+            return result;
+        }
+        rtf = *contents;
+    }
+    if (isBlank(rtf)) {
+        // A compound file without "Contents", or an empty file: an empty document.
+        result.document.emplace();
+        return result;
+    }
+    result.document = RtfReader::read(rtf);
+    if (!result.document) {
+        result.error =
+            makeError(DocumentError::Kind::UnexpectedFormat, path, "the document is not RTF text");
+    }
+    return result;
+}
+
+std::optional<std::string> DocumentFile::toBytes(const RichText& doc, Format format,
+                                                 std::string* error) {
+    std::string rtf = RtfWriter::write(doc);
+    if (format == Format::Rtf) {
+        return rtf;
+    }
+    return CompoundFile::writeContents(rtf, error);
+}
+
+DocumentError DocumentFile::save(const RichText& doc, const std::string& path, Format format) {
+    std::string detail;
+    const std::optional<std::string> bytes = toBytes(doc, format, &detail);
+    if (!bytes) {
+        return makeError(DocumentError::Kind::SaveFailed, path, detail);
+    }
+    FileError error;
+    if (!writeFileAtomically(path, *bytes, &error)) {
+        return makeError(DocumentError::ofSaveErrno(error.errorNumber), path, error.message);
+    }
+    return DocumentError{};
+}
+
+}  // namespace sorvel

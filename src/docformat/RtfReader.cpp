@@ -1,0 +1,22 @@
+#include "docformat/RtfReader.h"
+
+#include "docformat/RtfParser.h"
+
+namespace sorvel {
+
+bool RtfReader::isRtf(std::string_view bytes) {
+    if (bytes.starts_with("\xEF\xBB\xBF")) {
+        bytes.remove_prefix(3);
+    }
+    const std::size_t start = bytes.find_first_not_of(" \t\r\n");
+    return start != std::string_view::npos && bytes.substr(start).starts_with("{\\rtf");
+}
+
+std::optional<RichText> RtfReader::read(std::string_view rtf) {
+    if (!isRtf(rtf)) {
+        return std::nullopt;
+    }
+    return RtfParser(rtf.substr(rtf.find("{\\rtf"))).run();
+}
+
+}  // namespace sorvel
