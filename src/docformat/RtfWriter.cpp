@@ -7,6 +7,7 @@
 #include <map>
 #include <tuple>
 
+#include "docformat/CodePage.h"
 #include "docformat/RtfFontFamily.h"
 
 namespace sorvel {
@@ -48,12 +49,16 @@ long long halfPoints(long long twips) {
 
 class Writer {
   public:
-    explicit Writer(const RichText& doc) : doc_(doc) {}
+    Writer(const RichText& doc, std::optional<std::u32string_view> characters)
+        : doc_(doc), characters_(characters) {}
 
     std::string run() {
         collectTables();
         out_.reserve(static_cast<std::size_t>(doc_.length()) + doc_.length() / 4 + 1024);
         out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+        if (characters_) {
+            out_ += "\\uc1";
+        }
         writeFontTable();
         writeColorTable();
         const int count = doc_.paragraphCount();
@@ -63,7 +68,11 @@ class Writer {
             const long end = doc_.paragraphEnd(i);
             doc_.forEachRun(start, end, [this](const RichText::Run& run) {
                 switchFormat(*run.format);
-                writeText(doc_.textRange(run.start, run.end));
+                if (characters_) {
+                    writeCharacters(run);
+                } else {
+                    writeText(doc_.textRange(run.start, run.end));
+                }
             });
             // A break takes the format of its CR.
             switchFormat(i + 1 < count ? doc_.formatAt(end) : doc_.defaultFormat());
@@ -245,7 +254,49 @@ class Writer {
         }
     }
 
+    void writeCharacters(const RichText::Run& run) {
+        const std::u32string_view chars = *characters_;
+        const auto end = static_cast<std::size_t>(run.end);
+        if (static_cast<std::size_t>(run.start) >= chars.size()) {
+            writeText(doc_.textRange(run.start, run.end));
+            return;
+        }
+        if (pendingSpace_ && run.start < run.end) {
+            out_ += ' ';
+            pendingSpace_ = false;
+        }
+        const CodePage& page = CodePage::of(CodePage::ofCharSet(run.format->charSet, 1252));
+        const auto& table = escapes();
+        for (auto i = static_cast<std::size_t>(run.start); i < end; ++i) {
+            if (i >= chars.size()) {
+                out_ += table[static_cast<uint8_t>(doc_.text()[i])];
+                continue;
+            }
+            const char32_t c = chars[i];
+            if (c == CodePage::kContinuation) {
+                continue;
+            }
+            if (const std::optional<uint8_t> b = page.fromUnicode(c)) {
+                out_ += table[*b];
+            } else if (c > 0xFFFF && c <= 0x10FFFF) {
+                const char32_t v = c - 0x10000;
+                writeUnicode(static_cast<char16_t>(0xD800 + (v >> 10)));
+                writeUnicode(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            } else {
+                writeUnicode(static_cast<char16_t>(c > 0xFFFF ? 0xFFFD : c));
+            }
+        }
+    }
+
+    // \uN counts in signed 16 bits.
+    void writeUnicode(char16_t unit) {
+        out_ += "\\u";
+        out_ += std::to_string(unit > 0x7FFF ? static_cast<int>(unit) - 0x10000 : unit);
+        out_ += '?';
+    }
+
     const RichText& doc_;
+    std::optional<std::u32string_view> characters_;
     std::string out_;
     std::map<FontKey, int> fonts_;
     std::map<uint32_t, int> colors_;
@@ -265,7 +316,11 @@ class Writer {
 }  // namespace
 
 std::string RtfWriter::write(const RichText& doc) {
-    return Writer(doc).run();
+    return Writer(doc, std::nullopt).run();
+}
+
+std::string RtfWriter::write(const RichText& doc, std::u32string_view characters) {
+    return Writer(doc, characters).run();
 }
 
 }  // namespace sorvel
