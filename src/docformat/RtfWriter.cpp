@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <optional>
 #include <tuple>
 
 #include "docformat/CodePage.h"
@@ -283,7 +284,8 @@ class Writer {
                 writeUnicode(static_cast<char16_t>(0xD800 + (v >> 10)));
                 writeUnicode(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
             } else {
-                writeUnicode(static_cast<char16_t>(c > 0xFFFF ? 0xFFFD : c));
+                const bool noCharacter = c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF);
+                writeUnicode(static_cast<char16_t>(noCharacter ? 0xFFFD : c));
             }
         }
     }
