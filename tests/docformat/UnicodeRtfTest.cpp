@@ -31,16 +31,16 @@ TEST_P(UnicodeRtfWriting, WritesEachCharacterAsItsByteOrAsUnicode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, UnicodeRtfWriting,
-    ::testing::Values(
-        WriteCase{"Ascii", "abc", U"abc", "abc"},
-        WriteCase{"Windows1252AsBytes", "xxx", U"\u00E9\u20AC{", "\\'e9\\'80\\{"},
-        WriteCase{"PaliLetters", "xx", U"\u0101\u1E43", "\\u257?\\u7747?"},
-        WriteCase{"AboveSignedSixteenBits", "x", U"\uFB01", "\\u-1279?"},
-        WriteCase{"BeyondTheBasicPlane", "x", U"\U0001F600", "\\u-10179?\\u-8704?"},
-        WriteCase{"ContinuationWritesNothing", "xy", U"\u65E5\uFFFF", "\\u26085?"},
-        WriteCase{"ShortCharactersLeaveTheBytes", "a\xE9z", U"\u0101", "\\u257?\\'e9z"},
-        WriteCase{"LoneSurrogateIsNoCharacter", "x", std::u32string(1, char32_t{0xD800}),
-                  "\\u-3?"}),
+    ::testing::Values(WriteCase{"Ascii", "abc", U"abc", "abc"},
+                      WriteCase{"Windows1252AsBytes", "xxx", U"\u00E9\u20AC{", "\\'e9\\'80\\{"},
+                      WriteCase{"PaliLetters", "xx", U"\u0101\u1E43", "\\u257?\\u7747?"},
+                      WriteCase{"AboveSignedSixteenBits", "x", U"\uFB01", "\\u-1279?"},
+                      WriteCase{"BeyondTheBasicPlane", "x", U"\U0001F600", "\\u-10179?\\u-8704?"},
+                      WriteCase{"ContinuationWritesNothing", "xy", U"\u65E5\uFFFF", "\\u26085?"},
+                      WriteCase{"ShortCharactersLeaveTheBytes", "a\xE9z", U"\u0101",
+                                "\\u257?\\'e9z"},
+                      WriteCase{"LoneSurrogateIsNoCharacter", "x",
+                                std::u32string(1, char32_t{0xD800}), "\\u-3?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UnicodeRtf, PlainWritingHasNoUnicodeHeader) {

@@ -100,16 +100,14 @@ TEST_P(EveryPaliFont, Windows1252CharactersAtLetterBytesCannotBeShown) {
     EXPECT_FALSE(map.toByte(U'\u1E40').has_value());  // capital overdot M is no Pali letter
 }
 
-INSTANTIATE_TEST_SUITE_P(Fonts, EveryPaliFont,
-                         ::testing::Values(FontCase{"VriRomanPali", PaliFontKind::VriRomanPali, true},
-                                           FontCase{"TimesCsxPlus", PaliFontKind::TimesCsxPlus,
-                                                    false},
-                                           FontCase{"SktTimes", PaliFontKind::SktTimes, true},
-                                           FontCase{"TimesNorman", PaliFontKind::TimesNorman,
-                                                    false},
-                                           FontCase{"LeedsBitPali", PaliFontKind::LeedsBitPali,
-                                                    false}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    Fonts, EveryPaliFont,
+    ::testing::Values(FontCase{"VriRomanPali", PaliFontKind::VriRomanPali, true},
+                      FontCase{"TimesCsxPlus", PaliFontKind::TimesCsxPlus, false},
+                      FontCase{"SktTimes", PaliFontKind::SktTimes, true},
+                      FontCase{"TimesNorman", PaliFontKind::TimesNorman, false},
+                      FontCase{"LeedsBitPali", PaliFontKind::LeedsBitPali, false}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(PaliCharMap, AnyOtherFontIsWindows1252BothWays) {
     for (const PaliFontKind kind : {PaliFontKind::NoPaliFont, PaliFontKind::UserTableFont}) {

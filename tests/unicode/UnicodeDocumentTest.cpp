@@ -164,7 +164,7 @@ TEST(UnicodeExport, Utf8TextRunByRun) {
     doc.append("sa\xEFgha", fontOf("Times_CSX+", 240, 2, 0x02));
     doc.appendBreak(fontOf("Times_CSX+"), paraOf(alignment::Left));
     doc.append("\xE0\xEF\xE8", fontOf("Courier New Cyr", 240, 204));  // Windows-1251
-    doc.append(" \x93\xFA", fontOf("MS Mincho", 240, 128));          // Shift-JIS
+    doc.append(" \x93\xFA", fontOf("MS Mincho", 240, 128));           // Shift-JIS
     const std::string expected =
         "Buddha\xE1\xB9\x83 \xC2\xBD\xC2\xB1 sa\xE1\xB9\x85gha\r\n"
         "\xD0\xB0\xD0\xBF\xD0\xB8 \xE6\x97\xA5";
@@ -220,8 +220,7 @@ TEST(UnicodeImport, PaliRunsGoIntoThePaliFontAndOtherRunsStay) {
     // Paragraph 3: a with macron decomposed in Arial moves; the overline
     // after it cannot go into the Pali font.
     EXPECT_EQ(d.textRange(d.paragraphStart(2), d.length()), "\xB1? end");
-    const std::vector<UnicodeReport::Character> expected = {{U'\u03B1', 1, 19},
-                                                            {U'\u0305', 3, 2}};
+    const std::vector<UnicodeReport::Character> expected = {{U'\u03B1', 1, 19}, {U'\u0305', 3, 2}};
     EXPECT_EQ(r->report.listed(), expected);
 }
 
@@ -246,9 +245,9 @@ TEST(UnicodeImport, PlainTextTakesThePaliFormatWhole) {
 }
 
 TEST(UnicodeImport, HiddenTextDoesNotShiftTheUnicodeCharacters) {
-    const std::optional<UnicodeImport::Result> r = UnicodeImport::fromRtf(
-        "{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 x{\\v \\u257?hidden}\\u7747?y}",
-        importInto("Times_Norman"));
+    const std::optional<UnicodeImport::Result> r =
+        UnicodeImport::fromRtf("{\\rtf1{\\fonttbl{\\f0 Arial;}}\\f0 x{\\v \\u257?hidden}\\u7747?y}",
+                               importInto("Times_Norman"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->document.text(), "x\xB5y");  // the text read, in the Pali font
 }
@@ -261,8 +260,7 @@ TEST(DocumentFontConversion, CharactersTheTargetShowsAsLettersAreReported) {
     const DocumentFontConversion::Result r =
         DocumentFontConversion::convert(doc, PaliFontKind::VriRomanPali, "Times_CSX+");
     EXPECT_EQ(r.document.text(), "ok\r\nx\xE0?y?");
-    const std::vector<UnicodeReport::Character> expected = {{U'\u00E0', 2, 3},
-                                                            {U'\u00F3', 2, 5}};
+    const std::vector<UnicodeReport::Character> expected = {{U'\u00E0', 2, 3}, {U'\u00F3', 2, 5}};
     EXPECT_EQ(r.report.listed(), expected);
     EXPECT_EQ(r.convertedCharacters, 5);
 }
