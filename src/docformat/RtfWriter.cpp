@@ -274,6 +274,10 @@ class Writer {
                 continue;
             }
             const char32_t c = chars[i];
+            if (c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}') {
+                out_ += static_cast<char>(c);  // the bulk of most text
+                continue;
+            }
             if (c == CodePage::kContinuation) {
                 continue;
             }
