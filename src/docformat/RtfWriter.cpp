@@ -267,10 +267,19 @@ class Writer {
             pendingSpace_ = false;
         }
         const CodePage& page = CodePage::of(CodePage::ofCharSet(run.format->charSet, 1252));
+        // What the run's bytes stand for: a character that is just that goes
+        // out as the byte itself, so that text in any character set (a
+        // double-byte one, or one with bytes that stand for nothing) keeps
+        // its bytes.
+        const std::string_view bytes = doc_.textRange(run.start, run.end);
+        decoded_.clear();
+        page.decode(bytes, decoded_);
         const auto& table = escapes();
+        bool leadAsBytes = false;
         for (auto i = static_cast<std::size_t>(run.start); i < end; ++i) {
+            const auto byte = static_cast<uint8_t>(bytes[i - static_cast<std::size_t>(run.start)]);
             if (i >= chars.size()) {
-                out_ += table[static_cast<uint8_t>(doc_.text()[i])];
+                out_ += table[byte];
                 continue;
             }
             const char32_t c = chars[i];
@@ -278,9 +287,17 @@ class Writer {
                 out_ += static_cast<char>(c);  // the bulk of most text
                 continue;
             }
-            if (c == CodePage::kContinuation) {
+            if (c == decoded_[i - static_cast<std::size_t>(run.start)]) {
+                if (c != CodePage::kContinuation || leadAsBytes) {
+                    out_ += table[byte];
+                }
+                leadAsBytes = true;
                 continue;
             }
+            if (c == CodePage::kContinuation) {
+                continue;  // the second byte of a character written as \uN
+            }
+            leadAsBytes = false;
             if (const std::optional<uint8_t> b = page.fromUnicode(c)) {
                 out_ += table[*b];
             } else if (c > 0xFFFF && c <= 0x10FFFF) {
@@ -303,6 +320,7 @@ class Writer {
 
     const RichText& doc_;
     std::optional<std::u32string_view> characters_;
+    std::u32string decoded_;
     std::string out_;
     std::map<FontKey, int> fonts_;
     std::map<uint32_t, int> colors_;

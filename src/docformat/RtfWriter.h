@@ -29,10 +29,12 @@ namespace sorvel {
 // it is typed.
 //
 // Unicode RTF: given the Unicode character of every position of the text,
-// the writer puts each character that the code page of its run's character
-// set carries as that byte, as above, and any other as \uN followed by "?"
-// for readers that know no Unicode (\uc1 says so in the header). A character
-// beyond U+FFFF goes as its two UTF-16 halves.
+// the writer puts a character that is what the byte there stands for in the
+// code page of its run's character set as that byte, as above (so text in
+// any character set keeps its bytes); another character that the code page
+// carries as its byte; and any other as \uN followed by "?" for readers
+// that know no Unicode (\uc1 says so in the header). A character beyond
+// U+FFFF goes as its two UTF-16 halves.
 class RtfWriter {
   public:
     static std::string write(const RichText& doc);

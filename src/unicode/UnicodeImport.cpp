@@ -86,50 +86,61 @@ class Importer {
     }
 
     void convertRun(const RichText::Run& run, RichText& out) {
+        const std::string_view bytes = doc_.textRange(run.start, run.end);
         std::u32string chars = charactersOf(run);
-        std::erase(chars, CodePage::kContinuation);
-        const std::u32string composed = PaliComposition::compose(chars);
-        if (isPaliText(*run.format, composed)) {
-            std::string bytes;
-            bytes.reserve(composed.size());
+        // Which characters came as \uN that the run's font could not take:
+        // the reader made them question marks.
+        std::vector<bool> lost(chars.size(), false);
+        for (std::size_t k = next_; k < unicode_.size() && unicode_[k].position < run.end; ++k) {
+            const auto at = static_cast<std::size_t>(unicode_[k].position - run.start);
+            lost[at] = bytes[at] == '?' && unicode_[k].character != '?';
+        }
+        std::u32string composed;
+        bool lostPaliLetter = false;
+        for (std::size_t i = 0; i < chars.size(); ++i) {
+            if (chars[i] == CodePage::kContinuation) {
+                continue;
+            }
+            std::size_t j = i + 1;
+            while (j < chars.size() && chars[j] == CodePage::kContinuation) {
+                ++j;
+            }
+            char32_t c = chars[i];
+            bool wasLost = lost[i];
+            if (j < chars.size()) {
+                if (const char32_t letter = PaliComposition::composePair(c, chars[j])) {
+                    c = letter;
+                    wasLost = wasLost || lost[j];
+                    i = j;
+                }
+            }
+            lostPaliLetter = lostPaliLetter || (wasLost && paliLetterOfUnicode(c) != 0);
+            composed += c;
+        }
+        if (paliByFace(*run.format) || lostPaliLetter) {
+            std::string text;
+            text.reserve(composed.size());
             for (const char32_t c : composed) {
                 ++column_;
                 if (const std::optional<uint8_t> b = target_.toByte(c)) {
-                    bytes += static_cast<char>(*b);
+                    text += static_cast<char>(*b);
                 } else {
-                    bytes += options_.replacement;
+                    text += options_.replacement;
                     report_.add(c, paragraph_ + 1, column_);
                 }
             }
-            out.append(bytes, inPaliFont(*run.format));
+            out.append(text, inPaliFont(*run.format));
             return;
         }
         // Not Pali: the text stays as read, but what its font could not take
-        // is reported. The reader made such a \uN a question mark.
-        const std::string_view bytes = doc_.textRange(run.start, run.end);
-        const long first = column_;
-        for (std::size_t k = next_; k < unicode_.size() && unicode_[k].position < run.end; ++k) {
-            const auto at = static_cast<std::size_t>(unicode_[k].position - run.start);
-            if (bytes[at] == '?' && unicode_[k].character != '?') {
-                report_.add(unicode_[k].character, paragraph_ + 1,
-                            first + static_cast<long>(at) + 1);
+        // is reported.
+        for (std::size_t i = 0; i < chars.size(); ++i) {
+            if (lost[i]) {
+                report_.add(chars[i], paragraph_ + 1, column_ + static_cast<long>(i) + 1);
             }
         }
         column_ += static_cast<long>(chars.size());
         out.append(bytes, *run.format);
-    }
-
-    bool isPaliText(const FontDescription& f, const std::u32string& composed) const {
-        if (paliByFace(f)) {
-            return true;
-        }
-        const CodePage& page = pageOf(f);
-        for (const char32_t c : composed) {
-            if (paliLetterOfUnicode(c) != 0 && !page.fromUnicode(c)) {
-                return true;
-            }
-        }
-        return false;
     }
 
     const RichText& doc_;

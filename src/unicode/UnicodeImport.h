@@ -30,12 +30,13 @@ struct UnicodeImportOptions {
 //
 // Which runs of RTF are Pali text: every run with `everyRun`; otherwise a
 // run in one of the five Pali fonts, a run in `unicodeFace`, and a run that
-// holds a Pali letter its own font's code page lacks (such as U+0101 in
-// Times New Roman). Pali text is composed (PaliComposition) and put into
-// the Pali font (PaliCharMap); any other run keeps its font and its text.
-// Every character that ends up as the replacement is in the report: those
-// the Pali font cannot show, and those of other runs that their code page
-// lacks.
+// holds a Pali letter that the RTF gave in Unicode and its own font cannot
+// take (\u257 in Times New Roman; a run whose character set has the letter,
+// such as Baltic text with its long a, stays as it is). Pali text is
+// composed (PaliComposition) and put into the Pali font (PaliCharMap); any
+// other run keeps its font and its text. Every character that ends up as a
+// replacement is in the report: those the Pali font cannot show, and those
+// of other runs that their font cannot take.
 class UnicodeImport {
   public:
     struct Result {

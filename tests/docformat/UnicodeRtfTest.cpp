@@ -43,6 +43,20 @@ INSTANTIATE_TEST_SUITE_P(
                                 std::u32string(1, char32_t{0xD800}), "\\u-3?"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(UnicodeRtf, OtherCharacterSetsTakeTheirOwnBytesOrUnicode) {
+    RichText doc;
+    doc.append("xy\x98", fontOf("Courier New Cyr", 240, 204));
+    doc.append("\x93\xFA\x93\xFA", fontOf("MS Mincho", 240, 128));
+    const std::u32string chars = std::u32string(U"\u20AC\u03B1\uFFFD") + U"\u65E5" +
+                                 CodePage::kContinuation + U"\u4E2D" + CodePage::kContinuation;
+    const std::string rtf = RtfWriter::write(doc, chars);
+    // The euro sign is 0x88 in Windows-1251; alpha is not there at all; the
+    // byte that stands for nothing stays. The first double-byte character
+    // is what its bytes say; the second is not.
+    EXPECT_NE(rtf.find("\\'88\\u945?\\'98\\f1 \\'93\\'fa\\u20013?\\f2\\par"), std::string::npos)
+        << rtf;
+}
+
 TEST(UnicodeRtf, PlainWritingHasNoUnicodeHeader) {
     RichText doc;
     doc.append("a", fontOf("Arial"));

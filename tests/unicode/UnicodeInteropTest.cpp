@@ -41,9 +41,11 @@ int shell(const std::string& command) {
 }
 
 const std::map<std::string, std::string>& fontsByName() {
-    static const std::map<std::string, std::string> fonts = {
-        {"vri", "VriRomanPali CN"},  {"csx", "Times_CSX+"},  {"skt", "SKT Times"},
-        {"norman", "Times_Norman"}, {"leeds", "LeedsBit PaliTranslit"}};
+    static const std::map<std::string, std::string> fonts = {{"vri", "VriRomanPali CN"},
+                                                             {"csx", "Times_CSX+"},
+                                                             {"skt", "SKT Times"},
+                                                             {"norman", "Times_Norman"},
+                                                             {"leeds", "LeedsBit PaliTranslit"}};
     return fonts;
 }
 
