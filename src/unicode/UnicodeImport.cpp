@@ -136,7 +136,8 @@ class Importer {
         // is reported.
         for (std::size_t i = 0; i < chars.size(); ++i) {
             if (lost[i]) {
-                report_.add(chars[i], paragraph_ + 1, column_ + static_cast<long>(i) + 1);
+                report_.add(chars[i], paragraph_ + 1, column_ + static_cast<long>(i) + 1,
+                            run.format->faceName);
             }
         }
         column_ += static_cast<long>(chars.size());

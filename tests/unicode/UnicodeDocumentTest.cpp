@@ -219,8 +219,12 @@ TEST(UnicodeImport, PaliRunsGoIntoThePaliFontAndOtherRunsStay) {
     // Paragraph 3: a with macron decomposed in Arial moves; the overline
     // after it cannot go into the Pali font.
     EXPECT_EQ(d.textRange(d.paragraphStart(2), d.length()), "\xB1? end");
-    const std::vector<UnicodeReport::Character> expected = {{U'\u03B1', 1, 19}, {U'\u0305', 3, 2}};
+    const std::vector<UnicodeReport::Character> expected = {{U'\u03B1', 1, 19, "Arial"},
+                                                            {U'\u0305', 3, 2}};
     EXPECT_EQ(r->report.listed(), expected);
+    EXPECT_EQ(r->report.describe("VriRomanPali CN"),
+              "2 characters that their fonts cannot show: U+03B1 \"\xCE\xB1\" at line 1, column "
+              "19 (Arial); U+0305 at line 3, column 2 (VriRomanPali CN)");
 }
 
 TEST(UnicodeImport, EveryRunPutsTheWholeDocumentIntoThePaliFont) {
