@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const char* face = kFaces[(data[0] >> 3) % 6];
     const char* other = kFaces[(data[0] >> 5) % 6];
     std::vector<std::string> args;
-    switch (data[0] % 6) {
+    switch (data[0] % 8) {
         case 0:
             args = {"font", "--from", face, "--to", other};
             break;
@@ -29,6 +29,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
             break;
         case 3:
             args = {"cscd"};
+            break;
+        case 6:
+            args = {"unicode", "--from", face, "--format", (data[0] & 0x40) ? "rtf" : "txt"};
+            break;
+        case 7:
+            args = {"from-unicode", "--font", face, "--lossy"};
             break;
         default:
             args = {"type", "--font", face};

@@ -8,6 +8,7 @@
 #include "cli/DocumentCommands.h"
 #include "cli/TableCommands.h"
 #include "cli/TextCommands.h"
+#include "cli/UnicodeCommands.h"
 #include "common/TextFiles.h"
 #include "translit/TextReplace.h"
 #include "view/RichText.h"
@@ -34,6 +35,7 @@ ConvertTool::ConvertTool() {
     addTextCommands(*this);
     addTableCommands(*this);
     addDocumentCommands(*this);
+    addUnicodeCommands(*this);
 }
 
 const ConvertTool::Command* ConvertTool::findCommand(const std::string& name) const {
@@ -60,13 +62,17 @@ int ConvertTool::fail(ToolStreams& io, const std::string& message, int status) {
 }
 
 void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
-    auto printOption = [&out, this](const std::string& name) {
+    auto printOption = [&out, command, this](const std::string& name) {
         const Option* o = findOption(name);
         std::string left = "  --" + name + (o->valueName.empty() ? "" : " " + o->valueName);
         if (name == "output") {
             left = "  -o, --output FILE";
         }
-        out << left << std::string(left.size() < 24 ? 24 - left.size() : 1, ' ') << o->help << '\n';
+        const auto own = command ? command->optionHelp.find(name)
+                                 : std::map<std::string, std::string>::const_iterator{};
+        const std::string& help =
+            command && own != command->optionHelp.end() ? own->second : o->help;
+        out << left << std::string(left.size() < 24 ? 24 - left.size() : 1, ' ') << help << '\n';
     };
     if (command) {
         out << "Usage: sorvel-convert " << command->name;

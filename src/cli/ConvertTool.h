@@ -26,6 +26,8 @@ struct ToolStreams {
     std::istream& in;
     std::ostream& out;
     std::ostream& err;
+    // Progress may be drawn on `err` only when it is a terminal.
+    bool errIsTerminal = false;
 };
 
 // `sorvel-convert`: Sorvel's conversions for batch work on 8-bit text.
@@ -61,6 +63,9 @@ class ConvertTool {
         // False for a command that writes files of its own rather than text:
         // --output and --lf do not apply to it.
         bool writesText = true;
+        // What an option means for this command, where its general help
+        // would mislead.
+        std::map<std::string, std::string> optionHelp = {};
     };
 
     ConvertTool();

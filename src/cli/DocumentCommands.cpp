@@ -7,10 +7,7 @@
 
 namespace sorvel {
 
-namespace {
-
-// One line for the console: the user's message, then what the system said.
-std::string describe(const DocumentError& error) {
+std::string describeDocumentError(const DocumentError& error) {
     std::string text = error.message();
     for (char& c : text) {
         if (c == '\n') {
@@ -22,6 +19,8 @@ std::string describe(const DocumentError& error) {
     }
     return text;
 }
+
+namespace {
 
 // Reads the document named by a positional argument; "-" is standard input.
 std::optional<RichText> openDocument(ConvertTool& tool, const std::string& path, ToolStreams& io) {
@@ -36,7 +35,7 @@ std::optional<RichText> openDocument(ConvertTool& tool, const std::string& path,
         opened = DocumentFile::open(path);
     }
     if (!opened) {
-        ConvertTool::fail(io, describe(opened.error));
+        ConvertTool::fail(io, describeDocumentError(opened.error));
         return std::nullopt;
     }
     return std::move(opened.document);
@@ -69,7 +68,7 @@ int save(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
         return io.out.good() ? 0 : ConvertTool::fail(io, "cannot write standard output");
     }
     const DocumentError error = DocumentFile::save(*doc, out, format);
-    return error.ok() ? 0 : ConvertTool::fail(io, describe(error));
+    return error.ok() ? 0 : ConvertTool::fail(io, describeDocumentError(error));
 }
 
 }  // namespace

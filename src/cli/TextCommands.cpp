@@ -2,6 +2,7 @@
 
 #include "cli/ConsolePlatform.h"
 #include "cli/ConvertTool.h"
+#include "cli/UnicodeCommands.h"
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
@@ -21,16 +22,6 @@ int convertInput(ConvertTool& tool, const CommandLine& line, ToolStreams& io, Co
         return 1;
     }
     return tool.writeOutput(line, io, convert(std::move(*text)));
-}
-
-int convertFont(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
-    const auto from = tool.paliFontOption(line, "from", io);
-    const auto to = from ? tool.paliFontOption(line, "to", io) : std::nullopt;
-    if (!to) {
-        return 2;
-    }
-    return convertInput(tool, line, io,
-                        [&](std::string text) { return convertPaliFontText(text, *from, *to); });
 }
 
 int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -121,14 +112,25 @@ void addTextCommands(ConvertTool& tool) {
     tool.addOption({"from", "FACE", "the Pali font the text is in"});
     tool.addOption({"to", "FACE", "the Pali font to convert to"});
     tool.addOption({"font", "FACE", "the font to use (a Pali font, except for reference-table)"});
-    tool.addCommand({"font",
-                     "convert Pali letters from one Pali font to another",
-                     "Converts the Pali letters of text in one Pali font to another Pali font. "
-                     "Every other character is left as it is.",
-                     {"from", "to"},
-                     0,
-                     1,
-                     convertFont});
+    tool.addCommand(
+        {.name = "font",
+         .brief = "convert Pali letters from one Pali font to another",
+         .summary =
+             "Converts the Pali letters of text in one Pali font to another Pali font. Every "
+             "other character is left as it is. An input that is a document (a Sorvel document "
+             "or an RTF file) is converted run by run and written in the form it came in: only "
+             "the runs in the --from font are converted and given the --to face, every other "
+             "run stays as it was; a character that the --to font cannot show at its code "
+             "fails the file (--lossy writes \"?\" instead). With --out-dir DIR, any number of "
+             "files and folders are read: a folder is walked, and each file goes to DIR (a file "
+             "found in a folder to the same place under DIR), with one line on standard output "
+             "for each: converted, skipped or failed, and why. The status is 1 when any "
+             "failed. No input file is ever written over.",
+         .options = {"from", "to", "out-dir", "overdot-m", "lossy"},
+         .minInputs = 0,
+         .maxInputs = 1 << 30,
+         .run = convertFontFiles,
+         .optional = {"out-dir"}});
     tool.addCommand({"to-standard",
                      "Pali font letters to standard transliteration",
                      "Converts the Pali letters of text in a Pali font to standard "

@@ -53,6 +53,45 @@ bool isDoubleByteCodePage(int number) {
     return number == 932 || number == 936 || number == 949 || number == 950 || number == 1361;
 }
 
+const char* doubleByteIconvName(int number) {
+    switch (number) {
+        case 932:
+            return "CP932";
+        case 936:
+            return "CP936";
+        case 949:
+            return "CP949";
+        case 950:
+            return "CP950";
+        default:
+            return "JOHAB";
+    }
+}
+
+// The one character that iconv makes of `bytes`, or nothing.
+std::optional<char32_t> decodeOne(iconv_t cd, std::string_view bytes) {
+    char in[4] = {};
+    bytes.copy(in, sizeof in);
+    unsigned char out[16] = {};
+    char* inPtr = in;
+    char* outPtr = reinterpret_cast<char*>(out);
+    std::size_t inLeft = bytes.size();
+    std::size_t outLeft = sizeof out;
+    iconv(cd, nullptr, nullptr, nullptr, nullptr);
+    std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
+    // Code pages with combining marks may hold a base letter back until
+    // they see what follows; flush it.
+    if (r != static_cast<std::size_t>(-1)) {
+        r = iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
+    }
+    // Only bytes that decode to exactly one character count.
+    if (r == static_cast<std::size_t>(-1) || inLeft != 0 || sizeof out - outLeft != 4) {
+        return std::nullopt;
+    }
+    return static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) |
+                                 (static_cast<uint32_t>(out[3]) << 24));
+}
+
 }  // namespace
 
 int CodePage::ofCharSet(int charSet, int ansiCodePage) {
@@ -113,6 +152,7 @@ int CodePage::charSetOf(int codePage) {
 
 CodePage CodePage::make(int number) {
     CodePage page;
+    page.number_ = number;
     if (isDoubleByteCodePage(number)) {
         page.windows1252_ = false;
         return page;
@@ -120,32 +160,61 @@ CodePage CodePage::make(int number) {
     const char* name = iconvName(number);
     iconv_t cd = name ? iconv_open("UTF-32LE", name) : reinterpret_cast<iconv_t>(-1);
     if (cd == reinterpret_cast<iconv_t>(-1)) {
+        page.number_ = 1252;
         return page;
     }
     page.windows1252_ = false;
     for (int b = 0x80; b < 256; ++b) {
-        char in = static_cast<char>(b);
-        unsigned char out[16] = {};
-        char* inPtr = &in;
-        char* outPtr = reinterpret_cast<char*>(out);
-        std::size_t inLeft = 1;
-        std::size_t outLeft = sizeof out;
-        iconv(cd, nullptr, nullptr, nullptr, nullptr);
-        std::size_t r = iconv(cd, &inPtr, &inLeft, &outPtr, &outLeft);
-        // Code pages with combining marks may hold a base letter back until
-        // they see what follows; flush it.
-        if (r != static_cast<std::size_t>(-1)) {
-            r = iconv(cd, nullptr, nullptr, &outPtr, &outLeft);
-        }
-        // Only bytes that decode to exactly one character count.
-        if (r != static_cast<std::size_t>(-1) && sizeof out - outLeft == 4) {
-            const auto ch = static_cast<char32_t>(out[0] | (out[1] << 8) | (out[2] << 16) |
-                                                  (static_cast<uint32_t>(out[3]) << 24));
-            page.bytes_.emplace(ch, static_cast<uint8_t>(b));
+        const char in = static_cast<char>(b);
+        const std::optional<char32_t> ch = decodeOne(cd, std::string_view(&in, 1));
+        page.chars_[b - 0x80] = ch.value_or(0xFFFD);
+        if (ch) {
+            page.bytes_.emplace(*ch, static_cast<uint8_t>(b));
         }
     }
     iconv_close(cd);
     return page;
+}
+
+void CodePage::decode(std::string_view bytes, std::u32string& out) const {
+    if (windows1252_) {
+        for (const char c : bytes) {
+            out += Cp1252::toUnicode(static_cast<uint8_t>(c));
+        }
+        return;
+    }
+    if (!isDoubleByteCodePage(number_)) {
+        for (const char c : bytes) {
+            const auto b = static_cast<uint8_t>(c);
+            out += b < 0x80 ? char32_t{b} : chars_[b - 0x80];
+        }
+        return;
+    }
+    iconv_t cd = iconv_open("UTF-32LE", doubleByteIconvName(number_));
+    for (std::size_t i = 0; i < bytes.size(); ++i) {
+        const auto b = static_cast<uint8_t>(bytes[i]);
+        if (b < 0x80) {
+            out += b;
+            continue;
+        }
+        std::optional<char32_t> ch;
+        if (cd != reinterpret_cast<iconv_t>(-1) && i + 1 < bytes.size()) {
+            ch = decodeOne(cd, bytes.substr(i, 2));
+            if (ch) {
+                out += *ch;
+                out += kContinuation;
+                ++i;
+                continue;
+            }
+        }
+        if (cd != reinterpret_cast<iconv_t>(-1)) {
+            ch = decodeOne(cd, bytes.substr(i, 1));  // single-byte characters of the page
+        }
+        out += ch.value_or(0xFFFD);
+    }
+    if (cd != reinterpret_cast<iconv_t>(-1)) {
+        iconv_close(cd);
+    }
 }
 
 std::optional<uint8_t> CodePage::fromUnicode(char32_t ch) const {

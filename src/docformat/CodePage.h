@@ -1,7 +1,10 @@
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
+#include <string_view>
 #include <unordered_map>
 
 namespace sorvel {
@@ -28,12 +31,22 @@ class CodePage {
     // The byte of a Unicode character in this code page, or nothing.
     std::optional<uint8_t> fromUnicode(char32_t ch) const;
 
+    // What decode() puts at the second byte of a double-byte character.
+    static constexpr char32_t kContinuation = 0xFFFF;
+    // Appends one character for each byte of `bytes`: the Unicode character
+    // it stands for, U+FFFD for a byte that stands for none, and for a
+    // double-byte character its character at the first byte and
+    // kContinuation at the second.
+    void decode(std::string_view bytes, std::u32string& out) const;
+
   private:
     CodePage() = default;
     static CodePage make(int number);
 
+    int number_ = 1252;
     bool windows1252_ = true;
     std::unordered_map<char32_t, uint8_t> bytes_;  // the upper half of a single-byte page
+    std::array<char32_t, 128> chars_{};            // and the other way round
 };
 
 }  // namespace sorvel

@@ -350,7 +350,16 @@ void RtfParser::unicodeChar(char32_t u) {
     if (u == '\r' || u == '\n') {
         return;
     }
+    if (!unicode_) {
+        putChar(byteOfUnicode(u));
+        return;
+    }
+    const long before = doc_.length() + static_cast<long>(pending_.size());
     putChar(byteOfUnicode(u));
+    const long after = doc_.length() + static_cast<long>(pending_.size());
+    if (after > before) {  // not hidden text
+        unicode_->push_back({after - 1, u});
+    }
 }
 
 uint8_t RtfParser::byteOfUnicode(char32_t u) {

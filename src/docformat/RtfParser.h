@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "docformat/RtfKeyword.h"
+#include "docformat/RtfReader.h"
 #include "docformat/RtfTables.h"
 #include "view/RichText.h"
 
@@ -16,8 +17,11 @@ namespace sorvel {
 // explicit stack of groups. See RtfReader for what it makes of its input.
 class RtfParser {
   public:
-    // `rtf` starts with the document's opening brace.
-    explicit RtfParser(std::string_view rtf) : in_(rtf) {}
+    // `rtf` starts with the document's opening brace; `unicode`, when given,
+    // receives the characters that come as \uN.
+    explicit RtfParser(std::string_view rtf,
+                       std::vector<RtfReader::UnicodeCharacter>* unicode = nullptr)
+        : in_(rtf), unicode_(unicode) {}
     RichText run();
 
   private:
@@ -78,6 +82,7 @@ class RtfParser {
     RichText finish();
 
     std::string_view in_;
+    std::vector<RtfReader::UnicodeCharacter>* unicode_;
     std::vector<Group> stack_;
     int skipDepth_ = 0;  // > 0 inside a skipped group: its depth below the skip
     int ucSkip_ = 0;     // fallback characters of a \u still to skip

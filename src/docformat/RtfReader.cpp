@@ -12,11 +12,15 @@ bool RtfReader::isRtf(std::string_view bytes) {
     return start != std::string_view::npos && bytes.substr(start).starts_with("{\\rtf");
 }
 
-std::optional<RichText> RtfReader::read(std::string_view rtf) {
+std::optional<RichText> RtfReader::read(std::string_view rtf,
+                                        std::vector<UnicodeCharacter>* unicode) {
+    if (unicode) {
+        unicode->clear();
+    }
     if (!isRtf(rtf)) {
         return std::nullopt;
     }
-    return RtfParser(rtf.substr(rtf.find("{\\rtf"))).run();
+    return RtfParser(rtf.substr(rtf.find("{\\rtf")), unicode).run();
 }
 
 }  // namespace sorvel

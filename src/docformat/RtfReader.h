@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string_view>
+#include <vector>
 
 #include "view/RichText.h"
 
@@ -23,6 +24,10 @@ namespace sorvel {
 // document rather than starting an empty paragraph, and the format it carries
 // becomes the document's default format.
 //
+// A caller that needs the Unicode characters themselves (to put them into a
+// font of its choosing) asks for them with the document: each character that
+// came as \uN, at its position in the text.
+//
 // Bad input is read as far as it makes sense: nesting deeper than
 // kMaxDepth groups is skipped, \bin lengths are checked against what is
 // left, numbers are clamped and a missing final brace is tolerated. The
@@ -34,8 +39,17 @@ class RtfReader {
     // True when the bytes start (after blanks or a UTF-8 byte-order mark)
     // with "{\rtf".
     static bool isRtf(std::string_view bytes);
-    // The document, or nothing when the bytes are no RTF.
-    static std::optional<RichText> read(std::string_view rtf);
+    // A character that the RTF gave as \uN, and where it is in the text.
+    struct UnicodeCharacter {
+        long position;
+        char32_t character;
+        friend bool operator==(const UnicodeCharacter&, const UnicodeCharacter&) = default;
+    };
+
+    // The document, or nothing when the bytes are no RTF. With `unicode`,
+    // also the characters given as \uN, in the order of their positions.
+    static std::optional<RichText> read(std::string_view rtf,
+                                        std::vector<UnicodeCharacter>* unicode = nullptr);
 };
 
 }  // namespace sorvel

@@ -5,8 +5,10 @@
 #include <cstdint>
 #include <limits>
 #include <map>
+#include <optional>
 #include <tuple>
 
+#include "docformat/CodePage.h"
 #include "docformat/RtfFontFamily.h"
 
 namespace sorvel {
@@ -48,12 +50,16 @@ long long halfPoints(long long twips) {
 
 class Writer {
   public:
-    explicit Writer(const RichText& doc) : doc_(doc) {}
+    Writer(const RichText& doc, std::optional<std::u32string_view> characters)
+        : doc_(doc), characters_(characters) {}
 
     std::string run() {
         collectTables();
         out_.reserve(static_cast<std::size_t>(doc_.length()) + doc_.length() / 4 + 1024);
         out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0";
+        if (characters_) {
+            out_ += "\\uc1";
+        }
         writeFontTable();
         writeColorTable();
         const int count = doc_.paragraphCount();
@@ -63,7 +69,11 @@ class Writer {
             const long end = doc_.paragraphEnd(i);
             doc_.forEachRun(start, end, [this](const RichText::Run& run) {
                 switchFormat(*run.format);
-                writeText(doc_.textRange(run.start, run.end));
+                if (characters_) {
+                    writeCharacters(run);
+                } else {
+                    writeText(doc_.textRange(run.start, run.end));
+                }
             });
             // A break takes the format of its CR.
             switchFormat(i + 1 < count ? doc_.formatAt(end) : doc_.defaultFormat());
@@ -245,7 +255,72 @@ class Writer {
         }
     }
 
+    void writeCharacters(const RichText::Run& run) {
+        const std::u32string_view chars = *characters_;
+        const auto end = static_cast<std::size_t>(run.end);
+        if (static_cast<std::size_t>(run.start) >= chars.size()) {
+            writeText(doc_.textRange(run.start, run.end));
+            return;
+        }
+        if (pendingSpace_ && run.start < run.end) {
+            out_ += ' ';
+            pendingSpace_ = false;
+        }
+        const CodePage& page = CodePage::of(CodePage::ofCharSet(run.format->charSet, 1252));
+        // What the run's bytes stand for: a character that is just that goes
+        // out as the byte itself, so that text in any character set (a
+        // double-byte one, or one with bytes that stand for nothing) keeps
+        // its bytes.
+        const std::string_view bytes = doc_.textRange(run.start, run.end);
+        decoded_.clear();
+        page.decode(bytes, decoded_);
+        const auto& table = escapes();
+        bool leadAsBytes = false;
+        for (auto i = static_cast<std::size_t>(run.start); i < end; ++i) {
+            const auto byte = static_cast<uint8_t>(bytes[i - static_cast<std::size_t>(run.start)]);
+            if (i >= chars.size()) {
+                out_ += table[byte];
+                continue;
+            }
+            const char32_t c = chars[i];
+            if (c >= 0x20 && c < 0x7F && c != '\\' && c != '{' && c != '}') {
+                out_ += static_cast<char>(c);  // the bulk of most text
+                continue;
+            }
+            if (c == decoded_[i - static_cast<std::size_t>(run.start)]) {
+                if (c != CodePage::kContinuation || leadAsBytes) {
+                    out_ += table[byte];
+                }
+                leadAsBytes = true;
+                continue;
+            }
+            if (c == CodePage::kContinuation) {
+                continue;  // the second byte of a character written as \uN
+            }
+            leadAsBytes = false;
+            if (const std::optional<uint8_t> b = page.fromUnicode(c)) {
+                out_ += table[*b];
+            } else if (c > 0xFFFF && c <= 0x10FFFF) {
+                const char32_t v = c - 0x10000;
+                writeUnicode(static_cast<char16_t>(0xD800 + (v >> 10)));
+                writeUnicode(static_cast<char16_t>(0xDC00 + (v & 0x3FF)));
+            } else {
+                const bool noCharacter = c > 0xFFFF || (c >= 0xD800 && c <= 0xDFFF);
+                writeUnicode(static_cast<char16_t>(noCharacter ? 0xFFFD : c));
+            }
+        }
+    }
+
+    // \uN counts in signed 16 bits.
+    void writeUnicode(char16_t unit) {
+        out_ += "\\u";
+        out_ += std::to_string(unit > 0x7FFF ? static_cast<int>(unit) - 0x10000 : unit);
+        out_ += '?';
+    }
+
     const RichText& doc_;
+    std::optional<std::u32string_view> characters_;
+    std::u32string decoded_;
     std::string out_;
     std::map<FontKey, int> fonts_;
     std::map<uint32_t, int> colors_;
@@ -265,7 +340,11 @@ class Writer {
 }  // namespace
 
 std::string RtfWriter::write(const RichText& doc) {
-    return Writer(doc).run();
+    return Writer(doc, std::nullopt).run();
+}
+
+std::string RtfWriter::write(const RichText& doc, std::u32string_view characters) {
+    return Writer(doc, characters).run();
 }
 
 }  // namespace sorvel

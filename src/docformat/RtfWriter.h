@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "view/RichText.h"
 
@@ -26,9 +27,22 @@ namespace sorvel {
 // The format that the document's last paragraph mark carries is the rich
 // text's default format, so that an empty document keeps the format in which
 // it is typed.
+//
+// Unicode RTF: given the Unicode character of every position of the text,
+// the writer puts a character that is what the byte there stands for in the
+// code page of its run's character set as that byte, as above (so text in
+// any character set keeps its bytes); another character that the code page
+// carries as its byte; and any other as \uN followed by "?" for readers
+// that know no Unicode (\uc1 says so in the header). A character beyond
+// U+FFFF goes as its two UTF-16 halves.
 class RtfWriter {
   public:
     static std::string write(const RichText& doc);
+    // `characters` holds one character for each position of `doc`'s text
+    // (those of paragraph breaks are not read); CodePage::kContinuation
+    // marks the second byte of a double-byte character, which writes
+    // nothing. A missing tail counts as the bytes themselves.
+    static std::string write(const RichText& doc, std::u32string_view characters);
 };
 
 }  // namespace sorvel
