@@ -7,26 +7,15 @@
 
 #include "cli/ConvertTool.h"
 #include "common/TextFiles.h"
+#include "support/ToolRun.h"
 
 namespace sorvel {
 namespace {
 
+using testing::runConvertTool;
+using testing::ToolRun;
+
 namespace fs = std::filesystem;
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runTool(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    ConvertTool tool;
-    const int status = tool.run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
 
 struct ToolCase {
     const char* name;
@@ -39,7 +28,7 @@ struct ToolCase {
 class ConvertCommands : public ::testing::TestWithParam<ToolCase> {};
 
 TEST_P(ConvertCommands, WriteTheConvertedTextToStandardOutput) {
-    const ToolRun r = runTool(GetParam().args, GetParam().input);
+    const ToolRun r = runConvertTool(GetParam().args, GetParam().input);
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(r.out, GetParam().output);
@@ -88,7 +77,7 @@ struct ErrorCase {
 class ConvertErrors : public ::testing::TestWithParam<ErrorCase> {};
 
 TEST_P(ConvertErrors, GiveOneLineOnStandardErrorAndNoOutput) {
-    const ToolRun r = runTool(GetParam().args, "aa");
+    const ToolRun r = runConvertTool(GetParam().args, "aa");
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
@@ -123,16 +112,16 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConvertTool, HelpEverywhere) {
-    const ToolRun general = runTool({"--help"});
+    const ToolRun general = runConvertTool({"--help"});
     EXPECT_EQ(general.status, 0);
     for (const char* command : {"font", "to-standard", "from-standard", "cscd", "type"}) {
         EXPECT_NE(general.out.find(command), std::string::npos) << command;
-        const ToolRun one = runTool({command, "--help"});
+        const ToolRun one = runConvertTool({command, "--help"});
         EXPECT_EQ(one.status, 0);
         EXPECT_TRUE(one.out.starts_with(std::string("Usage: sorvel-convert ") + command))
             << one.out;
     }
-    const ToolRun none = runTool({});
+    const ToolRun none = runConvertTool({});
     EXPECT_EQ(none.status, 2);
     EXPECT_NE(none.err.find("Usage:"), std::string::npos);
 }
@@ -154,8 +143,8 @@ class ConvertFiles : public ::testing::Test {
 
 TEST_F(ConvertFiles, ReadsAFileAndWritesTheOutputFile) {
     ASSERT_TRUE(writeFileAtomically(path("in.txt"), "aa\n.d\n"));
-    const ToolRun r =
-        runTool({"from-standard", "--font", "Times_CSX+", "-o", path("out.txt"), path("in.txt")});
+    const ToolRun r = runConvertTool(
+        {"from-standard", "--font", "Times_CSX+", "-o", path("out.txt"), path("in.txt")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(readWholeFile(path("out.txt")), "\xE0\r\n\xF3\r\n");
@@ -163,7 +152,7 @@ TEST_F(ConvertFiles, ReadsAFileAndWritesTheOutputFile) {
 
 TEST_F(ConvertFiles, AFailedRunLeavesTheOutputFileAsItWas) {
     ASSERT_TRUE(writeFileAtomically(path("out.txt"), "precious"));
-    const ToolRun r = runTool({"cscd", "-o", path("out.txt"), path("missing.txt")});
+    const ToolRun r = runConvertTool({"cscd", "-o", path("out.txt"), path("missing.txt")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(readWholeFile(path("out.txt")), "precious");
 }
@@ -174,7 +163,7 @@ TEST_F(ConvertFiles, AnUnwritableOutputIsReportedAndNothingIsLeftBehind) {
     if (::access((dir_ / "locked").c_str(), W_OK) == 0) {
         GTEST_SKIP() << "running as a user who may write anywhere";
     }
-    const ToolRun r = runTool({"cscd", "-o", path("locked/out.txt")}, "x");
+    const ToolRun r = runConvertTool({"cscd", "-o", path("locked/out.txt")}, "x");
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("locked/out.txt"), std::string::npos);
     fs::permissions(dir_ / "locked", fs::perms::owner_all);

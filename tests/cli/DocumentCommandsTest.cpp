@@ -8,26 +8,15 @@
 #include "docformat/DocumentFile.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace sorvel {
 namespace {
 
+using testing::runConvertTool;
+using testing::ToolRun;
+
 using testing::TempDir;
-
-struct CommandRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-CommandRun convert(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    ConvertTool tool;
-    const int status = tool.run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
 
 constexpr const char* kLetter =
     "{\\rtf1\\ansi{\\fonttbl{\\f0 VriRomanPali CN;}}\\f0 Buddha\\'b9\\par {\\b "
@@ -36,11 +25,11 @@ constexpr const char* kLetter =
 TEST(DocumentCommands, TextPrintsTheDocumentsText) {
     TempDir dir;
     ASSERT_TRUE(writeFileAtomically(dir.file("a.rtf"), kLetter));
-    const CommandRun r = convert({"text", dir.file("a.rtf")});
+    const ToolRun r = runConvertTool({"text", dir.file("a.rtf")});
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Buddha\xB9\r\nsara\xBD\xB9");
 
-    const CommandRun lf = convert({"text", "--lf", "-"}, kLetter);
+    const ToolRun lf = runConvertTool({"text", "--lf", "-"}, kLetter);
     EXPECT_EQ(lf.status, 0) << lf.err;
     EXPECT_EQ(lf.out, "Buddha\xB9\nsara\xBD\xB9");
 }
@@ -48,12 +37,12 @@ TEST(DocumentCommands, TextPrintsTheDocumentsText) {
 TEST(DocumentCommands, SaveWritesACompoundFileOrPlainRtf) {
     TempDir dir;
     ASSERT_TRUE(writeFileAtomically(dir.file("in.rtf"), kLetter));
-    const CommandRun saved = convert({"save", dir.file("in.rtf"), dir.file("out.doc")});
+    const ToolRun saved = runConvertTool({"save", dir.file("in.rtf"), dir.file("out.doc")});
     ASSERT_EQ(saved.status, 0) << saved.err;
     const std::string compound = readWholeFile(dir.file("out.doc")).value_or("");
     EXPECT_TRUE(CompoundFile::isCompound(compound));
 
-    const CommandRun rtf = convert({"save", "--rtf", dir.file("out.doc"), dir.file("out.rtf")});
+    const ToolRun rtf = runConvertTool({"save", "--rtf", dir.file("out.doc"), dir.file("out.rtf")});
     ASSERT_EQ(rtf.status, 0) << rtf.err;
     const std::string plain = readWholeFile(dir.file("out.rtf")).value_or("");
     EXPECT_TRUE(plain.starts_with("{\\rtf1"));
@@ -64,7 +53,7 @@ TEST(DocumentCommands, SaveWritesACompoundFileOrPlainRtf) {
     ASSERT_TRUE(in && out);
     EXPECT_TRUE(*in.document == *out.document);
 
-    const CommandRun toStdout = convert({"save", "--rtf", dir.file("in.rtf"), "-"});
+    const ToolRun toStdout = runConvertTool({"save", "--rtf", dir.file("in.rtf"), "-"});
     EXPECT_EQ(toStdout.out, plain);
 }
 
@@ -88,7 +77,7 @@ TEST_P(DocumentCommandErrors, FailWithOneLineAndWriteNothing) {
             a = dir.path() + a.substr(1);
         }
     }
-    const CommandRun r = convert(args);
+    const ToolRun r = runConvertTool(args);
     EXPECT_EQ(r.status, GetParam().status);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
@@ -117,11 +106,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DocumentCommands, HelpNamesThePositionalArguments) {
-    EXPECT_TRUE(
-        convert({"save", "--help"}).out.starts_with("Usage: sorvel-convert save [options] IN OUT"));
-    const CommandRun text = convert({"text", "--help"});
+    EXPECT_TRUE(runConvertTool({"save", "--help"})
+                    .out.starts_with("Usage: sorvel-convert save [options] IN OUT"));
+    const ToolRun text = runConvertTool({"text", "--help"});
     EXPECT_TRUE(text.out.starts_with("Usage: sorvel-convert text [options] FILE")) << text.out;
-    EXPECT_EQ(convert({"save", "--help"}).out.find("--lf"), std::string::npos);
+    EXPECT_EQ(runConvertTool({"save", "--help"}).out.find("--lf"), std::string::npos);
 }
 
 }  // namespace

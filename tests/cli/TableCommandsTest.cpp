@@ -6,26 +6,12 @@
 #include "cli/ConvertTool.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
+#include "support/ToolRun.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/TableFile.h"
 
 namespace sorvel::testing {
 namespace {
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun runTool(std::vector<std::string> args, const std::string& input = "") {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    ConvertTool tool;
-    const int status = tool.run(args, {in, out, err});
-    return {status, out.str(), err.str()};
-}
 
 const char kNorwegian[] =
     "FONT: Arial\r\n0216\tCapital O with a slash through it\r\n0248\t/o\r\n"
@@ -38,8 +24,8 @@ class TypeWithTable : public ::testing::Test {
 
 TEST_F(TypeWithTable, ReplaysTheInputInTheTablesFont) {
     dir.write("n.txt", kNorwegian);
-    const ToolRun r = runTool({"type", "--table", dir.file("n.txt")},
-                              "K/obenhavn\nCapital O with a slash through it\n");
+    const ToolRun r = runConvertTool({"type", "--table", dir.file("n.txt")},
+                                     "K/obenhavn\nCapital O with a slash through it\n");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out,
               "K\xF8"
@@ -49,7 +35,7 @@ TEST_F(TypeWithTable, ReplaysTheInputInTheTablesFont) {
 
 TEST_F(TypeWithTable, LaterTableRowsActOnWhatEarlierOnesLeft) {
     dir.write("t.txt", "FONT: Times\n0065\tb\n0066\tab\nEND OF TRANSLITERATION\n");
-    const ToolRun r = runTool({"type", "--lf", "--table", dir.file("t.txt")}, "ab");
+    const ToolRun r = runConvertTool({"type", "--lf", "--table", dir.file("t.txt")}, "ab");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "aA");
 }
@@ -66,7 +52,7 @@ class TypeWithRefusedTable : public TypeWithTable,
 
 TEST_P(TypeWithRefusedTable, PrintsTheLoadersMessageAndWritesNothing) {
     dir.write("bad.txt", GetParam().bytes);
-    const ToolRun r = runTool({"type", "--table", dir.file("bad.txt")}, "abc");
+    const ToolRun r = runConvertTool({"type", "--table", dir.file("bad.txt")}, "abc");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_EQ(r.err, "sorvel-convert: " + GetParam().message + "\n");
@@ -82,7 +68,7 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(TypeWithTable, MissingFileGivesTheOpenFailureMessage) {
-    const ToolRun r = runTool({"type", "--table", dir.file("none.txt")}, "abc");
+    const ToolRun r = runConvertTool({"type", "--table", dir.file("none.txt")}, "abc");
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("Unable to open file:\n\n" + dir.file("none.txt")), std::string::npos);
@@ -97,7 +83,7 @@ struct UsageCase {
 class TypeUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(TypeUsage, NeedsExactlyOneOfFontAndTable) {
-    const ToolRun r = runTool(GetParam().args, "abc");
+    const ToolRun r = runConvertTool(GetParam().args, "abc");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find("--font FACE or --table FILE"), std::string::npos) << r.err;
@@ -110,19 +96,19 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TypeWithFont, StillWorks) {
-    const ToolRun r = runTool({"type", "--font", "VriRomanPali CN"}, ".d");
+    const ToolRun r = runConvertTool({"type", "--font", "VriRomanPali CN"}, ".d");
     EXPECT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "\xB9");
 }
 
 TEST(OtherCommands, StillNeedTheirOptions) {
-    const ToolRun r = runTool({"to-standard"}, "abc");
+    const ToolRun r = runConvertTool({"to-standard"}, "abc");
     EXPECT_EQ(r.status, 2);
     EXPECT_NE(r.err.find("to-standard needs --font FACE"), std::string::npos) << r.err;
 }
 
 TEST(ReferenceTable, PrintsWhatTheCommandPutsInADocument) {
-    const ToolRun r = runTool({"reference-table", "--font", "Symbol"});
+    const ToolRun r = runConvertTool({"reference-table", "--font", "Symbol"});
     EXPECT_EQ(r.status, 0) << r.err;
 
     TestView t;
@@ -134,7 +120,7 @@ TEST(ReferenceTable, PrintsWhatTheCommandPutsInADocument) {
 }
 
 TEST(ReferenceTable, HasOneRowPerCodeWithLineFeedsOnRequest) {
-    const ToolRun r = runTool({"reference-table", "--lf", "--font", "Arial"});
+    const ToolRun r = runConvertTool({"reference-table", "--lf", "--font", "Arial"});
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.find('\r'), std::string::npos);
     const std::size_t first = r.out.find("0064\t@\n");
@@ -145,9 +131,9 @@ TEST(ReferenceTable, HasOneRowPerCodeWithLineFeedsOnRequest) {
 }
 
 TEST(ReferenceTable, TakesNoInputAndNeedsAFace) {
-    EXPECT_EQ(runTool({"reference-table", "--font", "Arial", "in.txt"}).status, 2);
-    EXPECT_EQ(runTool({"reference-table"}).status, 2);
-    EXPECT_EQ(runTool({"reference-table", "--font", ""}).status, 2);
+    EXPECT_EQ(runConvertTool({"reference-table", "--font", "Arial", "in.txt"}).status, 2);
+    EXPECT_EQ(runConvertTool({"reference-table"}).status, 2);
+    EXPECT_EQ(runConvertTool({"reference-table", "--font", ""}).status, 2);
 }
 
 }  // namespace

@@ -11,30 +11,18 @@
 #include "docformat/RtfWriter.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
+#include "support/ToolRun.h"
 
 namespace sorvel {
 namespace {
+
+using testing::runConvertTool;
+using testing::ToolRun;
 
 namespace fs = std::filesystem;
 using testing::fontOf;
 using testing::paraOf;
 using testing::TempDir;
-
-struct ToolRun {
-    int status;
-    std::string out;
-    std::string err;
-};
-
-ToolRun convert(std::vector<std::string> args, const std::string& input = "",
-                bool terminal = false) {
-    std::istringstream in(input);
-    std::ostringstream out;
-    std::ostringstream err;
-    ConvertTool tool;
-    const int status = tool.run(args, {in, out, err, terminal});
-    return {status, out.str(), err.str()};
-}
 
 // Pali in VriRomanPali between runs of Arial that hold the same bytes.
 RichText mixedLetter() {
@@ -90,7 +78,7 @@ class Folder : public ::testing::Test {
 };
 
 TEST_F(Folder, UnicodeWalksTheFolderAndReportsEachFile) {
-    const ToolRun r = convert({"unicode", path("docs"), "--out-dir", path("out")});
+    const ToolRun r = runConvertTool({"unicode", path("docs"), "--out-dir", path("out")});
     EXPECT_EQ(r.status, 1) << "one file failed";
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(lineOf(r, "converted " + path("docs/a.rtf")),
@@ -111,8 +99,8 @@ TEST_F(Folder, UnicodeWalksTheFolderAndReportsEachFile) {
 }
 
 TEST_F(Folder, WithFromTextIsConvertedTooButBinaryFilesAreSkipped) {
-    const ToolRun r = convert({"unicode", "--from", "VriRomanPali CN", "--lf", "--format", "txt",
-                               path("docs"), "--out-dir", path("out")});
+    const ToolRun r = runConvertTool({"unicode", "--from", "VriRomanPali CN", "--lf", "--format",
+                                      "txt", path("docs"), "--out-dir", path("out")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(read("out/notes.txt"), "Buddha\xE1\xB9\x83\n");
     EXPECT_EQ(lineOf(r, "skipped " + path("docs/picture.png")),
@@ -121,8 +109,8 @@ TEST_F(Folder, WithFromTextIsConvertedTooButBinaryFilesAreSkipped) {
 }
 
 TEST_F(Folder, FontOnDocumentsKeepsTheirFormAndTouchesOnlyTheSourceFont) {
-    const ToolRun r = convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", path("docs"),
-                               "--out-dir", path("out")});
+    const ToolRun r = runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+",
+                                      path("docs"), "--out-dir", path("out")});
     EXPECT_EQ(r.status, 1) << r.out;  // the broken document
     const std::string compound = read("out/sub/b.doc");
     ASSERT_TRUE(CompoundFile::isCompound(compound));
@@ -145,8 +133,8 @@ TEST_F(Folder, FontOnDocumentsKeepsTheirFormAndTouchesOnlyTheSourceFont) {
 TEST_F(Folder, NoInputIsEverWrittenOver) {
     // The output folder is the input folder: every output would be its input.
     const ToolRun same =
-        convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", path("docs/a.rtf"),
-                 path("docs/notes.txt"), "--out-dir", path("docs")});
+        runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", path("docs/a.rtf"),
+                        path("docs/notes.txt"), "--out-dir", path("docs")});
     EXPECT_EQ(same.status, 1);
     EXPECT_NE(lineOf(same, "failed " + path("docs/a.rtf")).find("is an input file"),
               std::string::npos)
@@ -155,8 +143,8 @@ TEST_F(Folder, NoInputIsEverWrittenOver) {
               std::string::npos);
     // Another input's name: a.rtf would become docs/notes.txt... were notes a.txt.
     put("docs/a.txt", "text\r\n");
-    const ToolRun other = convert({"unicode", "--from", "Times_CSX+", path("docs/a.rtf"),
-                                   path("docs/a.txt"), "--out-dir", path("docs")});
+    const ToolRun other = runConvertTool({"unicode", "--from", "Times_CSX+", path("docs/a.rtf"),
+                                          path("docs/a.txt"), "--out-dir", path("docs")});
     EXPECT_EQ(other.status, 1);
     EXPECT_NE(lineOf(other, "failed " + path("docs/a.rtf")).find("is an input file"),
               std::string::npos)
@@ -164,12 +152,12 @@ TEST_F(Folder, NoInputIsEverWrittenOver) {
     // A hard link is the same file under another name.
     fs::create_directories(path("linked"));
     fs::create_hard_link(path("docs/notes.txt"), path("linked/notes.txt"));
-    const ToolRun link = convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+",
-                                  path("docs/notes.txt"), "--out-dir", path("linked")});
+    const ToolRun link = runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+",
+                                         path("docs/notes.txt"), "--out-dir", path("linked")});
     EXPECT_EQ(link.status, 1);
     // -o naming the input.
-    const ToolRun single = convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", "-o",
-                                    path("docs/../docs/a.rtf"), path("docs/a.rtf")});
+    const ToolRun single = runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+",
+                                           "-o", path("docs/../docs/a.rtf"), path("docs/a.rtf")});
     EXPECT_EQ(single.status, 1);
     EXPECT_NE(single.err.find("never writes over its input"), std::string::npos) << single.err;
     expectInputsUnchanged();
@@ -177,14 +165,14 @@ TEST_F(Folder, NoInputIsEverWrittenOver) {
 
 TEST_F(Folder, TwoInputsWithOneOutputNameAndTheOutputFolderInsideTheInput) {
     put("x/a.rtf", RtfWriter::write(mixedLetter()));
-    const ToolRun r =
-        convert({"unicode", path("docs/a.rtf"), path("x/a.rtf"), "--out-dir", path("docs/out")});
+    const ToolRun r = runConvertTool(
+        {"unicode", path("docs/a.rtf"), path("x/a.rtf"), "--out-dir", path("docs/out")});
     EXPECT_EQ(r.status, 1);
     EXPECT_EQ(lineOf(r, "failed " + path("x/a.rtf")),
               "failed " + path("x/a.rtf") + ": " + path("docs/out/a.txt") +
                   " is already the output of " + path("docs/a.rtf"));
     // The next walk of docs does not read what the last one wrote.
-    const ToolRun again = convert({"unicode", path("docs"), "--out-dir", path("docs/out")});
+    const ToolRun again = runConvertTool({"unicode", path("docs"), "--out-dir", path("docs/out")});
     EXPECT_EQ(lineOf(again, "skipped " + path("docs/out")),
               "skipped " + path("docs/out") + ": the output folder is not read");
     EXPECT_EQ(lineOf(again, "converted " + path("docs/sub/b.doc")),
@@ -194,7 +182,7 @@ TEST_F(Folder, TwoInputsWithOneOutputNameAndTheOutputFolderInsideTheInput) {
 
 TEST_F(Folder, AMissingFileFailsAndTheRestGoOn) {
     const ToolRun r =
-        convert({"unicode", path("none.doc"), path("docs/a.rtf"), "--out-dir", path("out")});
+        runConvertTool({"unicode", path("none.doc"), path("docs/a.rtf"), "--out-dir", path("out")});
     EXPECT_EQ(r.status, 1);
     EXPECT_TRUE(lineOf(r, "failed " + path("none.doc") + ": cannot open").starts_with("failed"))
         << r.out;
@@ -202,9 +190,10 @@ TEST_F(Folder, AMissingFileFailsAndTheRestGoOn) {
 }
 
 TEST_F(Folder, ProgressOnlyOnATerminal) {
-    const ToolRun quiet = convert({"unicode", path("docs"), "--out-dir", path("out")});
+    const ToolRun quiet = runConvertTool({"unicode", path("docs"), "--out-dir", path("out")});
     EXPECT_EQ(quiet.err, "");
-    const ToolRun shown = convert({"unicode", path("docs"), "--out-dir", path("out2")}, "", true);
+    const ToolRun shown =
+        runConvertTool({"unicode", path("docs"), "--out-dir", path("out2")}, "", true);
     EXPECT_NE(shown.err.find("] 1/5"), std::string::npos) << shown.err;
     EXPECT_NE(shown.err.find("] 5/5"), std::string::npos) << shown.err;
     EXPECT_TRUE(shown.err.ends_with("\r\x1b[K")) << "the bar is cleared at the end";
@@ -218,19 +207,20 @@ TEST_F(Folder, ProgressOnlyOnATerminal) {
 
 TEST(UnicodeCommands, OneDocumentFromStandardInputToStandardOutput) {
     const std::string rtf = RtfWriter::write(mixedLetter());
-    const ToolRun txt = convert({"unicode", "--lf", "--overdot-m"}, rtf);
+    const ToolRun txt = runConvertTool({"unicode", "--lf", "--overdot-m"}, rtf);
     EXPECT_EQ(txt.status, 0) << txt.err;
     EXPECT_EQ(txt.out,
               "Buddha\xE1\xB9\x81 sara\xE1\xB9\x87"
               "a\xC2\xBD \xC2\xB1\ngacch\xC4\x81mi");
-    const ToolRun uRtf = convert({"unicode", "--format", "rtf", "--font", "DejaVu Serif"}, rtf);
+    const ToolRun uRtf =
+        runConvertTool({"unicode", "--format", "rtf", "--font", "DejaVu Serif"}, rtf);
     EXPECT_EQ(uRtf.status, 0) << uRtf.err;
     EXPECT_NE(uRtf.out.find("DejaVu Serif;"), std::string::npos);
     EXPECT_NE(uRtf.out.find("Buddha\\u7747? sara\\u7751?"), std::string::npos) << uRtf.out;
     EXPECT_NE(uRtf.out.find("Arial;"), std::string::npos);
     // And back: the Pali text into Times_CSX+, the Arial run as it was.
     const ToolRun back =
-        convert({"from-unicode", "--font", "Times_CSX+", "--format", "txt"}, uRtf.out);
+        runConvertTool({"from-unicode", "--font", "Times_CSX+", "--format", "txt"}, uRtf.out);
     EXPECT_EQ(back.status, 0) << back.err;
     EXPECT_EQ(back.out,
               "Buddha\xFC sara\xF5"
@@ -239,14 +229,15 @@ TEST(UnicodeCommands, OneDocumentFromStandardInputToStandardOutput) {
 
 TEST(UnicodeCommands, FromUnicodeRefusesWhatTheFontCannotShowUnlessLossy) {
     const std::string text = "sa\xE1\xB9\x85gha \xCE\xB1\n\xE2\x82\xAC";
-    const ToolRun strict = convert({"from-unicode", "--font", "VriRomanPali CN"}, text);
+    const ToolRun strict = runConvertTool({"from-unicode", "--font", "VriRomanPali CN"}, text);
     EXPECT_EQ(strict.status, 1);
     EXPECT_EQ(strict.out, "");
     EXPECT_EQ(strict.err,
               "sorvel-convert: standard input: 1 character that VriRomanPali CN cannot show: "
               "U+03B1 \"\xCE\xB1\" at line 1, column 8; nothing written (--lossy writes them as "
               "\"?\")\n");
-    const ToolRun lossy = convert({"from-unicode", "--font", "VriRomanPali CN", "--lossy"}, text);
+    const ToolRun lossy =
+        runConvertTool({"from-unicode", "--font", "VriRomanPali CN", "--lossy"}, text);
     EXPECT_EQ(lossy.status, 0);
     EXPECT_EQ(lossy.out, "sa\xAAgha ?\r\n\x80");
     EXPECT_NE(lossy.err.find("written as \"?\""), std::string::npos);
@@ -255,8 +246,8 @@ TEST(UnicodeCommands, FromUnicodeRefusesWhatTheFontCannotShowUnlessLossy) {
 TEST(UnicodeCommands, FromUnicodeWritesADocumentForRtfAndOnRequest) {
     TempDir dir;
     ASSERT_TRUE(writeFileAtomically(dir.file("in.txt"), "Dhamma\xE1\xB9\x83\n"));
-    const ToolRun r = convert({"from-unicode", "--font", "SKT Times", "--format", "doc", "-o",
-                               dir.file("out.doc"), dir.file("in.txt")});
+    const ToolRun r = runConvertTool({"from-unicode", "--font", "SKT Times", "--format", "doc",
+                                      "-o", dir.file("out.doc"), dir.file("in.txt")});
     EXPECT_EQ(r.status, 0) << r.err;
     const DocumentFile::Opened opened = DocumentFile::open(dir.file("out.doc"));
     ASSERT_TRUE(opened);
@@ -264,8 +255,8 @@ TEST(UnicodeCommands, FromUnicodeWritesADocumentForRtfAndOnRequest) {
     EXPECT_EQ(opened.document->text(), "Dhamma\xB5\r\n");
     EXPECT_EQ(opened.document->formatAt(0).faceName, "SKT Times");
 
-    const ToolRun batch = convert({"from-unicode", "--font", "SKT Times", dir.file("in.txt"),
-                                   "--out-dir", dir.file("o"), "--format", "rtf"});
+    const ToolRun batch = runConvertTool({"from-unicode", "--font", "SKT Times", dir.file("in.txt"),
+                                          "--out-dir", dir.file("o"), "--format", "rtf"});
     EXPECT_EQ(batch.status, 0) << batch.out;
     EXPECT_TRUE(readWholeFile(dir.file("o/in.rtf")).value_or("").starts_with("{\\rtf1"));
 }
@@ -273,12 +264,13 @@ TEST(UnicodeCommands, FromUnicodeWritesADocumentForRtfAndOnRequest) {
 TEST(UnicodeCommands, ANamedFileThatIsNotTheRightKindFails) {
     TempDir dir;
     ASSERT_TRUE(writeFileAtomically(dir.file("latin1.txt"), "caf\xE9\n"));
-    const ToolRun r = convert({"from-unicode", "--font", "Times_Norman", dir.file("latin1.txt")});
+    const ToolRun r =
+        runConvertTool({"from-unicode", "--font", "Times_Norman", dir.file("latin1.txt")});
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("not UTF-8 text (a byte that is no UTF-8 at line 1, column 4)"),
               std::string::npos)
         << r.err;
-    const ToolRun u = convert({"unicode", dir.file("latin1.txt")});
+    const ToolRun u = runConvertTool({"unicode", dir.file("latin1.txt")});
     EXPECT_EQ(u.status, 1);
     EXPECT_NE(u.err.find("give --from FACE"), std::string::npos);
 }
@@ -287,11 +279,11 @@ TEST(UnicodeCommands, FontOnOneDocumentReportsLetterCollisions) {
     RichText doc;
     doc.append("\xB1 \xE0", fontOf("VriRomanPali CN"));
     const std::string rtf = RtfWriter::write(doc);
-    const ToolRun r = convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+"}, rtf);
+    const ToolRun r = runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+"}, rtf);
     EXPECT_EQ(r.status, 1);
     EXPECT_NE(r.err.find("U+00E0"), std::string::npos) << r.err;
     const ToolRun lossy =
-        convert({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", "--lossy"}, rtf);
+        runConvertTool({"font", "--from", "VriRomanPali", "--to", "Times_CSX+", "--lossy"}, rtf);
     EXPECT_EQ(lossy.status, 0);
     const DocumentFile::Opened back = DocumentFile::openBytes(lossy.out, "out");
     ASSERT_TRUE(back);
@@ -309,7 +301,7 @@ struct UsageCase {
 class UnicodeUsage : public ::testing::TestWithParam<UsageCase> {};
 
 TEST_P(UnicodeUsage, IsRefusedWithStatusTwo) {
-    const ToolRun r = convert(GetParam().args, "text");
+    const ToolRun r = runConvertTool(GetParam().args, "text");
     EXPECT_EQ(r.status, 2);
     EXPECT_EQ(r.out, "");
     EXPECT_NE(r.err.find(GetParam().message), std::string::npos) << r.err;
@@ -334,10 +326,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(UnicodeCommands, HelpDescribesTheNewCommandsAndTheirOwnOptions) {
-    const ToolRun general = convert({"--help"});
+    const ToolRun general = runConvertTool({"--help"});
     EXPECT_NE(general.out.find("  unicode "), std::string::npos);
     EXPECT_NE(general.out.find("  from-unicode "), std::string::npos);
-    const ToolRun help = convert({"unicode", "--help"});
+    const ToolRun help = runConvertTool({"unicode", "--help"});
     EXPECT_TRUE(
         help.out.starts_with("Usage: sorvel-convert unicode [--from FACE] [--format "
                              "FORMAT] [--font FACE] [--out-dir DIR] [options]"))
@@ -345,7 +337,7 @@ TEST(UnicodeCommands, HelpDescribesTheNewCommandsAndTheirOwnOptions) {
     EXPECT_NE(help.out.find("--font FACE           the Unicode font for Pali text in RTF"),
               std::string::npos)
         << help.out;
-    const ToolRun font = convert({"font", "--help"});
+    const ToolRun font = runConvertTool({"font", "--help"});
     EXPECT_NE(font.out.find("--out-dir DIR"), std::string::npos);
 }
 
