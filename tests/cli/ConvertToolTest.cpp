@@ -137,6 +137,17 @@ TEST(ConvertTool, HelpEverywhere) {
     EXPECT_NE(none.err.find("Usage:"), std::string::npos);
 }
 
+TEST(ConvertTool, VersionAnywhereOnTheLine) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"font", "--version"}, {"--lf", "--version"}}) {
+        const ToolRun r = runTool(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "sorvel-convert (Sorvel) 2.0.0.1\nFile version 1.0.0.1\n");
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_NE(runTool({"--help"}).out.find("--version"), std::string::npos);
+}
+
 class ConvertFiles : public ::testing::Test {
   protected:
     void SetUp() override {
