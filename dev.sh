@@ -7,6 +7,7 @@
 #   ./dev.sh asan           the tests again, built with AddressSanitizer and UBSan
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [SECONDS] build the fuzz targets with clang and run each one
+#   ./dev.sh package        build the Debian package (Release) and print its path
 #   ./dev.sh deps           only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -18,6 +19,7 @@ PACKAGES=(
   clang libclang-rt-14-dev
   qt6-base-dev
   libgsf-1-dev libreoffice-writer-nogui python3-olefile
+  python3 librsvg2-bin desktop-file-utils appstream dpkg-dev
 )
 # The compound-file library at least at the version with the OLE2 security fixes.
 GSF_MIN_VERSION=1.14.50-1+deb12u1
@@ -109,7 +111,19 @@ case "${1:-help}" in
       grep -E "stat::number_of_executed_units|stat::peak_rss_mb" "build-fuzz/$name.log" || true
     done
     ;;
+  package)
+    deps
+    configure build-package -DCMAKE_BUILD_TYPE=Release -DSORVEL_TESTS=OFF
+    build build-package
+    rm -f build-package/sorvel_*.deb
+    if ! cpack -G DEB -B build-package --config build-package/CPackConfig.cmake \
+        > build-package/cpack.log 2>&1; then
+      cat build-package/cpack.log
+      exit 1
+    fi
+    ls "$PWD"/build-package/sorvel_*.deb
+    ;;
   *)
-    sed -n '2,11p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"
     ;;
 esac

@@ -9,6 +9,7 @@
 #include "cli/TableCommands.h"
 #include "cli/TextCommands.h"
 #include "cli/UnicodeCommands.h"
+#include "common/SorvelVersion.h"
 #include "common/TextFiles.h"
 #include "translit/TextReplace.h"
 #include "view/RichText.h"
@@ -32,6 +33,7 @@ ConvertTool::ConvertTool() {
     addOption({"output", "FILE", "write to FILE instead of standard output"});
     addOption({"lf", "", "end lines with LF instead of CR LF"});
     addOption({"help", "", "show this help"});
+    addOption({"version", "", "show the version"});
     addTextCommands(*this);
     addTableCommands(*this);
     addDocumentCommands(*this);
@@ -113,6 +115,7 @@ void ConvertTool::printHelp(std::ostream& out, const Command* command) const {
     printOption("output");
     printOption("lf");
     printOption("help");
+    printOption("version");
     out << "\nFACE is a font's face name, such as \"VriRomanPali CN\" or \"Times_CSX+\".\n"
            "INPUT is a file; without it, or with \"-\", standard input is read.\n"
            "\"sorvel-convert COMMAND --help\" describes one command.\n";
@@ -185,6 +188,13 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
         return status;
     }
     const CommandLine& line = *parsed;
+    if (line.has("version")) {
+        io.out << "sorvel-convert (Sorvel) " SORVEL_PRODUCT_VERSION
+                  "\n"
+                  "File version " SORVEL_FILE_VERSION "\n";
+        io.out.flush();
+        return io.out.good() ? 0 : fail(io, "cannot write standard output");
+    }
     if (line.command.empty()) {
         printHelp(line.has("help") ? io.out : io.err, nullptr);
         return line.has("help") ? 0 : 2;

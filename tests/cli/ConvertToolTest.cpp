@@ -7,6 +7,7 @@
 
 #include "cli/ConvertTool.h"
 #include "common/TextFiles.h"
+#include "support/TempDir.h"
 #include "support/ToolRun.h"
 
 namespace sorvel {
@@ -126,19 +127,22 @@ TEST(ConvertTool, HelpEverywhere) {
     EXPECT_NE(none.err.find("Usage:"), std::string::npos);
 }
 
+TEST(ConvertTool, VersionAnywhereOnTheLine) {
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--version"}, {"font", "--version"}, {"--lf", "--version"}}) {
+        const ToolRun r = runConvertTool(args);
+        EXPECT_EQ(r.status, 0);
+        EXPECT_EQ(r.out, "sorvel-convert (Sorvel) 2.0.0.1\nFile version 1.0.0.1\n");
+        EXPECT_EQ(r.err, "");
+    }
+    EXPECT_NE(runConvertTool({"--help"}).out.find("--version"), std::string::npos);
+}
+
 class ConvertFiles : public ::testing::Test {
   protected:
-    void SetUp() override {
-        dir_ = fs::temp_directory_path() / ("sorvel-cli-" + std::to_string(::getpid()));
-        fs::create_directories(dir_);
-    }
-    void TearDown() override {
-        fs::permissions(dir_, fs::perms::owner_all);
-        fs::remove_all(dir_);
-    }
-    std::string path(const char* name) const { return (dir_ / name).string(); }
+    std::string path(const char* name) const { return dir_.file(name); }
 
-    fs::path dir_;
+    testing::TempDir dir_;
 };
 
 TEST_F(ConvertFiles, ReadsAFileAndWritesTheOutputFile) {
@@ -158,16 +162,19 @@ TEST_F(ConvertFiles, AFailedRunLeavesTheOutputFileAsItWas) {
 }
 
 TEST_F(ConvertFiles, AnUnwritableOutputIsReportedAndNothingIsLeftBehind) {
-    fs::create_directories(dir_ / "locked");
-    fs::permissions(dir_ / "locked", fs::perms::owner_read | fs::perms::owner_exec);
-    if (::access((dir_ / "locked").c_str(), W_OK) == 0) {
-        GTEST_SKIP() << "running as a user who may write anywhere";
-    }
-    const ToolRun r = runConvertTool({"cscd", "-o", path("locked/out.txt")}, "x");
-    EXPECT_EQ(r.status, 1);
-    EXPECT_NE(r.err.find("locked/out.txt"), std::string::npos);
-    fs::permissions(dir_ / "locked", fs::perms::owner_all);
-    EXPECT_TRUE(fs::is_empty(dir_ / "locked"));
+    fs::create_directories(path("locked"));
+    fs::permissions(path("locked"), fs::perms::owner_read | fs::perms::owner_exec |
+                                        fs::perms::group_read | fs::perms::group_exec |
+                                        fs::perms::others_read | fs::perms::others_exec);
+    // Permissions bind only an unprivileged user; as root the run happens as one.
+    const std::string out = path("locked/out.txt");
+    const int outcome = testing::runUnprivileged([&out] {
+        const ToolRun r = runConvertTool({"cscd", "-o", out}, "x");
+        const bool reported = r.err.find("locked/out.txt") != std::string::npos;
+        return r.status == 1 && reported ? 0 : 1;
+    });
+    EXPECT_EQ(outcome, 0);
+    EXPECT_TRUE(fs::is_empty(path("locked")));
 }
 
 }  // namespace
