@@ -1,15 +1,18 @@
 #include <QApplication>
+#include <QFile>
 
-#include "app/CMainFrame.h"
-#include "app/QtPlatform.h"
-#include "translit/TransliterationState.h"
+#include "app/CSorvelApp.h"
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sorvel"));
-    sorvel::QtPlatform platform;
-    sorvel::CMainFrame frame(platform, sorvel::TransliterationState::instance());
-    frame.showMaximized();
-    frame.newDocument();
+    std::vector<std::string> args;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        args.push_back(QFile::encodeName(arguments[i]).toStdString());
+    }
+    sorvel::CSorvelApp sorvel;
+    if (!sorvel.InitInstance(args)) {
+        return sorvel.exitCode();
+    }
     return QApplication::exec();
 }
