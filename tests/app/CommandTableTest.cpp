@@ -13,11 +13,11 @@ namespace {
 
 // The toolbar from left to right as the program's resources give it; 0 is
 // a separator.
-const std::vector<int> kToolbar = {
-    57600, 57601, 57603, 0,     57609, 57607, 0,     57642, 57635, 57634, 57637, 0,
-    32841, 0,     32773, 32774, 32777, 32778, 0,     32779, 32780, 32781, 0,     32782,
-    0,     32790, 32791, 0,     57696, 32838, 0,     32830, 0,     32833, 32832, 32784,
-    32783, 0,     32845, 32846, 0,     32851, 57664};
+const std::vector<int> kToolbar = {57600, 57601, 57603, 0,     57609, 57607, 0,     57642, 57635,
+                                   57634, 57637, 0,     32841, 0,     32773, 32774, 32777, 32778,
+                                   0,     32779, 32780, 32781, 0,     32782, 0,     32790, 32791,
+                                   0,     57696, 32838, 0,     32830, 0,     32833, 32832, 32784,
+                                   32783, 0,     32845, 32846, 0,     32851, 57664};
 
 TEST(CommandTable, TheToolbarStandsInItsOrderWithItsSeparators) {
     std::vector<int> got;
@@ -51,8 +51,7 @@ const StringCase kStrings[] = {
     {32784, "Paste Text From CSCD\nPaste from CSCD"},
     {32790, "Increase Indent of the selected paragraph\nIncrease Indent (Ctrl+T)"},
     {32791, "Decrease Indent of the selected paragraph\nDecrease Indent (Ctrl+Shift+T)"},
-    {32830,
-     "Turn User Defined transliteration On / Off\nTurn User Defined Transliteration On/Off"},
+    {32830, "Turn User Defined transliteration On / Off\nTurn User Defined Transliteration On/Off"},
     {32832, "Change Pali font for Transliteraton\nChange Default Pali Font"},
     {32833,
      "Activate or Deactivate Pali Transliteration\nActivate or Deactivate Pali Transliteration "
@@ -124,9 +123,8 @@ TEST(CommandTable, OnlyTheDocumentWindowsOwnKeysGoToTheView) {
         }
     }
     EXPECT_EQ(keys, (std::set<std::string>{"Ctrl+B", "Ctrl+Shift+B", "Ctrl+E", "Ctrl+Shift+F",
-                                           "Ctrl+I", "Ctrl+J", "Ctrl+L", "Ctrl+R",
-                                           "Ctrl+Shift+S", "Ctrl+T", "Ctrl+Shift+T", "Ctrl+U",
-                                           "Ctrl+W"}));
+                                           "Ctrl+I", "Ctrl+J", "Ctrl+L", "Ctrl+R", "Ctrl+Shift+S",
+                                           "Ctrl+T", "Ctrl+Shift+T", "Ctrl+U", "Ctrl+W"}));
 }
 
 TEST(CommandTable, TheObjectCommandsStayInTheirPlaceButSayWhyTheyCannotRun) {
