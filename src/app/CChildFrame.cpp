@@ -32,7 +32,7 @@ CChildFrame::CChildFrame(CSorvelView* view, CSorvelDoc* document, QWidget* paren
 
 CChildFrame::~CChildFrame() {
     if (document_) {
-        document_->removeFrame(this);
+        document_->frameDestroyed(this);
     }
 }
 
@@ -44,6 +44,9 @@ void CChildFrame::closeEvent(QCloseEvent* event) {
     }
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) {
+        if (document_) {
+            document_->detachFrame(this);
+        }
         emit closing(this);
     }
 }

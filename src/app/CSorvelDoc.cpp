@@ -60,16 +60,24 @@ DocumentError CSorvelDoc::save(const std::string& path) {
 
 void CSorvelDoc::addFrame(CChildFrame* frame) {
     frames_.append(frame);
+    ++liveFrames_;
     updateFrameTitles();
 }
 
-void CSorvelDoc::removeFrame(CChildFrame* frame) {
-    const bool had = !frames_.isEmpty();
+void CSorvelDoc::detachFrame(CChildFrame* frame) {
     frames_.removeAll(frame);
     frames_.removeAll(nullptr);
     updateFrameTitles();
-    if (had && frames_.isEmpty()) {
+    if (frames_.isEmpty()) {
         emit closed(this);
+    }
+}
+
+void CSorvelDoc::frameDestroyed(CChildFrame* frame) {
+    if (frames_.contains(frame)) {
+        detachFrame(frame);
+    }
+    if (--liveFrames_ == 0) {
         deleteLater();
     }
 }

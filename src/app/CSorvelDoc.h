@@ -47,11 +47,14 @@ class CSorvelDoc : public QObject {
     const std::string& path() const { return path_; }
     bool isModified() const { return text_.isModified(); }
 
-    // The windows on the document, in the order they were opened.
+    // The open windows on the document, in the order they were opened.
     const QList<QPointer<CChildFrame>>& frames() const { return frames_; }
     void addFrame(CChildFrame* frame);
-    // When the last window goes, the document goes too.
-    void removeFrame(CChildFrame* frame);
+    // A window has closed (it is deleted a moment later).
+    void detachFrame(CChildFrame* frame);
+    // A window is being deleted. When the last one goes, so does the
+    // document, which its views show until then.
+    void frameDestroyed(CChildFrame* frame);
     // Each window's title: the document's, with ":n" when there are several.
     void updateFrameTitles();
 
@@ -68,6 +71,7 @@ class CSorvelDoc : public QObject {
     QString title_;
     std::string path_;
     QList<QPointer<CChildFrame>> frames_;
+    int liveFrames_ = 0;
 };
 
 }  // namespace sorvel
