@@ -17,7 +17,7 @@ PACKAGES=(
   cmake ninja-build g++ ccache pkg-config
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  qt6-base-dev
+  qt6-base-dev libx11-dev libqt6svg6
   libgsf-1-dev libreoffice-writer-nogui python3-olefile
   python3 librsvg2-bin desktop-file-utils appstream dpkg-dev
 )

@@ -19,6 +19,10 @@ class BalancedPlatform : public Platform {
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override {
         return inner_.chooseFile(request);
     }
+    Answer askYesNoCancel(std::string_view text) override { return inner_.askYesNoCancel(text); }
+    std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override {
+        return inner_.choosePasteFormat(formats);
+    }
     void setCursorShape(CursorShape shape) override { inner_.setCursorShape(shape); }
     int showCursor(bool show) override {
         unbalanced_ += show ? -1 : 1;

@@ -1,13 +1,17 @@
 #include "app/CChildFrame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QMenu>
 
+#include "app/CMainFrame.h"
+#include "app/CSorvelDoc.h"
 #include "view/CSorvelView.h"
 
 namespace sorvel {
 
-CChildFrame::CChildFrame(CSorvelView* view, QWidget* parent) : QMdiSubWindow(parent), view_(view) {
+CChildFrame::CChildFrame(CSorvelView* view, CSorvelDoc* document, QWidget* parent)
+    : QMdiSubWindow(parent), view_(view), document_(document) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
     // The window's own menu closes it on the platform's Close key, Ctrl+W
@@ -20,6 +24,30 @@ CChildFrame::CChildFrame(CSorvelView* view, QWidget* parent) : QMdiSubWindow(par
                 action->setShortcuts(keys);
             }
         }
+    }
+    if (document_) {
+        document_->addFrame(this);
+    }
+}
+
+CChildFrame::~CChildFrame() {
+    if (document_) {
+        document_->frameDestroyed(this);
+    }
+}
+
+void CChildFrame::closeEvent(QCloseEvent* event) {
+    auto* main = qobject_cast<CMainFrame*>(window());
+    if (main && !main->canCloseFrame(this)) {
+        event->ignore();
+        return;
+    }
+    QMdiSubWindow::closeEvent(event);
+    if (event->isAccepted()) {
+        if (document_) {
+            document_->detachFrame(this);
+        }
+        emit closing(this);
     }
 }
 

@@ -35,4 +35,41 @@ inline constexpr int PaliFontToStandard = 32845;
 inline constexpr int StandardToPaliFont = 32846;
 inline constexpr int SetDefaultFont = 57696;
 
+// The shell's commands: documents, editing, windows, printing.
+inline constexpr int FileNew = 57600;
+inline constexpr int FileOpen = 57601;
+inline constexpr int FileClose = 57602;
+inline constexpr int FileSave = 57603;
+inline constexpr int FileSaveAs = 57604;
+inline constexpr int FilePrintSetup = 57606;
+inline constexpr int FilePrint = 57607;
+inline constexpr int FilePrintDirect = 57608;
+inline constexpr int FilePrintPreview = 57609;
+inline constexpr int RecentFirst = 57616;
+inline constexpr int RecentLast = 57631;
+inline constexpr int EditCopy = 57634;
+inline constexpr int EditCut = 57635;
+inline constexpr int EditFind = 57636;
+inline constexpr int EditPaste = 57637;
+inline constexpr int EditPasteSpecial = 57639;
+inline constexpr int EditFindNext = 57640;
+inline constexpr int EditReplace = 57641;
+inline constexpr int EditSelectAll = 57642;
+inline constexpr int EditUndo = 57643;
+inline constexpr int WindowNew = 57648;
+inline constexpr int WindowArrange = 57649;
+inline constexpr int WindowCascade = 57650;
+inline constexpr int WindowTile = 57651;
+inline constexpr int AppAbout = 57664;
+inline constexpr int AppExit = 57665;
+inline constexpr int NextPane = 57680;
+inline constexpr int PreviousPane = 57681;
+inline constexpr int InsertObject = 57856;
+inline constexpr int EditLinks = 57857;
+inline constexpr int ObjectProperties = 57860;
+inline constexpr int ObjectVerbs = 57872;
+inline constexpr int ViewToolbar = 59392;
+inline constexpr int ViewStatusBar = 59393;
+inline constexpr int RightSpeech = 32851;
+
 }  // namespace sorvel::command

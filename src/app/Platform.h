@@ -11,6 +11,9 @@ namespace sorvel {
 
 enum class CursorShape { Arrow, IBeam, Cross, SizeNS };
 
+// The buttons of a Yes/No/Cancel box.
+enum class Answer { Yes, No, Cancel };
+
 // Which fonts a font dialog lists, and whether a typed name must exist.
 enum class FontList {
     ScreenOnly,                // the program's own commands
@@ -70,6 +73,17 @@ class Platform {
     virtual std::optional<FontChoice> chooseFont(const FontDialogRequest& request) = 0;
     // A modal file dialog; the full path, or nothing when cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    // A Yes/No/Cancel message box. Where the desktop has no such box, a
+    // Yes/No box stands in for it.
+    virtual Answer askYesNoCancel(std::string_view text) {
+        return askYesNo(text) ? Answer::Yes : Answer::No;
+    }
+    // The Paste Special dialog: one of `formats` (their labels), as an index,
+    // or nothing when cancelled. Nothing where the desktop has no dialogs.
+    virtual std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) {
+        (void)formats;
+        return std::nullopt;
+    }
     virtual void setCursorShape(CursorShape shape) = 0;
     // Hides (false) or shows (true) the mouse pointer; gives the display count,
     // which must come back to where it was once every hide has its show.

@@ -5,6 +5,7 @@
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QFontDatabase>
 #include <QFontDialog>
@@ -14,8 +15,10 @@
 #include <QLayout>
 #include <QLineEdit>
 #include <QListView>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QVBoxLayout>
 #include <cmath>
 
 #include "view/QtText.h"
@@ -93,6 +96,44 @@ bool QtPlatform::askYesNo(std::string_view text) {
     QMessageBox box(QMessageBox::Warning, kTitle, text8(text), QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
     return box.exec() == QMessageBox::Yes;
+}
+
+Answer QtPlatform::askYesNoCancel(std::string_view text) {
+    QMessageBox box(QMessageBox::Warning, kTitle, text8(text),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
+                    QApplication::activeWindow());
+    switch (box.exec()) {
+        case QMessageBox::Yes:
+            return Answer::Yes;
+        case QMessageBox::No:
+            return Answer::No;
+        default:
+            return Answer::Cancel;
+    }
+}
+
+std::optional<std::size_t> QtPlatform::choosePasteFormat(const std::vector<std::string>& formats) {
+    QDialog dialog(QApplication::activeWindow());
+    dialog.setWindowTitle(QStringLiteral("Paste Special"));
+    auto* label = new QLabel(QStringLiteral("&As:"), &dialog);
+    auto* list = new QListWidget(&dialog);
+    label->setBuddy(list);
+    for (const std::string& f : formats) {
+        list->addItem(QString::fromStdString(f));
+    }
+    list->setCurrentRow(0);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, &dialog);
+    QObject::connect(buttons, &QDialogButtonBox::accepted, &dialog, &QDialog::accept);
+    QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
+    QObject::connect(list, &QListWidget::itemDoubleClicked, &dialog, &QDialog::accept);
+    auto* layout = new QVBoxLayout(&dialog);
+    layout->addWidget(label);
+    layout->addWidget(list);
+    layout->addWidget(buttons);
+    if (dialog.exec() != QDialog::Accepted || list->currentRow() < 0) {
+        return std::nullopt;
+    }
+    return static_cast<std::size_t>(list->currentRow());
 }
 
 std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& request) {

@@ -15,6 +15,9 @@ class QtPlatform : public Platform {
     bool askYesNo(std::string_view text) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    Answer askYesNoCancel(std::string_view text) override;
+    // A dialog titled "Paste Special" listing the formats.
+    std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
     // Sets the pointer of the widget the pointer is over (see setCursorWidget).
     void setCursorShape(CursorShape shape) override;
     // A display count: while it is below zero the pointer is hidden.

@@ -1,10 +1,9 @@
 #include <QApplication>
+#include <QFile>
 #include <iostream>
 
-#include "app/CMainFrame.h"
+#include "app/CSorvelApp.h"
 #include "app/InfoOptions.h"
-#include "app/QtPlatform.h"
-#include "translit/TransliterationState.h"
 
 int main(int argc, char** argv) {
     // --help and --version are answered before Qt starts, so they need no display.
@@ -12,10 +11,14 @@ int main(int argc, char** argv) {
         return *status;
     }
     QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Sorvel"));
-    sorvel::QtPlatform platform;
-    sorvel::CMainFrame frame(platform, sorvel::TransliterationState::instance());
-    frame.showMaximized();
-    frame.newDocument();
+    std::vector<std::string> args;
+    const QStringList arguments = QCoreApplication::arguments();
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        args.push_back(QFile::encodeName(arguments[i]).toStdString());
+    }
+    sorvel::CSorvelApp sorvel;
+    if (!sorvel.InitInstance(args)) {
+        return sorvel.exitCode();
+    }
     return QApplication::exec();
 }

@@ -8,12 +8,14 @@
 #include <QScreen>
 #include <QStyle>
 
+#include "app/CommandTable.h"
 #include "app/QtPlatform.h"
+#include "help/QtHelpWindow.h"
+#include "help/ShowHelpTopic.h"
 #include "palifont/DefaultPaliFont.h"
 #include "palifont/PaliFontSettings.h"
 #include "translit/KeyRelease.h"
 #include "view/FormattingCommands.h"
-#include "view/ViewCommands.h"
 
 namespace sorvel {
 
@@ -34,9 +36,10 @@ CSorvelView::CSorvelView(Platform& platform, TransliterationState& state, QTextD
     // The pointer shows the mode, never the text I-beam; until the mouse
     // first moves over the view, the plain arrow.
     viewport()->setCursor(Qt::ArrowCursor);
-    for (const ViewCommand& c : viewCommands()) {
-        if (!c.key.empty()) {
-            const QKeySequence seq(QString::fromLatin1(c.key.data(), c.key.size()),
+    // The document window's own keys.
+    for (const Command& c : commandTable()) {
+        if (c.documentKeys) {
+            const QKeySequence seq(QString::fromLatin1(c.keys.data(), c.keys.size()),
                                    QKeySequence::PortableText);
             keys_.emplace_back(seq[0], c.id);
         }
@@ -98,17 +101,32 @@ void CSorvelView::OnInitialUpdate() {
 }
 
 bool CSorvelView::runCommand(int id) {
-    const ViewCommand* c = findViewCommand(id);
+    const Command* c = findCommand(id);
     if (!c) {
         return false;
     }
+    if (c->route == Route::HelpTopic) {
+        QtHelpWindow dialog(window());
+        const bool shown = runHelpTopicCommand(id, helpText_, helpWindow_ ? *helpWindow_ : dialog);
+        emit commandDone(id);
+        return shown;
+    }
+    if (c->route != Route::View || !c->run) {
+        return false;
+    }
+    // Whatever way the command ends, the pointer it hid is shown again.
+    struct Rebalance {
+        BalancedPlatform& platform;
+        ~Rebalance() { platform.rebalance(); }
+    } rebalance{balanced_};
     c->run(context_);
+    emit commandDone(id);
     return true;
 }
 
 std::optional<CommandStatus> CSorvelView::commandStatus(int id) {
-    const ViewCommand* c = findViewCommand(id);
-    if (!c) {
+    const Command* c = findCommand(id);
+    if (!c || (c->route != Route::View && c->route != Route::HelpTopic)) {
         return std::nullopt;
     }
     CommandStatus status;

@@ -8,6 +8,7 @@
 #include "app/BalancedPlatform.h"
 #include "app/CommandStatus.h"
 #include "app/ViewContext.h"
+#include "help/HelpWindow.h"
 #include "view/EightBitTextEdit.h"
 #include "view/QtSurface.h"
 
@@ -36,10 +37,17 @@ class CSorvelView : public EightBitTextEdit {
     // format at the caret.
     void OnInitialUpdate();
 
-    // Runs a command of the view's table; false when it has no such command.
+    // Runs a command that the view handles (its own commands and the help
+    // topics); false when it handles no such command.
     bool runCommand(int id);
-    // The state of a command of the view's table, or none.
+    // The state of a command that the view handles, or none.
     std::optional<CommandStatus> commandStatus(int id);
+
+    // Where the help topics are shown; by default the help dialog over the
+    // view's window.
+    void setHelpWindow(HelpWindow* window) { helpWindow_ = window; }
+    // The text of the help topic last shown.
+    const std::string& helpText() const { return helpText_; }
 
     int32_t printMargin() const { return printMargin_; }
     int32_t bulletIndent() const { return bulletIndent_; }
@@ -47,6 +55,10 @@ class CSorvelView : public EightBitTextEdit {
     // Where a document window goes, from the full-screen client size, the
     // height of a menu bar and of a dialog frame.
     static QRect placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight);
+
+  signals:
+    // A command of the view has run (its state may have changed).
+    void commandDone(int id);
 
   protected:
     bool event(QEvent* event) override;
@@ -70,6 +82,8 @@ class CSorvelView : public EightBitTextEdit {
     ViewContext context_;
     std::vector<std::pair<QKeyCombination, int>> keys_;
     QKeyEvent* pendingRelease_ = nullptr;
+    HelpWindow* helpWindow_ = nullptr;
+    std::string helpText_;
     int32_t printMargin_ = 0;
     int32_t bulletIndent_ = 0;
 };

@@ -1,8 +1,11 @@
 #include "view/EightBitTextEdit.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QInputMethodEvent>
 #include <QKeyEvent>
 #include <QMimeData>
+#include <QUrl>
 
 #include "translit/IdentifyPaliFont.h"
 #include "view/QtClipboardData.h"
@@ -23,11 +26,34 @@ QMimeData* EightBitTextEdit::createMimeDataFromSelection() const {
 }
 
 bool EightBitTextEdit::canInsertFromMimeData(const QMimeData* source) const {
+    // Files dropped on the text are opened by the main window, not inserted
+    // as their names.
+    if (source && source->hasUrls()) {
+        bool files = true;
+        for (const QUrl& url : source->urls()) {
+            files = files && url.isLocalFile();
+        }
+        if (files && !source->urls().isEmpty()) {
+            return false;
+        }
+    }
     return QtClipboardData::canInsert(source);
 }
 
+void EightBitTextEdit::pasteAs(QtClipboardData::As as) {
+    if (isReadOnly()) {
+        return;
+    }
+    insertAs(QGuiApplication::clipboard()->mimeData(), as);
+}
+
 void EightBitTextEdit::insertFromMimeData(const QMimeData* source) {
-    const QtClipboardData::Insert in = QtClipboardData::toInsert(source, insertionFormat(), state_);
+    insertAs(source, QtClipboardData::As::Best);
+}
+
+void EightBitTextEdit::insertAs(const QMimeData* source, QtClipboardData::As as) {
+    const QtClipboardData::Insert in =
+        QtClipboardData::toInsert(source, insertionFormat(), state_, as);
     if (!in.fragment && in.text.isEmpty()) {
         return;
     }

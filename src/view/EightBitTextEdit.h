@@ -4,6 +4,7 @@
 
 #include "translit/TransliterationState.h"
 #include "view/FontDescription.h"
+#include "view/QtClipboardData.h"
 
 namespace sorvel {
 
@@ -19,6 +20,8 @@ class EightBitTextEdit : public QTextEdit {
 
     // The Font description of the format at the caret.
     FontDescription insertionFormat() const;
+    // Pastes what the clipboard holds in the form asked for (Paste Special).
+    void pasteAs(QtClipboardData::As as);
 
   protected:
     QMimeData* createMimeDataFromSelection() const override;
@@ -26,6 +29,7 @@ class EightBitTextEdit : public QTextEdit {
     void insertFromMimeData(const QMimeData* source) override;
     void keyPressEvent(QKeyEvent* event) override;
     void inputMethodEvent(QInputMethodEvent* event) override;
+    void insertAs(const QMimeData* source, QtClipboardData::As as);
 
     TransliterationState& state_;
 };

@@ -8,13 +8,29 @@
 #include <QTextList>
 #include <QUuid>
 
+#include "docformat/RtfReader.h"
+#include "docformat/RtfWriter.h"
 #include "translit/IdentifyPaliFont.h"
 #include "view/QtFormats.h"
+#include "view/QtRichText.h"
 #include "view/QtText.h"
 
 namespace sorvel {
 
 namespace {
+
+// The names under which RTF travels between programs.
+const QString kRtfTypes[] = {QStringLiteral("text/rtf"), QStringLiteral("application/rtf"),
+                             QStringLiteral("text/richtext")};
+
+std::optional<QByteArray> rtfOf(const QMimeData* data) {
+    for (const QString& type : kRtfTypes) {
+        if (data->hasFormat(type)) {
+            return data->data(type);
+        }
+    }
+    return std::nullopt;
+}
 
 // The fragment of the program's last copy, kept by the application object so
 // that it goes with it.
@@ -93,6 +109,13 @@ QMimeData* QtClipboardData::fromSelection(const QTextCursor& selection) {
     plain.replace(QChar::ParagraphSeparator, u'\n');
     data->setText(plain);
     data->setHtml(fragment.toHtml());
+    if (const QTextDocument* doc = selection.document()) {
+        const std::string rtf = RtfWriter::write(
+            QtRichText::read(*doc, selection.selectionStart(), selection.selectionEnd()));
+        const QByteArray bytes(rtf.data(), static_cast<qsizetype>(rtf.size()));
+        data->setData(kRtfTypes[0], bytes);
+        data->setData(kRtfTypes[1], bytes);
+    }
     CopiedFragment& copied = CopiedFragment::instance();
     copied.token = QUuid::createUuid().toByteArray();
     copied.fragment = fragment;
@@ -101,14 +124,35 @@ QMimeData* QtClipboardData::fromSelection(const QTextCursor& selection) {
 }
 
 bool QtClipboardData::canInsert(const QMimeData* data) {
-    return data && (data->hasFormat(mimeType()) || data->hasHtml() || data->hasText());
+    return data &&
+           (data->hasFormat(mimeType()) || rtfOf(data) || data->hasHtml() || data->hasText());
+}
+
+std::vector<std::string> QtClipboardData::pasteFormats(const QMimeData* data) {
+    std::vector<std::string> formats;
+    if (!data) {
+        return formats;
+    }
+    if (data->hasFormat(mimeType()) || rtfOf(data) || data->hasHtml()) {
+        formats.emplace_back(kRichTextLabel);
+    }
+    if (data->hasText()) {
+        formats.emplace_back(kPlainTextLabel);
+    }
+    return formats;
 }
 
 QtClipboardData::Insert QtClipboardData::toInsert(const QMimeData* data,
                                                   const FontDescription& insertion,
-                                                  const TransliterationState& state) {
+                                                  const TransliterationState& state, As as) {
     Insert result;
     if (!data) {
+        return result;
+    }
+    if (as == As::PlainText) {
+        if (data->hasText()) {
+            result.text = QtText::clean(data->text(), identifyPaliFont(insertion.faceName, state));
+        }
         return result;
     }
     if (data->hasFormat(mimeType())) {
@@ -118,13 +162,20 @@ QtClipboardData::Insert QtClipboardData::toInsert(const QMimeData* data,
             return result;
         }
     }
+    if (const std::optional<QByteArray> rtf = rtfOf(data)) {
+        if (std::optional<RichText> text =
+                RtfReader::read(std::string_view(rtf->constData(), rtf->size()))) {
+            result.fragment = QtRichText::fragment(*text);
+            return result;
+        }
+    }
     if (data->hasHtml()) {
         QTextDocument source;
         source.setHtml(data->html());
         result.fragment = rebuild(source, insertion, state);
         return result;
     }
-    if (data->hasText()) {
+    if (data->hasText() && as == As::Best) {
         result.text = QtText::clean(data->text(), identifyPaliFont(insertion.faceName, state));
     }
     return result;

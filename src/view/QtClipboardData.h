@@ -5,6 +5,8 @@
 #include <QTextCursor>
 #include <QTextDocumentFragment>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "translit/TransliterationState.h"
 
@@ -15,7 +17,7 @@ namespace sorvel {
 // What a document window puts on the clipboard (or into a drag), and what it
 // makes of what comes from there.
 //
-// Other programs get HTML and plain text. Inside the program a copy also
+// Other programs get RTF, HTML and plain text. Inside the program a copy also
 // carries a private token that names the copied fragment itself, so that a
 // paste keeps every field of the formats (character set, pitch, exact
 // heights), which HTML cannot carry.
@@ -34,9 +36,17 @@ class QtClipboardData {
         std::optional<QTextDocumentFragment> fragment;
         QString text;
     };
+    // How a paste takes what is on the clipboard: the richest form there is,
+    // or the plain text alone.
+    enum class As { Best, RichText, PlainText };
     // `insertion` is the format at the caret, which plain text takes.
     static Insert toInsert(const QMimeData* data, const FontDescription& insertion,
-                           const TransliterationState& state);
+                           const TransliterationState& state, As as = As::Best);
+    // The forms that Paste Special offers for `data`: "Rich Text (RTF)" when
+    // it holds formatted text, "Unformatted Text" when it holds text.
+    static std::vector<std::string> pasteFormats(const QMimeData* data);
+    static constexpr const char* kRichTextLabel = "Rich Text (RTF)";
+    static constexpr const char* kPlainTextLabel = "Unformatted Text";
 
     // The private format's name.
     static const char* mimeType();

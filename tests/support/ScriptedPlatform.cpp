@@ -16,6 +16,10 @@ const char* kindName(ScriptedPlatform::Kind kind) {
             return "font dialog";
         case ScriptedPlatform::Kind::FileDialog:
             return "file dialog";
+        case ScriptedPlatform::Kind::YesNoCancel:
+            return "Yes/No/Cancel box";
+        case ScriptedPlatform::Kind::PasteFormat:
+            return "Paste Special dialog";
     }
     return "?";
 }
@@ -42,6 +46,25 @@ ScriptedPlatform& ScriptedPlatform::expectYesNo(std::string text, bool yes) {
     step.kind = Kind::YesNo;
     step.text = std::move(text);
     step.yes = yes;
+    script_.push_back(std::move(step));
+    return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::expectYesNoCancel(std::string text, Answer answer) {
+    Step step;
+    step.kind = Kind::YesNoCancel;
+    step.text = std::move(text);
+    step.answer = answer;
+    script_.push_back(std::move(step));
+    return *this;
+}
+
+ScriptedPlatform& ScriptedPlatform::expectPasteFormat(std::vector<std::string> formats,
+                                                      std::optional<std::string> choice) {
+    Step step;
+    step.kind = Kind::PasteFormat;
+    step.formats = std::move(formats);
+    step.path = std::move(choice);
     script_.push_back(std::move(step));
     return *this;
 }
@@ -98,6 +121,36 @@ bool ScriptedPlatform::askYesNo(std::string_view text) {
     return step->yes;
 }
 
+Answer ScriptedPlatform::askYesNoCancel(std::string_view text) {
+    events_.push_back({Kind::YesNoCancel, std::string(text), std::nullopt, std::nullopt});
+    auto step = next(Kind::YesNoCancel, text);
+    if (!step) {
+        return Answer::Cancel;
+    }
+    EXPECT_EQ(step->text, text) << "Yes/No/Cancel box text";
+    return step->answer;
+}
+
+std::optional<std::size_t> ScriptedPlatform::choosePasteFormat(
+    const std::vector<std::string>& formats) {
+    events_.push_back({Kind::PasteFormat, {}, std::nullopt, std::nullopt});
+    auto step = next(Kind::PasteFormat, "Paste Special");
+    if (!step) {
+        return std::nullopt;
+    }
+    EXPECT_EQ(step->formats, formats) << "the formats offered";
+    if (!step->path) {
+        return std::nullopt;
+    }
+    for (std::size_t i = 0; i < formats.size(); ++i) {
+        if (formats[i] == *step->path) {
+            return i;
+        }
+    }
+    ADD_FAILURE() << "the format " << *step->path << " was not offered";
+    return std::nullopt;
+}
+
 std::optional<FontChoice> ScriptedPlatform::chooseFont(const FontDialogRequest& request) {
     events_.push_back({Kind::FontDialog, {}, request, std::nullopt});
     auto step = next(Kind::FontDialog, std::string(request.initial.faceName.view()));
@@ -136,7 +189,7 @@ int ScriptedPlatform::showCursor(bool show) {
 std::vector<std::string> ScriptedPlatform::messages() const {
     std::vector<std::string> out;
     for (const Event& e : events_) {
-        if (e.kind == Kind::Message || e.kind == Kind::YesNo) {
+        if (e.kind == Kind::Message || e.kind == Kind::YesNo || e.kind == Kind::YesNoCancel) {
             out.push_back(e.text);
         }
     }

@@ -16,7 +16,7 @@ namespace sorvel::testing {
 // does an expectation left unused when the platform is destroyed.
 class ScriptedPlatform : public Platform {
   public:
-    enum class Kind { Message, YesNo, FontDialog, FileDialog };
+    enum class Kind { Message, YesNo, FontDialog, FileDialog, YesNoCancel, PasteFormat };
 
     struct Event {
         Kind kind;
@@ -34,6 +34,12 @@ class ScriptedPlatform : public Platform {
     ScriptedPlatform& expectMessage(std::string text);
     // A Yes/No box with exactly this text, answered with `yes`.
     ScriptedPlatform& expectYesNo(std::string text, bool yes);
+    // A Yes/No/Cancel box with exactly this text, answered with `answer`.
+    ScriptedPlatform& expectYesNoCancel(std::string text, Answer answer);
+    // The Paste Special dialog offering exactly `formats`, answered with the
+    // format of that label (nothing = Cancel).
+    ScriptedPlatform& expectPasteFormat(std::vector<std::string> formats,
+                                        std::optional<std::string> choice);
     // A font dialog, answered with `choice` (nothing = Cancel). `check` may
     // look at what the dialog was opened with.
     ScriptedPlatform& expectFontDialog(std::optional<FontChoice> choice,
@@ -46,6 +52,8 @@ class ScriptedPlatform : public Platform {
     bool askYesNo(std::string_view text) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    Answer askYesNoCancel(std::string_view text) override;
+    std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
     void setCursorShape(CursorShape shape) override;
     int showCursor(bool show) override;
 
@@ -61,6 +69,8 @@ class ScriptedPlatform : public Platform {
         Kind kind = Kind::Message;
         std::string text;
         bool yes = false;
+        Answer answer = Answer::Cancel;
+        std::vector<std::string> formats;
         std::optional<FontChoice> font;
         std::optional<std::string> path;
         std::function<void(const FontDialogRequest&)> checkFont;

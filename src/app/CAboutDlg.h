@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QDialog>
+
+class QLabel;
+class QPushButton;
+
+namespace sorvel {
+
+// The About box: the program's icon, its version and a note, and OK.
+class CAboutDlg : public QDialog {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kTitle = "About Sorvel";
+    static constexpr const char* kVersion = "Sorvel Version 2.0";
+    static constexpr const char* kNote =
+        "I also suggest that you read the Help before using this program.\n"
+        "Pali fonts can be hard to use if you wish to share your work with other people.";
+
+    explicit CAboutDlg(QWidget* parent = nullptr);
+
+    QLabel* icon() const { return icon_; }
+    QLabel* version() const { return version_; }
+    QLabel* note() const { return note_; }
+    QPushButton* okButton() const { return ok_; }
+
+  private:
+    QLabel* icon_;
+    QLabel* version_;
+    QLabel* note_;
+    QPushButton* ok_;
+};
+
+}  // namespace sorvel

@@ -1,0 +1,86 @@
+#include "app/CSorvelApp.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <QPrinterInfo>
+#include <QSettings>
+
+#include "app/CChildFrame.h"
+#include "app/CMainFrame.h"
+#include "app/CSorvelDoc.h"
+#include "app/DocumentPrinter.h"
+#include "app/QtPlatform.h"
+#include "translit/TransliterationState.h"
+
+namespace sorvel {
+
+CSorvelApp::CSorvelApp(Platform* platform, QSettings* settings, TransliterationState* state)
+    : platform_(platform), settings_(settings), state_(state) {
+    if (!platform_) {
+        ownPlatform_ = std::make_unique<QtPlatform>();
+        platform_ = ownPlatform_.get();
+    }
+    if (!state_) {
+        state_ = &TransliterationState::instance();
+    }
+}
+
+CSorvelApp::~CSorvelApp() {
+    // The windows go before the platform and the settings they use.
+    frame_.reset();
+}
+
+bool CSorvelApp::InitInstance(const std::vector<std::string>& args) {
+    // The settings store: the user's, under the program's key.
+    QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
+    QCoreApplication::setApplicationName(QString::fromLatin1(kAppName));
+    if (!settings_) {
+        ownSettings_ = std::make_unique<QSettings>(QString::fromLatin1(kRegistryKey),
+                                                   QString::fromLatin1(kAppName));
+        settings_ = ownSettings_.get();
+    }
+    // The main window, which reads the recent-file list; files dropped on it
+    // are opened.
+    frame_ = std::make_unique<CMainFrame>(*platform_, *state_, settings_);
+    frame_->setAcceptDrops(true);
+
+    const CommandLine line = CommandLine::parse(args);
+    switch (line.action) {
+        case CommandLine::Action::NewDocument:
+            frame_->newDocument();
+            break;
+        case CommandLine::Action::Open:
+            if (!frame_->openDocument(line.file)) {
+                exitCode_ = 1;
+                return false;
+            }
+            break;
+        case CommandLine::Action::Print:
+        case CommandLine::Action::PrintTo:
+            // Printing from the command line ends the program when done.
+            exitCode_ = printFile(line) ? 0 : 1;
+            return false;
+    }
+    frame_->showMaximized();
+    return true;
+}
+
+bool CSorvelApp::printFile(const CommandLine& line) {
+    if (line.file.empty()) {
+        return false;
+    }
+    CChildFrame* frame = frame_->openDocument(line.file);
+    if (!frame || !frame->document()) {
+        return false;
+    }
+    QPrinter& printer = frame_->printer();
+    if (line.action == CommandLine::Action::PrintTo) {
+        if (QPrinterInfo::printerInfo(QString::fromLocal8Bit(line.printer)).isNull()) {
+            return false;
+        }
+        printer.setPrinterName(QString::fromLocal8Bit(line.printer));
+    }
+    return DocumentPrinter::print(*frame->document()->text(), printer) > 0;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,56 @@
+#pragma once
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CommandLine.h"
+
+class QSettings;
+
+namespace sorvel {
+
+class CMainFrame;
+class Platform;
+struct TransliterationState;
+
+// The application: starts the program (the settings store, the main window,
+// the command line) and owns what lives as long as it does.
+class CSorvelApp {
+  public:
+    // The settings store's names: kept under "Sorvel - Halvard", "Sorvel".
+    static constexpr const char* kRegistryKey = "Sorvel - Halvard";
+    static constexpr const char* kAppName = "Sorvel";
+
+    // `platform` answers the program's dialogs (the real ones when none);
+    // `settings` stores the recent files (the user's store when none).
+    explicit CSorvelApp(Platform* platform = nullptr, QSettings* settings = nullptr,
+                        TransliterationState* state = nullptr);
+    ~CSorvelApp();
+    CSorvelApp(const CSorvelApp&) = delete;
+    CSorvelApp& operator=(const CSorvelApp&) = delete;
+
+    // Starts the program with the command line's arguments (without the
+    // program's name): names the settings store, creates the main window,
+    // carries out the command line and shows the window maximised. False when
+    // the program is to end at once, with exitCode().
+    bool InitInstance(const std::vector<std::string>& args);
+    int exitCode() const { return exitCode_; }
+
+    CMainFrame* mainFrame() const { return frame_.get(); }
+    Platform& platform() const { return *platform_; }
+
+  private:
+    // Prints the document of `file` (on `printer` when named); true when done.
+    bool printFile(const CommandLine& line);
+
+    std::unique_ptr<Platform> ownPlatform_;
+    Platform* platform_;
+    std::unique_ptr<QSettings> ownSettings_;
+    QSettings* settings_;
+    TransliterationState* state_;
+    std::unique_ptr<CMainFrame> frame_;
+    int exitCode_ = 0;
+};
+
+}  // namespace sorvel

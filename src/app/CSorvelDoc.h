@@ -1,0 +1,77 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QTextDocument>
+#include <memory>
+#include <string>
+
+#include "docformat/DocumentError.h"
+
+namespace sorvel {
+
+class CChildFrame;
+
+// One open document: its text (shared by every window on it), its title and
+// the file it came from or was saved to.
+//
+// A new document is titled with the document name and a running number
+// (RuvoVIR1, RuvoVIR2, ...); a document from a file takes the file's name.
+// On disk a document is RTF inside a compound file; opening also takes a
+// plain RTF file, and saving always writes the compound form.
+class CSorvelDoc : public QObject {
+    Q_OBJECT
+
+  public:
+    static constexpr const char* kDocumentName = "RuvoVIR";
+
+    explicit CSorvelDoc(QObject* parent = nullptr);
+
+    // A new empty document titled kDocumentName + `number`.
+    static std::unique_ptr<CSorvelDoc> makeNew(int number);
+    // The document of a file; nothing, with the reason in `error`, when it
+    // cannot be opened. `path` is made absolute.
+    static std::unique_ptr<CSorvelDoc> open(const std::string& path, DocumentError& error);
+
+    // Writes the document as a compound file to `path`. On success the
+    // document takes that path and title and counts as unchanged; on failure
+    // the document and the file on disk stay as they were.
+    DocumentError save(const std::string& path);
+
+    QTextDocument* text() { return &text_; }
+    const QTextDocument* text() const { return &text_; }
+    const QString& title() const { return title_; }
+    // The file, absolute; empty for a document never saved.
+    const std::string& path() const { return path_; }
+    bool isModified() const { return text_.isModified(); }
+
+    // The open windows on the document, in the order they were opened.
+    const QList<QPointer<CChildFrame>>& frames() const { return frames_; }
+    void addFrame(CChildFrame* frame);
+    // A window has closed (it is deleted a moment later).
+    void detachFrame(CChildFrame* frame);
+    // A window is being deleted. When the last one goes, so does the
+    // document, which its views show until then.
+    void frameDestroyed(CChildFrame* frame);
+    // Each window's title: the document's, with ":n" when there are several.
+    void updateFrameTitles();
+
+  signals:
+    void titleChanged();
+    // The last window on the document has closed; the document is deleted
+    // once the events of the moment are done.
+    void closed(CSorvelDoc* doc);
+
+  private:
+    void setTitle(const QString& title);
+
+    QTextDocument text_;
+    QString title_;
+    std::string path_;
+    QList<QPointer<CChildFrame>> frames_;
+    int liveFrames_ = 0;
+};
+
+}  // namespace sorvel

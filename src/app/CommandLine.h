@@ -1,0 +1,28 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace sorvel {
+
+// What the program was asked to do on its command line.
+//
+// A file name opens that document. "/p FILE" prints it and ends the program;
+// "/pt FILE PRINTER" prints it on the named printer and ends the program;
+// "/dde" (a request from the desktop's shell to wait for its commands) is
+// accepted and changes nothing. With no file name the program starts with a
+// new empty document. The flags may also be written with "-" and in any case;
+// any other argument is a file name, so a path beginning with "/" is one.
+struct CommandLine {
+    enum class Action { NewDocument, Open, Print, PrintTo };
+
+    Action action = Action::NewDocument;
+    std::string file;
+    std::string printer;  // PrintTo only
+    bool dde = false;
+
+    // `args` without the program's own name.
+    static CommandLine parse(const std::vector<std::string>& args);
+};
+
+}  // namespace sorvel

@@ -1,0 +1,121 @@
+#include "view/QtRichText.h"
+
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+#include "view/QtFormats.h"
+#include "view/QtText.h"
+
+namespace sorvel {
+
+namespace {
+
+QTextCharFormat fullFormat(const FontDescription& f) {
+    FontDescription all = f;
+    all.mask = charmask::All;
+    return QtFormats::charFormat(all);
+}
+
+// Gives the cursor's block the paragraph format `p`, bullets included.
+void formatBlock(QTextCursor& c, const ParaFormat& p) {
+    QTextBlock block = c.block();
+    if (p.numbering == numbering::Bullet && !block.textList()) {
+        QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
+        if (before) {
+            before->add(block);
+        } else {
+            QTextListFormat list;
+            list.setStyle(QTextListFormat::ListDisc);
+            list.setIndent(0);
+            c.createList(list);
+        }
+    } else if (p.numbering == numbering::None && block.textList()) {
+        block.textList()->remove(block);
+    }
+    c.setBlockFormat(QtFormats::blockFormat(c.block(), p));
+}
+
+// Writes `text` at the cursor of a fresh document, whose one empty block
+// takes the first paragraph.
+void build(QTextCursor& c, const RichText& text) {
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        const long start = text.paragraphStart(i);
+        const long end = text.paragraphEnd(i);
+        if (i > 0) {
+            // The break that ends paragraph i - 1 opens this block.
+            c.insertBlock(QTextBlockFormat(), fullFormat(text.formatAt(start - 2)));
+        }
+        formatBlock(c, text.paraFormat(i));
+        text.forEachRun(start, end, [&](const RichText::Run& run) {
+            c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
+                         fullFormat(*run.format));
+        });
+    }
+}
+
+}  // namespace
+
+RichText QtRichText::read(const QTextDocument& doc) {
+    return read(doc, 0, doc.characterCount() - 1);
+}
+
+RichText QtRichText::read(const QTextDocument& doc, int from, int to) {
+    const QFont base = doc.defaultFont();
+    QTextBlock block = doc.findBlock(from);
+    RichText out(QtFormats::describe(block.charFormat(), base));
+    std::string bytes;
+    for (; block.isValid() && block.position() <= to; block = block.next()) {
+        if (block.position() > from) {
+            // The break before this block, in the format it carries; it ends
+            // the previous paragraph.
+            out.appendBreak(QtFormats::describe(block.charFormat(), base),
+                            QtFormats::describe(block.previous()));
+        }
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int fs = std::max(fragment.position(), from);
+            const int fe = std::min(fragment.position() + fragment.length(), to);
+            if (fe <= fs) {
+                continue;
+            }
+            bytes.clear();
+            QtText::appendBytes(
+                bytes, QStringView(fragment.text()).mid(fs - fragment.position(), fe - fs));
+            out.append(bytes, QtFormats::describe(fragment.charFormat(), base));
+        }
+    }
+    // The last paragraph keeps its own format.
+    const QTextBlock last = doc.findBlock(to);
+    if (out.paragraphCount() > 0) {
+        out.setParaFormat(out.paragraphCount() - 1, QtFormats::describe(last));
+    }
+    if (!out.empty()) {
+        out.setDefaultFormat(out.formatAt(out.length() - 1));
+    }
+    return out;
+}
+
+void QtRichText::load(QTextDocument& doc, const RichText& text) {
+    doc.setUndoRedoEnabled(false);
+    doc.clear();
+    QTextCursor c(&doc);
+    c.setBlockCharFormat(fullFormat(text.empty() ? text.defaultFormat() : text.formatAt(0)));
+    c.setCharFormat(fullFormat(text.empty() ? text.defaultFormat() : text.formatAt(0)));
+    build(c, text);
+    doc.setUndoRedoEnabled(true);
+    doc.setModified(false);
+}
+
+QTextDocumentFragment QtRichText::fragment(const RichText& text) {
+    QTextDocument piece;
+    QTextCursor c(&piece);
+    build(c, text);
+    return QTextDocumentFragment(&piece);
+}
+
+void QtRichText::insert(QTextCursor& cursor, const RichText& text) {
+    cursor.insertFragment(fragment(text));
+}
+
+}  // namespace sorvel

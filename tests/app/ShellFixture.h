@@ -1,0 +1,64 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QSettings>
+#include <QTest>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/CMainFrame.h"
+#include "app/CommandActions.h"
+#include "help/HelpWindow.h"
+#include "support/ScriptedPlatform.h"
+#include "support/TempDirectory.h"
+#include "translit/TransliterationState.h"
+
+namespace sorvel::testing {
+
+// A help window that records what it was asked to show.
+class RecordingHelp : public HelpWindow {
+  public:
+    void run(const std::string& caption, const std::string& text) override {
+        shown.emplace_back(caption, text);
+    }
+    std::vector<std::pair<std::string, std::string>> shown;
+};
+
+// The main window as the program makes it, with a scripted platform, a
+// settings store in a temporary folder (also the working directory) and a
+// transliteration state of its own; no document window yet.
+class Shell : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        settings = std::make_unique<QSettings>(QString::fromStdString(dir.file("settings.ini")),
+                                               QSettings::IniFormat);
+        frame = std::make_unique<CMainFrame>(platform, state, settings.get());
+        frame->setHelpWindow(&help);
+        frame->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
+        QApplication::setActiveWindow(frame.get());
+    }
+
+    QAction* action(int id) { return frame->commands().action(id); }
+    // Runs a command from its menu row, as a click on it does.
+    void choose(int id) {
+        frame->updateCommands();
+        QAction* a = action(id);
+        ASSERT_NE(a, nullptr) << id;
+        ASSERT_TRUE(a->isEnabled()) << id << " is enabled";
+        a->trigger();
+    }
+
+    TempDirectory dir;
+    ScriptedPlatform platform;
+    TransliterationState state;
+    RecordingHelp help;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<CMainFrame> frame;
+};
+
+}  // namespace sorvel::testing
