@@ -33,6 +33,7 @@ CAboutDlg::CAboutDlg(QWidget* parent)
     icon_->setPixmap(QIcon(QStringLiteral(":/icons/sorvel.svg")).pixmap(32, 32));
     place(icon_, 11, 17, 21, 20);
     place(version_, 40, 10, 119, 8);
+    version_->setToolTip(QString::fromLatin1(kVersionDetail));
     note_->setWordWrap(true);
     note_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     place(note_, 40, 40, 205, 80);

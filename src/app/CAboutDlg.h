@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include "common/SorvelVersion.h"
+
 class QLabel;
 class QPushButton;
 
@@ -13,7 +15,10 @@ class CAboutDlg : public QDialog {
 
   public:
     static constexpr const char* kTitle = "About Sorvel";
-    static constexpr const char* kVersion = "Sorvel Version 2.0";
+    static constexpr const char* kVersion = "Sorvel Version " SORVEL_SHORT_VERSION;
+    // The full record, shown when the pointer rests on the version line.
+    static constexpr const char* kVersionDetail =
+        "Product version " SORVEL_PRODUCT_VERSION ", file version " SORVEL_FILE_VERSION;
     static constexpr const char* kNote =
         "I also suggest that you read the Help before using this program.\n"
         "Pali fonts can be hard to use if you wish to share your work with other people.";

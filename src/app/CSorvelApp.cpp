@@ -10,6 +10,7 @@
 #include "app/CSorvelDoc.h"
 #include "app/DocumentPrinter.h"
 #include "app/QtPlatform.h"
+#include "common/SorvelVersion.h"
 #include "translit/TransliterationState.h"
 
 namespace sorvel {
@@ -34,6 +35,9 @@ bool CSorvelApp::InitInstance(const std::vector<std::string>& args) {
     // The settings store: the user's, under the program's key.
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppName));
+    QCoreApplication::setApplicationVersion(QStringLiteral(SORVEL_PRODUCT_VERSION));
+    // Lets the desktop match the windows with the installed desktop entry and icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral(SORVEL_APP_ID));
     if (!settings_) {
         ownSettings_ = std::make_unique<QSettings>(QString::fromLatin1(kRegistryKey),
                                                    QString::fromLatin1(kAppName));

@@ -290,6 +290,8 @@ TEST(CAboutDlg, ShowsTheIconTheVersionTheNoteAndOk) {
     CAboutDlg dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Sorvel"));
     EXPECT_EQ(dialog.version()->text(), QStringLiteral("Sorvel Version 2.0"));
+    EXPECT_EQ(dialog.version()->toolTip(),
+              QStringLiteral("Product version 2.0.0.1, file version 1.0.0.1"));
     EXPECT_EQ(dialog.note()->text(),
               QStringLiteral("I also suggest that you read the Help before using this program.\n"
                              "Pali fonts can be hard to use if you wish to share your work with "
