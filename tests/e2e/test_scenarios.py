@@ -89,6 +89,9 @@ PALI = "p"
 PASTE_FROM_CSCD = 2
 CONVERT_PALI_FONT = 3
 FILE = "f"
+WINDOW = "w"
+NEW_WINDOW = 0
+TILE = 2
 SAVE_AS = 5
 
 NORWEGIAN_TABLE_START = b"Example: A Simple Transiteration table for Norwegian\r\n"
@@ -187,6 +190,77 @@ class PasteFromCscd(SorvelScenario):
         runs = rtf_runs(compound_contents(converted))
         self.assertEqual(faces_of(runs, csx_text.rstrip(b"\r\n")), {csx}, runs)
         self.screenshot("end")
+        self.quit_sorvel()
+
+
+class PaliEntryInAllWindows(SorvelScenario):
+    """Pali entry is one switch for the whole program: switched in one
+    window, it is switched in every window of every document."""
+
+    def click_into(self, where, document):
+        """Clicks into a tiled window and moves the mouse a little, as a
+        hand does; the window's document becomes the active one."""
+        x, y, width, height = self.desktop.geometry(self.main)
+        fx, fy = where
+        px, py = x + int(width * fx), y + int(height * fy)
+        self.desktop.click(px, py)
+        self.desktop.move_mouse(px + 7, py + 5)
+        self.wait_main_title(document)
+
+    def test_switching_pali_entry_in_one_window_switches_it_in_all(self):
+        self.start_sorvel()
+        vri = self.fonts["vri"]
+        self.desktop.key("ctrl+j")
+        first = self.message(NO_PALI_FONT_YET)
+        self.message(CHOOSE_ONE_OF_FIVE, exclude=(first,))
+        self.choose_font(vri)
+        self.focus_main()
+
+        # A second document, a second window on it, and the three tiled: the
+        # new window on the left, the second document's first window top
+        # right, the first document bottom right.
+        self.desktop.key("ctrl+n")
+        self.wait_main_title("RuvoVIR2")
+        self.menu(WINDOW, NEW_WINDOW)
+        self.menu(WINDOW, TILE)
+        left, top_right, bottom_right = (0.25, 0.5), (0.75, 0.3), (0.75, 0.75)
+
+        # Off in the new window: codes stay as typed in all three.
+        self.click_into(left, "RuvoVIR2")
+        self.desktop.key("ctrl+j")
+        for where, document, word in ((bottom_right, "RuvoVIR1", "x"),
+                                      (top_right, "RuvoVIR2", "y"), (left, "RuvoVIR2", "z")):
+            self.click_into(where, document)
+            self.desktop.type(word + ".d ")
+
+        # On in the first document's window: codes become letters in all three.
+        self.click_into(bottom_right, "RuvoVIR1")
+        self.desktop.key("ctrl+j")
+        self.desktop.type("x.t ")
+        for where, word in ((top_right, "y"), (left, "z")):
+            self.click_into(where, "RuvoVIR2")
+            self.desktop.type(word + ".t ")
+        self.desktop.key("alt+p")
+        self.screenshot("end")
+        self.desktop.key("Escape")
+
+        first_doc = os.path.join(self.work, "first.rtf")
+        second_doc = os.path.join(self.work, "second.rtf")
+        for where, document, path in ((bottom_right, "RuvoVIR1", first_doc),
+                                      (top_right, "RuvoVIR2", second_doc)):
+            self.click_into(where, document)
+            self.desktop.key("ctrl+s")
+            self.file_dialog(r"^Save As$", path)
+            self.wait_file(path)
+            self.wait_main_title(os.path.basename(path))
+
+        # .t is 181 in VriRomanPali.
+        self.assertEqual(document_text(CONVERT, first_doc), b"x.d x\xb5 ")
+        self.assertEqual(document_text(CONVERT, second_doc), b"y.d z.d y\xb5 z\xb5 ")
+        for path in (first_doc, second_doc):
+            runs = rtf_runs(compound_contents(path))
+            self.assertEqual(faces_of(runs, b"\xb5"), {vri}, runs)
+            self.assertNotIn(vri, faces_of(runs, b".d"), runs)
         self.quit_sorvel()
 
 
