@@ -7,6 +7,7 @@ E2E_TIMEOUT_SCALE on slow machines; every process started here is ended by
 `close()`.
 """
 
+import ctypes
 import os
 import re
 import select
@@ -22,6 +23,13 @@ SCALE = float(os.environ.get("E2E_TIMEOUT_SCALE", "1"))
 
 class DesktopError(AssertionError):
     pass
+
+
+def _end_with_parent():
+    """In a started process: asks the kernel for SIGTERM when the test that
+    started it dies, so that nothing outlives a killed test run."""
+    libc = ctypes.CDLL(None, use_errno=True)
+    libc.prctl(1, signal.SIGTERM)  # PR_SET_PDEATHSIG
 
 
 def missing_tools():
@@ -82,7 +90,8 @@ class Desktop:
         """Starts a program on the desktop, its output kept in the logs."""
         log = open(os.path.join(self.log_dir, name + ".log"), "ab")
         proc = subprocess.Popen(argv, cwd=cwd or self.root, env=self.env(), stdin=subprocess.DEVNULL,
-                                stdout=log, stderr=subprocess.STDOUT, start_new_session=True)
+                                stdout=log, stderr=subprocess.STDOUT, start_new_session=True,
+                                preexec_fn=_end_with_parent)
         log.close()
         self.processes.append(proc)
         return proc
@@ -117,7 +126,7 @@ class Desktop:
                 ["Xvfb", "-displayfd", str(write_end), "-screen", "0",
                  "%dx%dx24" % (width, height), "-nolisten", "tcp", "-noreset"],
                 pass_fds=(write_end,), stdin=subprocess.DEVNULL, stdout=log,
-                stderr=subprocess.STDOUT, start_new_session=True)
+                stderr=subprocess.STDOUT, start_new_session=True, preexec_fn=_end_with_parent)
             log.close()
             self.processes.append(proc)
             os.close(write_end)
@@ -175,13 +184,12 @@ class Desktop:
             return found[0] if found else None
         return wait_until("a window titled /%s/" % name_pattern, probe, timeout)
 
+    def visible(self, window):
+        out = self.xdotool("search", "--onlyvisible", "--name", ".", check=False)
+        return str(window) in out.split()
+
     def wait_gone(self, window, timeout=20.0):
-        def probe():
-            out = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "."],
-                                 env=self.env(), stdout=subprocess.PIPE,
-                                 stderr=subprocess.DEVNULL, timeout=20 * SCALE, check=False)
-            return str(window) not in out.stdout.decode().split()
-        wait_until("window %d to close" % window, probe, timeout)
+        wait_until("window %d to close" % window, lambda: not self.visible(window), timeout)
 
     def active_window(self):
         out = self.xdotool("getactivewindow", check=False).strip()
@@ -254,7 +262,7 @@ class Desktop:
         proc = subprocess.Popen(["xclip", "-quiet", "-selection", "clipboard", "-i", "-t", target],
                                 env=self.env(), stdin=subprocess.PIPE,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
-                                start_new_session=True)
+                                start_new_session=True, preexec_fn=_end_with_parent)
         self.processes.append(proc)
         proc.stdin.write(data)
         proc.stdin.close()

@@ -151,12 +151,21 @@ class SorvelScenario(unittest.TestCase):
         self.desktop.wait_gone(dialog)
 
     def file_dialog(self, title_pattern, path):
-        """In a file dialog: types the full path as the file name, and Enter."""
+        """In a file dialog: types the full path as the file name, and Enter.
+        The name's completion list may pop up late and take an Enter for
+        itself; then Enter is pressed again, as a person would."""
         dialog = self.desktop.wait_window(title_pattern)
         self.desktop.activate(dialog)
         self.desktop.key("ctrl+a")
         self.desktop.type(path)
-        self.desktop.key("Return")
+        for _ in range(3):
+            self.desktop.key("Return")
+            try:
+                self.desktop.wait_gone(dialog, timeout=5)
+                return
+            except DesktopError:
+                if self.desktop.active_window() != dialog:
+                    break
         self.desktop.wait_gone(dialog)
 
     def menu(self, alt_key, row):
