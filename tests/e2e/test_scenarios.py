@@ -13,7 +13,7 @@ import unittest
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from documents import compound_contents, document_text, faces_of, rtf_runs  # noqa: E402
-from scenario import CONVERT, SorvelScenario, wait_until  # noqa: E402
+from scenario import CONVERT, SorvelScenario  # noqa: E402
 from testfonts import FONT_COLUMNS, byte_to_char, pali_bytes  # noqa: E402
 
 SETTINGS_FILE = "Sorvel Default Pali Font.txt"
