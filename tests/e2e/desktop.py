@@ -61,8 +61,12 @@ class Desktop:
             os.makedirs(os.path.join(self.home, sub), exist_ok=True)
         os.chmod(os.path.join(self.home, "runtime"), 0o700)
         self.display = None
-        self._start_server(width, height)
-        self._start_window_manager()
+        try:
+            self._start_server(width, height)
+            self._start_window_manager()
+        except BaseException:
+            self.close()
+            raise
 
     # --- processes ---------------------------------------------------------
 

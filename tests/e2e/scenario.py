@@ -7,6 +7,7 @@ import tempfile
 import unittest
 
 from desktop import Desktop, DesktopError, missing_tools, wait_until
+import documents
 import testfonts
 
 SORVEL = os.environ.get("SORVEL_BINARY", "")
@@ -41,7 +42,9 @@ class SorvelScenario(unittest.TestCase):
     def setUp(self):
         if not SORVEL or not CONVERT:
             self.skipTest("SORVEL_BINARY and SORVEL_CONVERT name the programs under test")
-        missing = missing_tools()
+        missing = missing_tools() + testfonts.missing_font_tools()
+        if documents.olefile is None:
+            missing.append("python3-olefile")
         if missing:
             self.skipTest("not installed: " + ", ".join(missing))
         if ARTIFACTS:
@@ -54,7 +57,11 @@ class SorvelScenario(unittest.TestCase):
                     else:
                         os.remove(path)
         self.root = tempfile.mkdtemp(prefix="sorvel-e2e-")
-        self.desktop = Desktop(self.root)
+        try:
+            self.desktop = Desktop(self.root)
+        except BaseException:
+            shutil.rmtree(self.root, ignore_errors=True)
+            raise
         fonts, self.fonts = shared_fonts()
         user_fonts = os.path.join(self.desktop.home, ".local/share/fonts")
         for name in os.listdir(fonts):

@@ -8,7 +8,10 @@ test data: written into the test's own font folder, never installed.
 
 import os
 
-from fontTools.ttLib import TTFont
+try:
+    from fontTools.ttLib import TTFont
+except ImportError:  # reported by missing_font_tools()
+    TTFont = None
 
 DEJAVU_SANS = "/usr/share/fonts/truetype/dejavu/DejaVuSans.ttf"
 
@@ -46,6 +49,16 @@ FONT_COLUMNS = {
     "Times_Norman": 3,
     "LeedsBit": 4,
 }
+
+
+def missing_font_tools():
+    """What making the fonts needs and this machine lacks."""
+    missing = []
+    if TTFont is None:
+        missing.append("python3-fonttools")
+    if not os.path.exists(DEJAVU_SANS):
+        missing.append(DEJAVU_SANS)
+    return missing
 
 
 def byte_to_char(byte):
