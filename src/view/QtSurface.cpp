@@ -403,19 +403,7 @@ ParaFormat QtSurface::GetParaFormatSelection() const {
     ParaFormat result = QtFormats::describe(first);
     for (QTextBlock b = first.next(); b.isValid() && b.blockNumber() <= last.blockNumber();
          b = b.next()) {
-        const ParaFormat p = QtFormats::describe(b);
-        if (p.startIndent != result.startIndent) {
-            result.mask &= ~paramask::StartIndent;
-        }
-        if (p.offset != result.offset) {
-            result.mask &= ~paramask::Offset;
-        }
-        if (p.alignment != result.alignment) {
-            result.mask &= ~paramask::Alignment;
-        }
-        if (p.numbering != result.numbering) {
-            result.mask &= ~paramask::Numbering;
-        }
+        result.mask &= ~QtFormats::describe(b).differingMask(result);
     }
     return result;
 }
@@ -428,26 +416,11 @@ void QtSurface::SetParaFormat(const ParaFormat& format) {
     QTextCursor c(&doc());
     c.beginEditBlock();
     for (int n = firstNumber; n <= lastNumber; ++n) {
-        QTextBlock block = doc().findBlockByNumber(n);
+        const QTextBlock block = doc().findBlockByNumber(n);
         ParaFormat p = QtFormats::describe(block);
         p.merge(format);
         c.setPosition(block.position());
-        if (p.numbering == numbering::Bullet && !block.textList()) {
-            // Join the bullets of the paragraph before, or start a list.
-            QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
-            if (before) {
-                before->add(block);
-            } else {
-                QTextListFormat list;
-                list.setStyle(QTextListFormat::ListDisc);
-                list.setIndent(0);
-                c.createList(list);
-            }
-        } else if (p.numbering == numbering::None && block.textList()) {
-            block.textList()->remove(block);
-        }
-        block = doc().findBlockByNumber(n);
-        c.setBlockFormat(QtFormats::blockFormat(block, p));
+        QtFormats::formatBlock(c, p);
     }
     c.endEditBlock();
     doc().setModified(true);
