@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QIcon>
 #include <QMenu>
 
 #include "app/CMainFrame.h"
@@ -14,6 +15,8 @@ CChildFrame::CChildFrame(CSorvelView* view, CSorvelDoc* document, QWidget* paren
     : QMdiSubWindow(parent), view_(view), document_(document) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
+    // The program's own icon in the window's corner, not the toolkit's.
+    setWindowIcon(QIcon(QStringLiteral(":/icons/sorvel.svg")));
     // The window's own menu closes it on the platform's Close key, Ctrl+W
     // here; in Sorvel that key copies all text. Ctrl+F4 still closes.
     if (QMenu* menu = systemMenu()) {

@@ -142,6 +142,12 @@ TEST_F(Shell, NewWindowIsAFurtherViewOfTheSameDocumentWithItsOwnCaret) {
     EXPECT_EQ(second->document(), first->document());
     EXPECT_EQ(first->windowTitle(), QStringLiteral("RuvoVIR1:1"));
     EXPECT_EQ(second->windowTitle(), QStringLiteral("RuvoVIR1:2"));
+    // Each document window wears the program's icon, as the main window does.
+    for (CChildFrame* f : {first, second}) {
+        ASSERT_FALSE(f->windowIcon().isNull());
+        EXPECT_EQ(f->windowIcon().pixmap(16, 16).toImage(),
+                  frame->windowIcon().pixmap(16, 16).toImage());
+    }
     EXPECT_EQ(surface(second).GetWindowText(), "metta");
     surface(second).SetSel(0, 0);
     surface(second).ReplaceSel(">", true);
