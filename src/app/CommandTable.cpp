@@ -383,6 +383,43 @@ const std::array kRows = {
             .strings = "Standard transliteration to Pali Font\nStandard transliteration to "
                        "Pali Font",
             .run = standardToPaliFont},
+    Command{.id = command::CopyAsUnicode,
+            .label = "Copy as Unicode",
+            .menu = Menu::Pali,
+            .separatorBefore = true,
+            .toolbar = 30,
+            .toolbarSeparatorBefore = true,
+            .icon = "copyunicode",
+            .strings = "Copy the selected text to the clipboard in Unicode, for other "
+                       "programs\nCopy as Unicode",
+            .route = Route::Shell,
+            .shell = &S::copyAsUnicode,
+            .shellUpdate = &S::updateCopyAsUnicode},
+    Command{.id = command::PasteUnicodePali,
+            .label = "Paste Unicode Pali",
+            .menu = Menu::Pali,
+            .toolbar = 31,
+            .icon = "pasteunicode",
+            .strings = "Paste Unicode text from the clipboard in the default Pali font\nPaste "
+                       "Unicode Pali",
+            .route = Route::Shell,
+            .shell = &S::pasteUnicodePali},
+    Command{.id = command::ExportAsUnicode,
+            .label = "Export as Unicode...",
+            .menu = Menu::Pali,
+            .toolbar = 32,
+            .icon = "exportunicode",
+            .strings = "Save a copy of the whole document in Unicode, as UTF-8 text or RTF\nExport "
+                       "as Unicode",
+            .route = Route::Shell,
+            .shell = &S::exportAsUnicode},
+    Command{.id = command::ChangeUnicodeFont,
+            .label = "Change Unicode Font",
+            .menu = Menu::Pali,
+            .strings = "Change the Unicode font in which Pali text is copied and exported\nChange "
+                       "Unicode Font",
+            .route = Route::Shell,
+            .shell = &S::changeUnicodeFont},
     // View
     Command{.id = command::ViewToolbar,
             .label = "&Toolbar",
@@ -431,7 +468,7 @@ const std::array kRows = {
             .menu = Menu::Help,
             .separatorBefore = true,
             .withoutDocument = true,
-            .toolbar = 31,
+            .toolbar = 34,
             .icon = "about",
             .strings = "Display program information, version number and copyright\nAbout",
             .route = Route::Shell,
@@ -543,7 +580,7 @@ constexpr std::array kTopicExtras = {
     TopicExtras{command::RightSpeech,
                 "Right Speech - The Ultimate Grammar Checker\nRight Speech - The Ultimate "
                 "Grammar Checker",
-                30, "rightspeech"},
+                33, "rightspeech"},
     TopicExtras{32852, "How you can help everyone!\nHow you can help everyone!", 0, ""},
 };
 

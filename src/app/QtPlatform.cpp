@@ -92,6 +92,13 @@ void QtPlatform::messageBox(std::string_view text) {
     box.exec();
 }
 
+void QtPlatform::messageBoxUtf8(std::string_view utf8) {
+    QMessageBox box(QMessageBox::Warning, kTitle,
+                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
 bool QtPlatform::askYesNo(std::string_view text) {
     QMessageBox box(QMessageBox::Warning, kTitle, text8(text), QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());

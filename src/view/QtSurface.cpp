@@ -7,6 +7,7 @@
 #include <unordered_set>
 
 #include "view/QtFormats.h"
+#include "view/QtRichText.h"
 #include "view/QtText.h"
 
 namespace sorvel {
@@ -287,6 +288,14 @@ std::string QtSurface::GetTextRange(long start, long end) const {
     return out;
 }
 
+RichText QtSurface::GetRichTextRange(long start, long end) const {
+    const long length = GetTextLength();
+    const long b = end < 0 ? length : std::clamp(end, 0L, length);
+    const long a = std::clamp(start, 0L, b);
+    // A range that ends between the CR and the LF of a break takes the break.
+    return QtRichText::read(doc(), toQt(a), std::max(toQt(a), toQt(b, true)));
+}
+
 QTextCharFormat QtSurface::charFormatAt(int qtPosition) const {
     const QTextBlock block = doc().findBlock(qtPosition);
     if (qtPosition >= block.position() + textLength(block)) {
@@ -330,6 +339,19 @@ void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
     if (!undoable) {
         forgetUndo();
     }
+    doc().setModified(true);
+}
+
+void QtSurface::ReplaceSelRich(const RichText& text) {
+    QTextCursor c = edit_.textCursor();
+    if (!c.hasSelection() && text.empty()) {
+        return;
+    }
+    c.beginEditBlock();
+    c.removeSelectedText();
+    QtRichText::insert(c, text);
+    c.endEditBlock();
+    edit_.setTextCursor(c);
     doc().setModified(true);
 }
 
