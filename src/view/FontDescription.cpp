@@ -26,4 +26,25 @@ void FontDescription::merge(const FontDescription& delta) {
     mask |= m;
 }
 
+uint32_t FontDescription::differingMask(const FontDescription& other) const {
+    const uint32_t diff = effects ^ other.effects;
+    uint32_t differing = diff & charmask::Effects;
+    if (color != other.color || (diff & chareffect::AutoColor)) {
+        differing |= charmask::Color;
+    }
+    if (height != other.height) {
+        differing |= charmask::Size;
+    }
+    if (offset != other.offset) {
+        differing |= charmask::Offset;
+    }
+    if (charSet != other.charSet) {
+        differing |= charmask::CharSet;
+    }
+    if (!(faceName == other.faceName)) {
+        differing |= charmask::Face;
+    }
+    return differing;
+}
+
 }  // namespace sorvel

@@ -84,6 +84,10 @@ struct FontDescription {
     // colour carries the automatic-colour effect.
     void merge(const FontDescription& delta);
 
+    // The mask bits of the properties in which this description and `other`
+    // differ; a selection over both reports these as mixed.
+    uint32_t differingMask(const FontDescription& other) const;
+
     friend bool operator==(const FontDescription&, const FontDescription&) = default;
 };
 

@@ -402,23 +402,7 @@ FontDescription QtSurface::GetCharFormatSelection() const {
                 found = true;
                 continue;
             }
-            const uint32_t diff = f.effects ^ result.effects;
-            mask &= ~(diff & charmask::Effects);
-            if (f.color != result.color || (diff & chareffect::AutoColor)) {
-                mask &= ~charmask::Color;
-            }
-            if (f.height != result.height) {
-                mask &= ~charmask::Size;
-            }
-            if (f.offset != result.offset) {
-                mask &= ~charmask::Offset;
-            }
-            if (f.charSet != result.charSet) {
-                mask &= ~charmask::CharSet;
-            }
-            if (!(f.faceName == result.faceName)) {
-                mask &= ~charmask::Face;
-            }
+            mask &= ~f.differingMask(result);
         }
     }
     if (!found) {
