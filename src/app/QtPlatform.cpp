@@ -224,6 +224,22 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     }
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+        // A name typed without an extension takes that of the filter chosen,
+        // where the filter names one extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &request, filters](const QString& chosen) {
+                             const qsizetype i = filters.indexOf(chosen);
+                             QString suffix = QString::fromStdString(request.defaultExtension);
+                             if (i >= 0) {
+                                 const QString pattern = QString::fromStdString(
+                                     request.filters[static_cast<std::size_t>(i)].pattern);
+                                 if (pattern.startsWith(QStringLiteral("*.")) &&
+                                     !pattern.contains(u';') && !pattern.mid(2).contains(u'*')) {
+                                     suffix = pattern.mid(2);
+                                 }
+                             }
+                             dialog.setDefaultSuffix(suffix);
+                         });
     }
     if (!request.initialName.empty()) {
         dialog.selectFile(QString::fromStdString(request.initialName));

@@ -12,6 +12,9 @@ namespace sorvel {
 
 namespace {
 
+// How many of the characters that could not be pasted the message names.
+constexpr std::size_t kReportListed = 10;
+
 std::string lowerCase(std::string s) {
     for (char& c : s) {
         if (c >= 'A' && c <= 'Z') {
@@ -40,7 +43,7 @@ bool isSameFile(const std::string& a, const std::string& b) {
 }
 
 std::string reportMessage(const UnicodeReport& report, std::string_view face) {
-    return report.describe(face) + "\n\n" +
+    return report.describe(face, kReportListed) + "\n\n" +
            (report.count() == 1 ? "It was pasted as a question mark (?)."
                                 : "They were pasted as question marks (?).");
 }
@@ -88,16 +91,15 @@ void pasteUnicodePali(ViewContext& view, const UnicodeClipboard& clipboard) {
     UnicodeImportOptions options;
     options.paliFormat = view.state.defaultPaliFormat;
     options.paliFormat.mask = charmask::All;
-    // Everything pasted is Pali text in the Pali font, whatever fonts the
-    // other program had: a Pali font shows ordinary letters too.
-    options.everyRun = true;
     std::optional<UnicodeImport::Result> pasted;
-    if (content.rtf) {
-        pasted = UnicodeImport::fromRtf(*content.rtf, options);
-    }
-    if (!pasted && content.utf8) {
+    if (content.utf8) {
         pasted = UnicodeImport::fromUtf8(*content.utf8, options);
         formatParagraphsAsCaret(pasted->document, view.surface.GetParaFormatSelection());
+    } else {
+        // Only RTF on offer: all of it is Pali text in the Pali font, which
+        // shows ordinary letters too, whatever fonts the other program had.
+        options.everyRun = true;
+        pasted = UnicodeImport::fromRtf(*content.rtf, options);
     }
     if (!pasted || pasted->document.empty()) {
         return;
@@ -128,7 +130,7 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
         extension = ".txt";
     }
     if (!document.path.empty() && isSameFile(path, document.path)) {
-        view.platform.messageBox(DocumentError{DocumentError::Kind::WriteDenied, path, {}}.message());
+        view.platform.messageBox(path + std::string(kExportOverDocumentMessage));
         return false;
     }
     const RichText text = view.surface.GetRichTextRange(0, -1);

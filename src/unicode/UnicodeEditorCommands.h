@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "app/CommandStatus.h"
-#include "app/UnicodeClipboard.h"
 #include "app/ViewContext.h"
+#include "unicode/UnicodeClipboard.h"
 
 namespace sorvel {
 
@@ -26,14 +26,15 @@ void copyAsUnicode(ViewContext& view, UnicodeClipboard& clipboard, std::string_v
 // Enabled while something is selected.
 void updateCopyAsUnicode(ViewContext& view, CommandStatus& status);
 
-// "Paste Unicode Pali": the clipboard's Unicode text (its RTF where it offers
-// RTF, else its plain text) replaces the selection in the default Pali font,
-// as one step of undo. When no default Pali font has been chosen yet, it is
-// chosen first, as for the conversions. The Pali letters, also those written
-// as a letter and a combining accent, become the font's letters; the RTF's
-// bold, italic, sizes and paragraph formats stay, plain text takes the
-// paragraph format at the caret. A character the font cannot show is pasted
-// as "?" and named in a message afterwards.
+// "Paste Unicode Pali": the clipboard's Unicode text replaces the selection
+// in the default Pali font, as one step of undo. When no default Pali font
+// has been chosen yet, it is chosen first, as for the conversions. The Pali
+// letters, also those written as a letter and a combining accent, become the
+// font's letters; the new paragraphs take the paragraph format at the caret.
+// Plain text is taken where the clipboard offers it (it is what the other
+// program copied, without its fonts); RTF only where it offers nothing else.
+// A character that the font cannot show is pasted as "?" and named in a
+// message afterwards.
 void pasteUnicodePali(ViewContext& view, const UnicodeClipboard& clipboard);
 
 // What Export as Unicode needs of the document besides its text.
@@ -43,8 +44,9 @@ struct ExportedDocument {
 };
 
 // "Export as Unicode...": a save dialog offering UTF-8 text (.txt) and
-// Unicode RTF (.rtf); the name's extension decides which is written (a name
-// without one gets .txt). The whole document goes out as UnicodeExport
+// Unicode RTF (.rtf); the name's extension decides which is written (the
+// dialog gives a name typed without one the extension of the filter chosen;
+// a name that still has none gets .txt). The whole document goes out as UnicodeExport
 // makes it, the Pali-font runs in `unicodeFace`, CR LF between the lines of
 // text. The file is written whole or not at all; a failure shows the save
 // messages of documents. The document's own file is never written over: it
@@ -61,5 +63,8 @@ std::optional<std::string> chooseUnicodeFont(Platform& platform, std::string_vie
 // The labels of the file dialog's two filters of Export as Unicode.
 inline constexpr std::string_view kUnicodeTextFilter = "UTF-8 Unicode Text Files";
 inline constexpr std::string_view kUnicodeRtfFilter = "Unicode RTF (Rich Text Format) Files";
+// After the path, when Export as Unicode is given the document's own file.
+inline constexpr std::string_view kExportOverDocumentMessage =
+    "\nThis is the document's own file. Export the Unicode copy under another name.";
 
 }  // namespace sorvel

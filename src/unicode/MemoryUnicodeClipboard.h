@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/UnicodeClipboard.h"
+#include "unicode/UnicodeClipboard.h"
 
 namespace sorvel {
 
