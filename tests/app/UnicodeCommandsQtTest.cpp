@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QClipboard>
+#include <QFile>
+#include <QMenu>
 #include <QMimeData>
 #include <QToolBar>
 
@@ -49,7 +51,7 @@ TEST_F(UnicodeShell, CopyAsUnicodePutsPlainTextAndRtfOnTheClipboard) {
     }
 
     // A plain Paste inside the program takes the 8-bit text as it was.
-    s().SetSel(-1, -1);
+    s().SetSel(s().GetTextLength(), -1);
     choose(command::EditPaste);
     EXPECT_EQ(s().GetWindowText(), "Namo \xB1\xBD endNamo \xB1\xBD end");
     EXPECT_EQ(s().GetRichTextRange(16, 18).formatAt(0).faceName, "VriRomanPali CN");
