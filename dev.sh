@@ -7,7 +7,8 @@
 #   ./dev.sh asan           the tests again, built with AddressSanitizer and UBSan
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [SECONDS] build the fuzz targets with clang and run each one
-#   ./dev.sh package        build the Debian package (Release) and print its path
+#   ./dev.sh package [DIR]  build the Debian package (Release, or from the
+#                           already built DIR) and print its path
 #   ./dev.sh deps           only install what is missing
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -113,15 +114,17 @@ case "${1:-help}" in
     ;;
   package)
     deps
-    configure build-package -DCMAKE_BUILD_TYPE=Release -DSORVEL_TESTS=OFF
-    build build-package
-    rm -f build-package/sorvel_*.deb
-    if ! cpack -G DEB -B build-package --config build-package/CPackConfig.cmake \
-        > build-package/cpack.log 2>&1; then
-      cat build-package/cpack.log
+    dir=${2:-build-package}
+    if [ $# -lt 2 ]; then
+      configure "$dir" -DCMAKE_BUILD_TYPE=Release -DSORVEL_TESTS=OFF
+    fi
+    build "$dir"
+    rm -f "$dir"/sorvel_*.deb
+    if ! cpack -G DEB -B "$dir" --config "$dir/CPackConfig.cmake" > "$dir/cpack.log" 2>&1; then
+      cat "$dir/cpack.log"
       exit 1
     fi
-    ls "$PWD"/build-package/sorvel_*.deb
+    ls "$PWD/$dir"/sorvel_*.deb
     ;;
   *)
     sed -n '2,/^set /{/^#/s/^# \{0,1\}//p}' "$0"

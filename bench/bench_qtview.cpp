@@ -8,34 +8,14 @@
 #include <random>
 #include <string>
 
+#include "PaliText.h"
 #include "app/QtPlatform.h"
 #include "view/CSorvelView.h"
 
 namespace sorvel {
 namespace {
 
-// Pali-like text in VriRomanPali, in paragraphs of about seventy characters.
-std::string paliText(std::size_t size) {
-    static const char kPlain[] = "abcdeghijklmnoprstuvy";
-    static const unsigned char kSpecial[] = {177, 178, 179, 185, 186, 188, 189, 181, 241, 170};
-    std::mt19937 rng(42);
-    std::string s;
-    s.reserve(size + 8);
-    while (s.size() < size) {
-        const unsigned r = rng() % 70;
-        if (r < 8) {
-            s += static_cast<char>(kSpecial[rng() % sizeof kSpecial]);
-        } else if (r < 18) {
-            s += ' ';
-        } else if (r == 18) {
-            s += "\r\n";
-        } else {
-            s += kPlain[rng() % (sizeof kPlain - 1)];
-        }
-    }
-    s.resize(size);
-    return s;
-}
+using bench::paliText;
 
 // A shown document window's view holding `size` bytes, Pali entry on, the
 // caret at the end in "VriRomanPali CN".

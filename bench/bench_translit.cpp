@@ -4,6 +4,7 @@
 #include <string>
 
 #include "../tests/support/ReferenceConversion.h"
+#include "PaliText.h"
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
@@ -12,29 +13,7 @@
 namespace sorvel {
 namespace {
 
-// Pali-like text in VriRomanPali: words of ASCII letters with about one
-// special letter in six characters, and a paragraph break now and then.
-std::string paliText(std::size_t size) {
-    static const char kPlain[] = "abcdeghijklmnoprstuvy";
-    static const unsigned char kSpecial[] = {177, 178, 179, 185, 186, 188, 189, 181, 241, 170};
-    std::mt19937 rng(42);
-    std::string s;
-    s.reserve(size + 8);
-    while (s.size() < size) {
-        const unsigned r = rng() % 60;
-        if (r < 8) {
-            s += static_cast<char>(kSpecial[rng() % sizeof kSpecial]);
-        } else if (r < 16) {
-            s += ' ';
-        } else if (r == 16) {
-            s += "\r\n";
-        } else {
-            s += kPlain[rng() % (sizeof kPlain - 1)];
-        }
-    }
-    s.resize(size);
-    return s;
-}
+using bench::paliText;
 
 // Text as it comes from the CSCD reader: short lines, indents, hyphens,
 // runs of blanks.

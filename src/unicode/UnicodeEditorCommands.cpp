@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "common/AsciiCase.h"
 #include "common/TextFiles.h"
 #include "docformat/DocumentError.h"
 #include "palifont/DefaultPaliFont.h"
@@ -14,15 +15,6 @@ namespace {
 
 // How many of the characters that could not be pasted the message names.
 constexpr std::size_t kReportListed = 10;
-
-std::string lowerCase(std::string s) {
-    for (char& c : s) {
-        if (c >= 'A' && c <= 'Z') {
-            c = static_cast<char>(c - 'A' + 'a');
-        }
-    }
-    return s;
-}
 
 // The dialog's first suggestion: the document's name as text, beside it.
 std::string suggestedName(const ExportedDocument& document) {
@@ -124,10 +116,9 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
         return false;
     }
     std::string path = *chosen;
-    std::string extension = lowerCase(std::filesystem::path(path).extension().string());
+    const std::string extension = std::filesystem::path(path).extension().string();
     if (extension.empty()) {
         path += ".txt";
-        extension = ".txt";
     }
     if (!document.path.empty() && isSameFile(path, document.path)) {
         view.platform.messageBox(path + std::string(kExportOverDocumentMessage));
@@ -136,8 +127,9 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
     const RichText text = view.surface.GetRichTextRange(0, -1);
     UnicodeExportOptions options;
     options.unicodeFace = std::string(unicodeFace);
-    const std::string bytes = extension == ".rtf" ? UnicodeExport::toRtf(text, options)
-                                                  : UnicodeExport::toUtf8(text, options);
+    const std::string bytes = equalsIgnoringAsciiCase(extension, ".rtf")
+                                  ? UnicodeExport::toRtf(text, options)
+                                  : UnicodeExport::toUtf8(text, options);
     FileError error;
     if (!writeFileAtomically(path, bytes, &error)) {
         const DocumentError failed{DocumentError::ofSaveErrno(error.errorNumber), path,

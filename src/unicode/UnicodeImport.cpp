@@ -1,5 +1,6 @@
 #include "unicode/UnicodeImport.h"
 
+#include "common/AsciiCase.h"
 #include "docformat/CodePage.h"
 #include "translit/PaliUnicode.h"
 #include "unicode/PaliCharMap.h"
@@ -10,19 +11,6 @@
 namespace sorvel {
 
 namespace {
-
-bool sameFace(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
-}
 
 const CodePage& pageOf(const FontDescription& f) {
     return CodePage::of(CodePage::ofCharSet(f.charSet, 1252));
@@ -54,7 +42,7 @@ class Importer {
   private:
     bool paliByFace(const FontDescription& f) const {
         return options_.everyRun || isPaliFont(paliFontByPrefix(f.faceName)) ||
-               sameFace(f.faceName, options_.unicodeFace);
+               equalsIgnoringAsciiCase(f.faceName, options_.unicodeFace);
     }
 
     FontDescription inPaliFont(const FontDescription& f) const {

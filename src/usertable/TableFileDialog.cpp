@@ -1,5 +1,7 @@
 #include "usertable/TableFileDialog.h"
 
+#include "common/AsciiCase.h"
+
 namespace sorvel {
 
 namespace {
@@ -18,19 +20,6 @@ std::optional<std::string_view> extensionOf(std::string_view path) {
         return std::nullopt;
     }
     return name.substr(dot + 1);
-}
-
-bool equalsIgnoringAsciiCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size()) {
-        return false;
-    }
-    for (std::size_t i = 0; i < a.size(); ++i) {
-        auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-        if (lower(a[i]) != lower(b[i])) {
-            return false;
-        }
-    }
-    return true;
 }
 
 }  // namespace

@@ -175,19 +175,7 @@ ParaFormat MemorySurface::GetParaFormatSelection() const {
     ParaFormat result = doc_.paraFormat(first);
     result.mask = paramask::All;
     for (int i = first + 1; i <= last; ++i) {
-        const ParaFormat& p = doc_.paraFormat(i);
-        if (p.startIndent != result.startIndent) {
-            result.mask &= ~paramask::StartIndent;
-        }
-        if (p.offset != result.offset) {
-            result.mask &= ~paramask::Offset;
-        }
-        if (p.alignment != result.alignment) {
-            result.mask &= ~paramask::Alignment;
-        }
-        if (p.numbering != result.numbering) {
-            result.mask &= ~paramask::Numbering;
-        }
+        result.mask &= ~doc_.paraFormat(i).differingMask(result);
     }
     return result;
 }

@@ -20,4 +20,21 @@ void ParaFormat::merge(const ParaFormat& delta) {
     mask |= m & paramask::All;
 }
 
+uint32_t ParaFormat::differingMask(const ParaFormat& other) const {
+    uint32_t differing = 0;
+    if (startIndent != other.startIndent) {
+        differing |= paramask::StartIndent;
+    }
+    if (offset != other.offset) {
+        differing |= paramask::Offset;
+    }
+    if (alignment != other.alignment) {
+        differing |= paramask::Alignment;
+    }
+    if (numbering != other.numbering) {
+        differing |= paramask::Numbering;
+    }
+    return differing;
+}
+
 }  // namespace sorvel

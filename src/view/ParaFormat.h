@@ -38,6 +38,9 @@ struct ParaFormat {
     // Copies the masked fields of `delta`. With StartIndentRelative the start
     // indent of `delta` is added to this one instead of replacing it.
     void merge(const ParaFormat& delta);
+    // The mask bits of the properties in which this format and `other`
+    // differ; a selection over both reports these as mixed.
+    uint32_t differingMask(const ParaFormat& other) const;
 
     friend bool operator==(const ParaFormat&, const ParaFormat&) = default;
 };

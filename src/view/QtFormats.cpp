@@ -170,4 +170,22 @@ QTextBlockFormat QtFormats::blockFormat(const QTextBlock& block, const ParaForma
     return f;
 }
 
+void QtFormats::formatBlock(QTextCursor& c, const ParaFormat& p) {
+    QTextBlock block = c.block();
+    if (p.numbering == numbering::Bullet && !block.textList()) {
+        QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
+        if (before) {
+            before->add(block);
+        } else {
+            QTextListFormat list;
+            list.setStyle(QTextListFormat::ListDisc);
+            list.setIndent(0);
+            c.createList(list);
+        }
+    } else if (p.numbering == numbering::None && block.textList()) {
+        block.textList()->remove(block);
+    }
+    c.setBlockFormat(blockFormat(c.block(), p));
+}
+
 }  // namespace sorvel

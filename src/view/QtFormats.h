@@ -4,6 +4,7 @@
 #include <QTextBlock>
 #include <QTextBlockFormat>
 #include <QTextCharFormat>
+#include <QTextCursor>
 
 #include "view/FontDescription.h"
 #include "view/ParaFormat.h"
@@ -45,6 +46,9 @@ class QtFormats {
     // `block`'s format with the indents and alignment of `format` put in
     // (lists are the caller's business).
     static QTextBlockFormat blockFormat(const QTextBlock& block, const ParaFormat& format);
+    // Gives the cursor's block the paragraph format `format`: a bulleted
+    // paragraph joins the list of the paragraph before or starts one.
+    static void formatBlock(QTextCursor& cursor, const ParaFormat& format);
 };
 
 }  // namespace sorvel

@@ -17,25 +17,6 @@ QTextCharFormat fullFormat(const FontDescription& f) {
     return QtFormats::charFormat(all);
 }
 
-// Gives the cursor's block the paragraph format `p`, bullets included.
-void formatBlock(QTextCursor& c, const ParaFormat& p) {
-    QTextBlock block = c.block();
-    if (p.numbering == numbering::Bullet && !block.textList()) {
-        QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
-        if (before) {
-            before->add(block);
-        } else {
-            QTextListFormat list;
-            list.setStyle(QTextListFormat::ListDisc);
-            list.setIndent(0);
-            c.createList(list);
-        }
-    } else if (p.numbering == numbering::None && block.textList()) {
-        block.textList()->remove(block);
-    }
-    c.setBlockFormat(QtFormats::blockFormat(c.block(), p));
-}
-
 // Writes `text` at the cursor of a fresh document, whose one empty block
 // takes the first paragraph.
 void build(QTextCursor& c, const RichText& text) {
@@ -46,7 +27,7 @@ void build(QTextCursor& c, const RichText& text) {
             // The break that ends paragraph i - 1 opens this block.
             c.insertBlock(QTextBlockFormat(), fullFormat(text.formatAt(start - 2)));
         }
-        formatBlock(c, text.paraFormat(i));
+        QtFormats::formatBlock(c, text.paraFormat(i));
         text.forEachRun(start, end, [&](const RichText::Run& run) {
             c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
                          fullFormat(*run.format));
@@ -130,7 +111,7 @@ void QtRichText::insert(QTextCursor& cursor, const RichText& text) {
                 fullFormat(text.formatAt(text.paragraphStart(i + 1) - 2));
             cursor.insertBlock(cursor.blockFormat(), breakFormat);
             QTextCursor ended(cursor.block().previous());
-            formatBlock(ended, text.paraFormat(i));
+            QtFormats::formatBlock(ended, text.paraFormat(i));
         }
     }
 }

@@ -1,11 +1,13 @@
 #include "view/QtSurface.h"
 
+#include <QApplication>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
 #include <algorithm>
 #include <unordered_set>
 
+#include "view/EightBitTextEdit.h"
 #include "view/QtFormats.h"
 #include "view/QtRichText.h"
 #include "view/QtText.h"
@@ -343,13 +345,26 @@ void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
 }
 
 void QtSurface::ReplaceSelRich(const RichText& text) {
+    RichText piece = text;
+    // Like a paste, it stops at the text box's limit: cut where the limit
+    // falls, never inside a break.
+    if (const auto* box = qobject_cast<const EightBitTextEdit*>(&edit_)) {
+        const long room = box->textLimit() - box->textLength() + GetSel().length();
+        if (piece.length() > room) {
+            if (room <= 0) {
+                QApplication::beep();
+                return;
+            }
+            piece = piece.slice(0, piece.snapDown(room));
+        }
+    }
     QTextCursor c = edit_.textCursor();
-    if (!c.hasSelection() && text.empty()) {
+    if (!c.hasSelection() && piece.empty()) {
         return;
     }
     c.beginEditBlock();
     c.removeSelectedText();
-    QtRichText::insert(c, text);
+    QtRichText::insert(c, piece);
     c.endEditBlock();
     edit_.setTextCursor(c);
     doc().setModified(true);
@@ -425,19 +440,7 @@ ParaFormat QtSurface::GetParaFormatSelection() const {
     ParaFormat result = QtFormats::describe(first);
     for (QTextBlock b = first.next(); b.isValid() && b.blockNumber() <= last.blockNumber();
          b = b.next()) {
-        const ParaFormat p = QtFormats::describe(b);
-        if (p.startIndent != result.startIndent) {
-            result.mask &= ~paramask::StartIndent;
-        }
-        if (p.offset != result.offset) {
-            result.mask &= ~paramask::Offset;
-        }
-        if (p.alignment != result.alignment) {
-            result.mask &= ~paramask::Alignment;
-        }
-        if (p.numbering != result.numbering) {
-            result.mask &= ~paramask::Numbering;
-        }
+        result.mask &= ~QtFormats::describe(b).differingMask(result);
     }
     return result;
 }
@@ -450,26 +453,11 @@ void QtSurface::SetParaFormat(const ParaFormat& format) {
     QTextCursor c(&doc());
     c.beginEditBlock();
     for (int n = firstNumber; n <= lastNumber; ++n) {
-        QTextBlock block = doc().findBlockByNumber(n);
+        const QTextBlock block = doc().findBlockByNumber(n);
         ParaFormat p = QtFormats::describe(block);
         p.merge(format);
         c.setPosition(block.position());
-        if (p.numbering == numbering::Bullet && !block.textList()) {
-            // Join the bullets of the paragraph before, or start a list.
-            QTextList* before = block.previous().isValid() ? block.previous().textList() : nullptr;
-            if (before) {
-                before->add(block);
-            } else {
-                QTextListFormat list;
-                list.setStyle(QTextListFormat::ListDisc);
-                list.setIndent(0);
-                c.createList(list);
-            }
-        } else if (p.numbering == numbering::None && block.textList()) {
-            block.textList()->remove(block);
-        }
-        block = doc().findBlockByNumber(n);
-        c.setBlockFormat(QtFormats::blockFormat(block, p));
+        QtFormats::formatBlock(c, p);
     }
     c.endEditBlock();
     doc().setModified(true);

@@ -15,6 +15,7 @@
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
 #include "docformat/RtfWriter.h"
+#include "support/OfficePeer.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 
@@ -26,26 +27,9 @@ namespace sorvel {
 namespace {
 
 using testing::fontOf;
+using testing::OfficePeer;
 using testing::paraOf;
 using testing::TempDir;
-
-const char* const kPython = "/usr/bin/python3";
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-int shell(const std::string& command) {
-    return std::system(command.c_str());
-}
-
-bool have(const std::string& test) {
-    return shell(test + " > /dev/null 2>&1") == 0;
-}
 
 // A UTF-8 string of LibreOffice's as 8-bit text: private-use characters of
 // symbol fonts back to their bytes, the rest through Windows-1252.
@@ -67,14 +51,6 @@ std::string toBytes(std::string_view utf8) {
         } else {
             out += static_cast<char>(Cp1252::fromUnicode(c).value_or('?'));
         }
-    }
-    return out;
-}
-
-std::string fromHex(std::string_view hex) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        out += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
     }
     return out;
 }
@@ -101,25 +77,17 @@ struct PeerParagraph {
     }
 };
 
-std::vector<PeerParagraph> parseSummary(const std::string& summary) {
+std::vector<PeerParagraph> parseSummary(const std::vector<std::vector<std::string>>& lines) {
     std::vector<PeerParagraph> paras;
-    std::istringstream in(summary);
-    std::string line;
-    while (std::getline(in, line)) {
-        std::vector<std::string> f;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
-             start = tab + 1) {
-            f.push_back(line.substr(start, tab - start));
-        }
-        f.push_back(line.substr(start));
+    for (const std::vector<std::string>& f : lines) {
         if (f[0] == "P" && f.size() == 5) {
             paras.push_back({f[1][0], std::stoi(f[2]), std::stoi(f[3]), f[4] == "1", {}});
         } else if (f[0] == "R" && f.size() == 7 && !paras.empty()) {
             const uint32_t effects = (f[3] == "1" ? chareffect::Bold : 0) |
                                      (f[4] == "1" ? chareffect::Italic : 0) |
                                      (f[5] == "1" ? chareffect::Underline : 0);
-            paras.back().runs.push_back({f[1], std::stoi(f[2]), effects, toBytes(fromHex(f[6]))});
+            paras.back().runs.push_back(
+                {f[1], std::stoi(f[2]), effects, toBytes(OfficePeer::fromHex(f[6]))});
         }
     }
     return paras;
@@ -195,33 +163,25 @@ std::map<std::string, RichText> sorvelDocuments() {
 class Interop : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (!have("command -v soffice")) {
-            skip_ = "soffice is not installed (Debian package libreoffice-writer-nogui)";
-            return;
-        }
-        if (!have(std::string(kPython) + " -c 'import olefile'")) {
-            skip_ = "olefile is not installed (Debian package python3-olefile)";
+        skip_ = OfficePeer::missing(true);
+        if (!skip_.empty()) {
             return;
         }
         dir_ = std::make_unique<TempDir>();
+        peer_ = std::make_unique<OfficePeer>(*dir_, SORVEL_INTEROP_DIR);
         docs_ = sorvelDocuments();
-        std::string rtfs;
+        std::vector<std::string> rtfs;
         for (const auto& [name, doc] : docs_) {
             const std::string path = dir_->file(name + ".rtf");
             ASSERT_TRUE(writeFileAtomically(path, RtfWriter::write(doc)));
-            rtfs += " " + quote(path);
+            rtfs.push_back(path);
         }
-        const std::string authored = std::string(SORVEL_INTEROP_DIR) + "/authored.fodt";
-        const std::string soffice = "cd " + quote(dir_->path()) +
-                                    " && timeout 300 soffice -env:UserInstallation=file://" +
-                                    dir_->path() + "/profile --headless --norestore --convert-to ";
-        const std::string quiet = " > " + quote(dir_->file("soffice.log")) + " 2>&1";
-        ASSERT_EQ(
-            shell(soffice + quote("txt:Text (encoded):UTF8") + " --outdir txt" + rtfs + quiet), 0);
-        ASSERT_EQ(shell(soffice + "fodt --outdir fodt" + rtfs + quiet), 0);
-        ASSERT_EQ(shell(soffice + "rtf --outdir peer" + rtfs + " " + quote(authored) + quiet), 0);
+        ASSERT_TRUE(peer_->convert(rtfs, {std::string(SORVEL_INTEROP_DIR) + "/authored.fodt"}));
     }
-    static void TearDownTestSuite() { dir_.reset(); }
+    static void TearDownTestSuite() {
+        peer_.reset();
+        dir_.reset();
+    }
 
     void SetUp() override {
         if (!skip_.empty()) {
@@ -229,21 +189,19 @@ class Interop : public ::testing::Test {
         }
     }
 
-    static std::string summary(const std::string& fodt) {
-        const std::string out = dir_->file("summary.txt");
-        EXPECT_EQ(shell(std::string(kPython) + " " + SORVEL_INTEROP_DIR + "/odt_summary.py " +
-                        quote(fodt) + " > " + quote(out)),
-                  0);
-        return readWholeFile(out).value_or("");
+    static std::vector<PeerParagraph> summary(const std::string& fodt) {
+        return parseSummary(peer_->summary(fodt));
     }
 
     static std::string skip_;
     static std::unique_ptr<TempDir> dir_;
+    static std::unique_ptr<OfficePeer> peer_;
     static std::map<std::string, RichText> docs_;
 };
 
 std::string Interop::skip_;
 std::unique_ptr<TempDir> Interop::dir_;
+std::unique_ptr<OfficePeer> Interop::peer_;
 std::map<std::string, RichText> Interop::docs_;
 
 // Compares a document of ours with what LibreOffice holds of it: paragraph
@@ -308,7 +266,7 @@ TEST_F(Interop, OurRtfOpensInTheLibreOfficeTextExportWithTheSameText) {
 TEST_F(Interop, OurRtfOpensInLibreOfficeWithTheSameFormats) {
     for (const auto& [name, doc] : docs_) {
         SCOPED_TRACE(name);
-        expectSameAsPeer(doc, parseSummary(summary(dir_->file("fodt/" + name + ".fodt"))));
+        expectSameAsPeer(doc, summary(dir_->file("fodt/" + name + ".fodt")));
     }
 }
 
@@ -339,7 +297,7 @@ TEST_F(Interop, LibreOfficesRtfOfOurDocumentsOpensTheSame) {
 
 TEST_F(Interop, LibreOfficesOwnDocumentOpensWithItsTextAndFormats) {
     const std::vector<PeerParagraph> source =
-        parseSummary(summary(std::string(SORVEL_INTEROP_DIR) + "/authored.fodt"));
+        summary(std::string(SORVEL_INTEROP_DIR) + "/authored.fodt");
     ASSERT_EQ(source.size(), 4u);
     const DocumentFile::Opened opened = DocumentFile::open(dir_->file("peer/authored.rtf"));
     ASSERT_TRUE(opened) << opened.error.detail;
@@ -378,14 +336,12 @@ TEST_F(Interop, CompoundFilesPassOlefilesStrictCheck) {
     expected[path] = RtfWriter::write(large);
     ASSERT_GE(expected[path].size(), 10u << 20);
 
-    std::string files;
+    std::vector<std::string> files;
     for (const auto& [file, contents] : expected) {
-        files += " " + quote(file);
+        files.push_back(file);
     }
     const std::string report = dir_->file("ole.txt");
-    ASSERT_EQ(shell(std::string(kPython) + " " + SORVEL_INTEROP_DIR + "/ole_check.py" + files +
-                    " > " + quote(report)),
-              0);
+    ASSERT_TRUE(peer_->script("ole_check.py", files, report));
     const std::string lines = readWholeFile(report).value_or("");
     for (const auto& [file, contents] : expected) {
         EXPECT_NE(lines.find("ok " + file + "\n"), std::string::npos) << lines;

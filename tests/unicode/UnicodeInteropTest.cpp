@@ -11,6 +11,7 @@
 
 #include "common/TextFiles.h"
 #include "common/Utf8.h"
+#include "support/OfficePeer.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "translit/PaliLetters.h"
@@ -25,20 +26,9 @@ namespace sorvel {
 namespace {
 
 using testing::fontOf;
+using testing::OfficePeer;
 using testing::paraOf;
 using testing::TempDir;
-
-std::string quote(const std::string& s) {
-    std::string q = "'";
-    for (const char c : s) {
-        q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    }
-    return q + "'";
-}
-
-int shell(const std::string& command) {
-    return std::system(command.c_str());
-}
 
 const std::map<std::string, std::string>& fontsByName() {
     static const std::map<std::string, std::string> fonts = {{"vri", "VriRomanPali CN"},
@@ -76,29 +66,13 @@ struct PeerRun {
     std::string text;
 };
 
-std::string fromHex(std::string_view hex) {
-    std::string out;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2) {
-        out += static_cast<char>(std::stoi(std::string(hex.substr(i, 2)), nullptr, 16));
-    }
-    return out;
-}
-
-std::vector<std::vector<PeerRun>> parseSummary(const std::string& summary) {
+std::vector<std::vector<PeerRun>> parseSummary(const std::vector<std::vector<std::string>>& lines) {
     std::vector<std::vector<PeerRun>> paras;
-    std::istringstream in(summary);
-    for (std::string line; std::getline(in, line);) {
-        std::vector<std::string> f;
-        std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
-             start = tab + 1) {
-            f.push_back(line.substr(start, tab - start));
-        }
-        f.push_back(line.substr(start));
+    for (const std::vector<std::string>& f : lines) {
         if (f[0] == "P") {
             paras.emplace_back();
         } else if (f[0] == "R" && f.size() == 7 && !paras.empty()) {
-            paras.back().push_back({f[1], fromHex(f[6])});
+            paras.back().push_back({f[1], OfficePeer::fromHex(f[6])});
         }
     }
     return paras;
@@ -107,27 +81,24 @@ std::vector<std::vector<PeerRun>> parseSummary(const std::string& summary) {
 class UnicodeInterop : public ::testing::Test {
   protected:
     static void SetUpTestSuite() {
-        if (shell("command -v soffice > /dev/null 2>&1") != 0) {
-            skip_ = "soffice is not installed (Debian package libreoffice-writer-nogui)";
+        skip_ = OfficePeer::missing(false);
+        if (!skip_.empty()) {
             return;
         }
         dir_ = std::make_unique<TempDir>();
-        std::string files;
+        peer_ = std::make_unique<OfficePeer>(*dir_, SORVEL_INTEROP_DIR);
+        std::vector<std::string> files;
         for (const auto& [name, face] : fontsByName()) {
             const std::string path = dir_->file(name + ".rtf");
             ASSERT_TRUE(writeFileAtomically(path, UnicodeExport::toRtf(paliDocument(face))));
-            files += " " + quote(path);
+            files.push_back(path);
         }
-        const std::string soffice = "cd " + quote(dir_->path()) +
-                                    " && timeout 300 soffice -env:UserInstallation=file://" +
-                                    dir_->path() + "/profile --headless --norestore --convert-to ";
-        const std::string quiet = " > " + quote(dir_->file("soffice.log")) + " 2>&1";
-        ASSERT_EQ(
-            shell(soffice + quote("txt:Text (encoded):UTF8") + " --outdir txt" + files + quiet), 0);
-        ASSERT_EQ(shell(soffice + "fodt --outdir fodt" + files + quiet), 0);
-        ASSERT_EQ(shell(soffice + "rtf --outdir peer" + files + quiet), 0);
+        ASSERT_TRUE(peer_->convert(files));
     }
-    static void TearDownTestSuite() { dir_.reset(); }
+    static void TearDownTestSuite() {
+        peer_.reset();
+        dir_.reset();
+    }
 
     void SetUp() override {
         if (!skip_.empty()) {
@@ -135,20 +106,18 @@ class UnicodeInterop : public ::testing::Test {
         }
     }
 
-    static std::string summary(const std::string& fodt) {
-        const std::string out = dir_->file("summary.txt");
-        EXPECT_EQ(shell("/usr/bin/python3 " + std::string(SORVEL_INTEROP_DIR) + "/odt_summary.py " +
-                        quote(fodt) + " > " + quote(out)),
-                  0);
-        return readWholeFile(out).value_or("");
+    static std::vector<std::vector<PeerRun>> summary(const std::string& fodt) {
+        return parseSummary(peer_->summary(fodt));
     }
 
     static std::string skip_;
     static std::unique_ptr<TempDir> dir_;
+    static std::unique_ptr<OfficePeer> peer_;
 };
 
 std::string UnicodeInterop::skip_;
 std::unique_ptr<TempDir> UnicodeInterop::dir_;
+std::unique_ptr<OfficePeer> UnicodeInterop::peer_;
 
 // The UTF-8 text of each paragraph, as this program exports it.
 std::vector<std::string> ourLines(const RichText& doc) {
@@ -186,7 +155,7 @@ TEST_F(UnicodeInterop, LibreOfficeShowsThePaliTextInTheUnicodeFontAndTheRestInTh
         SCOPED_TRACE(face);
         const RichText doc = paliDocument(face);
         const std::vector<std::vector<PeerRun>> peer =
-            parseSummary(summary(dir_->file("fodt/" + name + ".fodt")));
+            summary(dir_->file("fodt/" + name + ".fodt"));
         ASSERT_EQ(static_cast<int>(peer.size()), doc.paragraphCount());
         for (int p = 0; p < doc.paragraphCount(); ++p) {
             SCOPED_TRACE("paragraph " + std::to_string(p));
