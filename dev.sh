@@ -21,6 +21,7 @@ PACKAGES=(
   qt6-base-dev libx11-dev libqt6svg6
   libgsf-1-dev libreoffice-writer-nogui python3-olefile
   python3 librsvg2-bin desktop-file-utils appstream dpkg-dev
+  xvfb openbox xdotool xclip imagemagick python3-fonttools fonts-dejavu-core
 )
 # The compound-file library at least at the version with the OLE2 security fixes.
 GSF_MIN_VERSION=1.14.50-1+deb12u1
@@ -54,8 +55,10 @@ build() {  # build-dir
   cmake --build "$1" -j "$JOBS"
 }
 
-run_tests() {  # build-dir
-  ctest --test-dir "$1" -j "$JOBS" --output-on-failure --timeout 300
+run_tests() {  # build-dir, extra ctest arguments...
+  local dir=$1
+  shift
+  ctest --test-dir "$dir" -j "$JOBS" --output-on-failure --timeout 300 "$@"
 }
 
 case "${1:-help}" in
@@ -79,7 +82,7 @@ case "${1:-help}" in
     configure build-asan -DCMAKE_BUILD_TYPE=Debug -DSORVEL_SANITIZE=ON
     build build-asan
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
-      LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan
+      LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan -LE e2e
     ;;
   bench)
     deps
