@@ -12,6 +12,7 @@ class BalancedPlatform : public Platform {
     explicit BalancedPlatform(Platform& inner) : inner_(inner) {}
 
     void messageBox(std::string_view text) override { inner_.messageBox(text); }
+    void messageBoxUtf8(std::string_view utf8) override { inner_.messageBoxUtf8(utf8); }
     bool askYesNo(std::string_view text) override { return inner_.askYesNo(text); }
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override {
         return inner_.chooseFont(request);

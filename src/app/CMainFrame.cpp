@@ -27,8 +27,10 @@
 #include "app/DocumentPrinter.h"
 #include "app/LockKeyIndicators.h"
 #include "app/Platform.h"
+#include "unicode/UnicodeExport.h"
 #include "view/CSorvelView.h"
 #include "view/QtClipboardData.h"
+#include "view/QtText.h"
 
 // The toolbar's images live in the program's resources, compiled into a
 // static library: they are registered before the first window uses them.
@@ -43,6 +45,7 @@ namespace {
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kSettingsSection = QStringLiteral("Settings");
 const QString kPreviewPages = QStringLiteral("PreviewPages");
+const QString kUnicodeFont = QStringLiteral("UnicodeFont");
 
 std::vector<FileFilter> documentFilters() {
     return {{"RTF (Rich Text Format) Files", "*.rtf"}, {"All Files", "*.*"}};
@@ -74,7 +77,8 @@ CMainFrame::CMainFrame(Platform& platform, TransliterationState& state, QSetting
       commands_((registerIcons(), new CommandActions(*this))),
       ready_(new QLabel(QString::fromLatin1(kIdlePrompt.data(), kIdlePrompt.size()))),
       lockKeys_(nullptr),
-      recent_(kRecentFileCount) {
+      recent_(kRecentFileCount),
+      unicodeFace_(UnicodeExportOptions::kDefaultUnicodeFace) {
     setWindowIcon(QIcon(QStringLiteral(":/icons/sorvel.svg")));
     setCentralWidget(area_);
     area_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
@@ -435,6 +439,10 @@ void CMainFrame::loadSettings() {
     commands_->setRecentFiles(recent_);
     const int pages = settings_->value(kSettingsSection + u'/' + kPreviewPages, 1).toInt();
     previewPages_ = pages == 2 ? 2 : 1;
+    const QString face = settings_->value(kSettingsSection + u'/' + kUnicodeFont).toString();
+    if (!face.trimmed().isEmpty()) {
+        unicodeFace_ = FaceName(QtText::faceFromQt(face)).str();
+    }
 }
 
 void CMainFrame::saveSettings() const {
@@ -450,6 +458,7 @@ void CMainFrame::saveSettings() const {
     }
     settings_->endGroup();
     settings_->setValue(kSettingsSection + u'/' + kPreviewPages, previewPages_);
+    settings_->setValue(kSettingsSection + u'/' + kUnicodeFont, QtText::faceToQt(unicodeFace_));
     settings_->sync();
 }
 

@@ -11,6 +11,7 @@
 #include "app/RecentFileList.h"
 #include "app/ShellCommands.h"
 #include "app/TextSearch.h"
+#include "unicode/UnicodeEditorCommands.h"
 
 class QLabel;
 class QMdiArea;
@@ -107,6 +108,14 @@ class CMainFrame : public QMainWindow, public ShellCommands {
     void windowTile() override;
     void windowArrange() override;
     void appAbout() override;
+    void copyAsUnicode() override;
+    void updateCopyAsUnicode(CommandStatus& status) override;
+    void pasteUnicodePali() override;
+    void exportAsUnicode() override;
+    void changeUnicodeFont() override;
+
+    // The face in which Copy as Unicode and Export as Unicode set Pali text.
+    const std::string& unicodeFace() const { return unicodeFace_; }
 
   protected:
     void closeEvent(QCloseEvent* event) override;
@@ -144,6 +153,7 @@ class CMainFrame : public QMainWindow, public ShellCommands {
     HelpWindow* helpWindow_ = nullptr;
     QTimer updateTimer_;
     bool closingAll_ = false;
+    std::string unicodeFace_;
 };
 
 }  // namespace sorvel

@@ -34,6 +34,11 @@ inline constexpr int CopyAllText = 32841;
 inline constexpr int PaliFontToStandard = 32845;
 inline constexpr int StandardToPaliFont = 32846;
 inline constexpr int SetDefaultFont = 57696;
+// Unicode at the editor's doors.
+inline constexpr int CopyAsUnicode = 32860;
+inline constexpr int PasteUnicodePali = 32861;
+inline constexpr int ExportAsUnicode = 32862;
+inline constexpr int ChangeUnicodeFont = 32863;
 
 // The shell's commands: documents, editing, windows, printing.
 inline constexpr int FileNew = 57600;

@@ -67,6 +67,10 @@ class Platform {
 
     // An OK message box.
     virtual void messageBox(std::string_view text) = 0;
+    // An OK message box whose text is UTF-8, for messages that name
+    // characters beyond the 8-bit code page. Where the desktop shows only
+    // 8-bit text, such characters become question marks.
+    virtual void messageBoxUtf8(std::string_view utf8);
     // A Yes/No message box; true for Yes.
     virtual bool askYesNo(std::string_view text) = 0;
     // A modal font dialog; nothing when cancelled.

@@ -92,6 +92,13 @@ void QtPlatform::messageBox(std::string_view text) {
     box.exec();
 }
 
+void QtPlatform::messageBoxUtf8(std::string_view utf8) {
+    QMessageBox box(QMessageBox::Warning, kTitle,
+                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                    QMessageBox::Ok, QApplication::activeWindow());
+    box.exec();
+}
+
 bool QtPlatform::askYesNo(std::string_view text) {
     QMessageBox box(QMessageBox::Warning, kTitle, text8(text), QMessageBox::Yes | QMessageBox::No,
                     QApplication::activeWindow());
@@ -217,6 +224,22 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     }
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
+        // A name typed without an extension takes that of the filter chosen,
+        // where the filter names one extension.
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog, &request, filters](const QString& chosen) {
+                             const qsizetype i = filters.indexOf(chosen);
+                             QString suffix = QString::fromStdString(request.defaultExtension);
+                             if (i >= 0) {
+                                 const QString pattern = QString::fromStdString(
+                                     request.filters[static_cast<std::size_t>(i)].pattern);
+                                 if (pattern.startsWith(QStringLiteral("*.")) &&
+                                     !pattern.contains(u';') && !pattern.mid(2).contains(u'*')) {
+                                     suffix = pattern.mid(2);
+                                 }
+                             }
+                             dialog.setDefaultSuffix(suffix);
+                         });
     }
     if (!request.initialName.empty()) {
         dialog.selectFile(QString::fromStdString(request.initialName));

@@ -12,6 +12,7 @@ namespace sorvel {
 class QtPlatform : public Platform {
   public:
     void messageBox(std::string_view text) override;
+    void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;

@@ -6,7 +6,9 @@ namespace sorvel {
 
 // The commands that the shell handles itself rather than the editor view:
 // documents, printing, the dialogs of the Edit menu, the windows and the
-// About box. The main window implements them; the command table names them.
+// About box, and the Unicode commands, which need the desktop's clipboard,
+// the settings store and the document's file besides the view. The main
+// window implements them; the command table names them.
 class ShellCommands {
   public:
     virtual ~ShellCommands() = default;
@@ -38,6 +40,12 @@ class ShellCommands {
     virtual void windowArrange() = 0;
 
     virtual void appAbout() = 0;
+
+    virtual void copyAsUnicode() = 0;
+    virtual void updateCopyAsUnicode(CommandStatus& status) = 0;
+    virtual void pasteUnicodePali() = 0;
+    virtual void exportAsUnicode() = 0;
+    virtual void changeUnicodeFont() = 0;
 };
 
 }  // namespace sorvel

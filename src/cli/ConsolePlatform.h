@@ -13,6 +13,8 @@ class ConsolePlatform : public Platform {
     explicit ConsolePlatform(std::ostream& err) : err_(err) {}
 
     void messageBox(std::string_view text) override;
+    // The console takes UTF-8 as it is.
+    void messageBoxUtf8(std::string_view utf8) override { messageBox(utf8); }
     bool askYesNo(std::string_view text) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> chooseFile(const FileDialogRequest&) override {

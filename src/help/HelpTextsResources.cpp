@@ -22,8 +22,8 @@ std::string paliwordsDictionary() {
            "Chicago.\n"
            "\n"
            "Most electronic dictionaries of today show Pali in Unicode. To look up a word that "
-           "you wrote in Sorvel, type it into the dictionary's search box in the way that "
-           "dictionary asks for.\n";
+           "you wrote in Sorvel, select it, copy it with Pali > Copy as Unicode and paste it "
+           "into the dictionary's search box.\n";
 }
 
 std::string usefulPaliResources() {
@@ -58,8 +58,8 @@ std::string usefulPaliResources() {
            "word the meaning, the grammar and how the word is built. It can be used in the "
            "browser and in dictionary programs such as GoldenDict.\n"
            "\n"
-           "Most of these show Pali in Unicode. Text copied from them does not come into "
-           "Sorvel's Pali fonts by itself (see \"No Unicode support\").\n";
+           "Most of these show Pali in Unicode. Paste text copied from them with Pali > Paste "
+           "Unicode Pali to have it in your Pali font (see \"No Unicode support\").\n";
 }
 
 std::string rightSpeech() {

@@ -67,6 +67,15 @@ std::string MemorySurface::GetTextRange(long start, long end) const {
     return std::string(doc_.textRange(start, end));
 }
 
+RichText MemorySurface::GetRichTextRange(long start, long end) const {
+    const long len = doc_.length();
+    if (end < 0 || end > len) {
+        end = len;
+    }
+    start = std::clamp(start, 0L, end);
+    return doc_.slice(doc_.snapDown(start), doc_.snapUp(end));
+}
+
 void MemorySurface::record(long start, long insertedLength, bool undoable, RichText removed) {
     if (!undoable) {
         undo_.clear();

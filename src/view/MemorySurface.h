@@ -24,6 +24,8 @@ class MemorySurface : public RichEditSurface {
     void SetWindowText(std::string_view text) override;
     long GetTextLength() const override { return doc_.length(); }
     std::string GetTextRange(long start, long end) const override;
+    RichText GetRichTextRange(long start, long end) const override;
+    void ReplaceSelRich(const RichText& text) override { replaceSelection(text, true); }
     FontDescription GetCharFormatSelection() const override;
     void SetCharFormat(const FontDescription& format) override;
     ParaFormat GetParaFormatSelection() const override;

@@ -23,15 +23,6 @@ namespace {
 const QString kRtfTypes[] = {QStringLiteral("text/rtf"), QStringLiteral("application/rtf"),
                              QStringLiteral("text/richtext")};
 
-std::optional<QByteArray> rtfOf(const QMimeData* data) {
-    for (const QString& type : kRtfTypes) {
-        if (data->hasFormat(type)) {
-            return data->data(type);
-        }
-    }
-    return std::nullopt;
-}
-
 // The fragment of the program's last copy, kept by the application object so
 // that it goes with it.
 class CopiedFragment : public QObject {
@@ -49,6 +40,14 @@ class CopiedFragment : public QObject {
     QByteArray token;
     QTextDocumentFragment fragment;
 };
+
+// Marks `data` as the program's own copy of `fragment`.
+void remember(QMimeData& data, const QTextDocumentFragment& fragment) {
+    CopiedFragment& copied = CopiedFragment::instance();
+    copied.token = QUuid::createUuid().toByteArray();
+    copied.fragment = fragment;
+    data.setData(QtClipboardData::mimeType(), copied.token);
+}
 
 QFont fontOf(const FontDescription& f) {
     QFont font(QtText::faceToQt(f.faceName));
@@ -116,11 +115,28 @@ QMimeData* QtClipboardData::fromSelection(const QTextCursor& selection) {
         data->setData(kRtfTypes[0], bytes);
         data->setData(kRtfTypes[1], bytes);
     }
-    CopiedFragment& copied = CopiedFragment::instance();
-    copied.token = QUuid::createUuid().toByteArray();
-    copied.fragment = fragment;
-    data->setData(mimeType(), copied.token);
+    remember(*data, fragment);
     return data;
+}
+
+QMimeData* QtClipboardData::fromForms(const RichText& original, std::string_view utf8,
+                                      std::string_view rtf) {
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
+    const QByteArray bytes(rtf.data(), static_cast<qsizetype>(rtf.size()));
+    data->setData(kRtfTypes[0], bytes);
+    data->setData(kRtfTypes[1], bytes);
+    remember(*data, QtRichText::fragment(original));
+    return data;
+}
+
+std::optional<QByteArray> QtClipboardData::rtfOf(const QMimeData* data) {
+    for (const QString& type : kRtfTypes) {
+        if (data->hasFormat(type)) {
+            return data->data(type);
+        }
+    }
+    return std::nullopt;
 }
 
 bool QtClipboardData::canInsert(const QMimeData* data) {

@@ -6,9 +6,11 @@
 #include <QTextDocumentFragment>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "translit/TransliterationState.h"
+#include "view/RichText.h"
 
 class QMimeData;
 
@@ -29,6 +31,13 @@ namespace sorvel {
 class QtClipboardData {
   public:
     static QMimeData* fromSelection(const QTextCursor& selection);
+    // Forms made by the caller for other programs (Copy as Unicode): `utf8`
+    // as plain text and `rtf` as RTF. A paste inside the program takes
+    // `original`, the 8-bit text they were made from, as it was.
+    static QMimeData* fromForms(const RichText& original, std::string_view utf8,
+                                std::string_view rtf);
+    // The RTF on the clipboard, under any of the names it travels by.
+    static std::optional<QByteArray> rtfOf(const QMimeData* data);
     static bool canInsert(const QMimeData* data);
 
     // What to insert: a fragment for rich text, else plain text.

@@ -96,7 +96,24 @@ QTextDocumentFragment QtRichText::fragment(const RichText& text) {
 }
 
 void QtRichText::insert(QTextCursor& cursor, const RichText& text) {
-    cursor.insertFragment(fragment(text));
+    // Not a fragment: Qt would give the block that the text's last paragraph
+    // joins the format of its first. Here each break that the text brings
+    // ends a paragraph in the text's own format, and the text's last
+    // paragraph joins the block at the cursor, which keeps its format.
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        text.forEachRun(text.paragraphStart(i), text.paragraphEnd(i),
+                        [&](const RichText::Run& run) {
+                            cursor.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
+                                              fullFormat(*run.format));
+                        });
+        if (i + 1 < text.paragraphCount()) {
+            const QTextCharFormat breakFormat =
+                fullFormat(text.formatAt(text.paragraphStart(i + 1) - 2));
+            cursor.insertBlock(cursor.blockFormat(), breakFormat);
+            QTextCursor ended(cursor.block().previous());
+            QtFormats::formatBlock(ended, text.paraFormat(i));
+        }
+    }
 }
 
 }  // namespace sorvel

@@ -25,9 +25,10 @@ class QtRichText {
     // Replaces the whole document by `text`, with no undo history and
     // unmodified, the caret format at the start being the text's first.
     static void load(QTextDocument& doc, const RichText& text);
-    // Inserts `text` at the cursor (replacing its selection) as one step of
-    // undo: its first paragraph joins the one at the cursor, its last the one
-    // after it.
+    // Inserts `text` at the cursor: its first paragraph joins the block at
+    // the cursor, each of its breaks ends a paragraph in the text's own
+    // paragraph format, and its last paragraph joins the rest of the block,
+    // which keeps its format. The caller makes it one step of undo.
     static void insert(QTextCursor& cursor, const RichText& text);
     // The same text as a fragment, for the clipboard and drops.
     static QTextDocumentFragment fragment(const RichText& text);

@@ -1,12 +1,15 @@
 #include "view/QtSurface.h"
 
+#include <QApplication>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
 #include <algorithm>
 #include <unordered_set>
 
+#include "view/EightBitTextEdit.h"
 #include "view/QtFormats.h"
+#include "view/QtRichText.h"
 #include "view/QtText.h"
 
 namespace sorvel {
@@ -287,6 +290,14 @@ std::string QtSurface::GetTextRange(long start, long end) const {
     return out;
 }
 
+RichText QtSurface::GetRichTextRange(long start, long end) const {
+    const long length = GetTextLength();
+    const long b = end < 0 ? length : std::clamp(end, 0L, length);
+    const long a = std::clamp(start, 0L, b);
+    // A range that ends between the CR and the LF of a break takes the break.
+    return QtRichText::read(doc(), toQt(a), std::max(toQt(a), toQt(b, true)));
+}
+
 QTextCharFormat QtSurface::charFormatAt(int qtPosition) const {
     const QTextBlock block = doc().findBlock(qtPosition);
     if (qtPosition >= block.position() + textLength(block)) {
@@ -330,6 +341,32 @@ void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
     if (!undoable) {
         forgetUndo();
     }
+    doc().setModified(true);
+}
+
+void QtSurface::ReplaceSelRich(const RichText& text) {
+    RichText piece = text;
+    // Like a paste, it stops at the text box's limit: cut where the limit
+    // falls, never inside a break.
+    if (const auto* box = qobject_cast<const EightBitTextEdit*>(&edit_)) {
+        const long room = box->textLimit() - box->textLength() + GetSel().length();
+        if (piece.length() > room) {
+            if (room <= 0) {
+                QApplication::beep();
+                return;
+            }
+            piece = piece.slice(0, piece.snapDown(room));
+        }
+    }
+    QTextCursor c = edit_.textCursor();
+    if (!c.hasSelection() && piece.empty()) {
+        return;
+    }
+    c.beginEditBlock();
+    c.removeSelectedText();
+    QtRichText::insert(c, piece);
+    c.endEditBlock();
+    edit_.setTextCursor(c);
     doc().setModified(true);
 }
 

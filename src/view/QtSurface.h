@@ -42,6 +42,8 @@ class QtSurface : public RichEditSurface {
     void SetWindowText(std::string_view text) override;
     long GetTextLength() const override;
     std::string GetTextRange(long start, long end) const override;
+    RichText GetRichTextRange(long start, long end) const override;
+    void ReplaceSelRich(const RichText& text) override;
     FontDescription GetCharFormatSelection() const override;
     void SetCharFormat(const FontDescription& format) override;
     ParaFormat GetParaFormatSelection() const override;

@@ -6,6 +6,7 @@
 
 #include "view/FontDescription.h"
 #include "view/ParaFormat.h"
+#include "view/RichText.h"
 
 namespace sorvel {
 
@@ -54,6 +55,15 @@ class RichEditSurface {
     // The characters of [start, end), clipped to the text. Lets a caller read
     // a few characters without copying the whole text.
     virtual std::string GetTextRange(long start, long end) const = 0;
+    // The characters of [start, end) with their formats and the formats of
+    // the paragraphs they touch, clipped to the text (an end of -1 is the end
+    // of the text): what a copy of that range carries.
+    virtual RichText GetRichTextRange(long start, long end) const = 0;
+    // Replaces the selection, or inserts at the caret, by rich text that keeps
+    // its own formats, as one step of undo, the way a paste does: the
+    // paragraphs that its breaks end keep their paragraph formats, and its
+    // last paragraph joins the paragraph after it. The caret ends after it.
+    virtual void ReplaceSelRich(const RichText& text) = 0;
 
     virtual FontDescription GetCharFormatSelection() const = 0;
     // Applies the masked properties to the selection; at a caret, only to the

@@ -13,11 +13,11 @@ namespace {
 
 // The toolbar from left to right as the program's resources give it; 0 is
 // a separator.
-const std::vector<int> kToolbar = {57600, 57601, 57603, 0,     57609, 57607, 0,     57642, 57635,
-                                   57634, 57637, 0,     32841, 0,     32773, 32774, 32777, 32778,
-                                   0,     32779, 32780, 32781, 0,     32782, 0,     32790, 32791,
-                                   0,     57696, 32838, 0,     32830, 0,     32833, 32832, 32784,
-                                   32783, 0,     32845, 32846, 0,     32851, 57664};
+const std::vector<int> kToolbar = {
+    57600, 57601, 57603, 0,     57609, 57607, 0,     57642, 57635, 57634, 57637, 0,
+    32841, 0,     32773, 32774, 32777, 32778, 0,     32779, 32780, 32781, 0,     32782,
+    0,     32790, 32791, 0,     57696, 32838, 0,     32830, 0,     32833, 32832, 32784,
+    32783, 0,     32845, 32846, 0,     32860, 32861, 32862, 0,     32851, 57664};
 
 TEST(CommandTable, TheToolbarStandsInItsOrderWithItsSeparators) {
     std::vector<int> got;
@@ -66,6 +66,16 @@ const StringCase kStrings[] = {
      "Right Speech - The Ultimate Grammar Checker\nRight Speech - The Ultimate Grammar Checker"},
     {32852, "How you can help everyone!\nHow you can help everyone!"},
     {57696, "Set Default Font - NO Transliteration\nSet Default Font - NO Transliteration"},
+    {32860,
+     "Copy the selected text to the clipboard in Unicode, for other programs\nCopy as "
+     "Unicode"},
+    {32861, "Paste Unicode text from the clipboard in the default Pali font\nPaste Unicode Pali"},
+    {32862,
+     "Save a copy of the whole document in Unicode, as UTF-8 text or RTF\nExport as "
+     "Unicode"},
+    {32863,
+     "Change the Unicode font in which Pali text is copied and exported\nChange Unicode "
+     "Font"},
 };
 
 TEST(CommandTable, EveryOwnCommandCarriesTheStringTablesPromptAndTooltip) {

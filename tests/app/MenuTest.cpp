@@ -106,6 +106,11 @@ const std::vector<std::string> kMenu129 = {
     "-",
     "Pali Font to Standard Transliteration|32845",
     "Standard transliteration to Pali Font|32846",
+    "-",
+    "Copy as Unicode|32860",
+    "Paste Unicode Pali|32861",
+    "Export as Unicode...|32862",
+    "Change Unicode Font|32863",
     "# &View",
     "&Toolbar|59392",
     "&Status Bar|59393",
@@ -245,8 +250,8 @@ TEST_F(Shell, TheToolbarHasEveryButtonWithAnImage) {
         ++buttons;
         EXPECT_FALSE(a->icon().pixmap(16, 16).isNull()) << a->data().toInt() << " has an image";
     }
-    EXPECT_EQ(buttons, 31);
-    EXPECT_EQ(separators, 12);
+    EXPECT_EQ(buttons, 34);
+    EXPECT_EQ(separators, 13);
 }
 
 TEST_F(Shell, TheDocumentKeysActOnlyWithADocumentWindow) {

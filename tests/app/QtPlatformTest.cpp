@@ -2,7 +2,11 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
 #include <QGroupBox>
+#include <QLineEdit>
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
@@ -46,6 +50,63 @@ TEST(QtPlatform, MessageBoxesAreTitledSorvelWithTheWarningIcon) {
     });
     EXPECT_FALSE(platform.askYesNo("Save?"));
 }
+
+TEST(QtPlatform, AUtf8MessageShowsItsCharactersBeyondTheCodePage) {
+    QtPlatform platform;
+    whenModal([](QWidget* w) {
+        auto* box = qobject_cast<QMessageBox*>(w);
+        ASSERT_NE(box, nullptr);
+        EXPECT_EQ(box->windowTitle(), QStringLiteral("Sorvel"));
+        EXPECT_EQ(box->text(), QStringLiteral("U+03B1 \"\u03B1\" \u0101"));
+        box->accept();
+    });
+    platform.messageBoxUtf8("U+03B1 \"\u03B1\" \u0101");
+}
+
+// A name typed without an extension takes that of the filter chosen in a
+// save dialog.
+struct FilterCase {
+    const char* name;
+    int filter;         // the filter chosen
+    const char* typed;  // the name typed
+    const char* given;  // the file name the dialog gives
+    friend void PrintTo(const FilterCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class SaveFilter : public ::testing::TestWithParam<FilterCase> {};
+
+TEST_P(SaveFilter, GivesATypedNameItsExtension) {
+    const FilterCase& c = GetParam();
+    const QString folder = QDir::tempPath();
+    QtPlatform platform;
+    FileDialogRequest request;
+    request.save = true;
+    request.filters = {{"Text", "*.txt"}, {"Rich text", "*.rtf"}, {"All Files", "*.*"}};
+    request.defaultExtension = "txt";
+    request.initialName = (folder + QStringLiteral("/sorvel-filter-test.txt")).toStdString();
+    whenModal([&c](QWidget* w) {
+        auto* dialog = qobject_cast<QFileDialog*>(w);
+        ASSERT_NE(dialog, nullptr);
+        const QString filter = dialog->nameFilters().at(c.filter);
+        dialog->selectNameFilter(filter);
+        emit dialog->filterSelected(filter);  // as choosing it in the dialog does
+        auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromLatin1(c.typed));
+        static_cast<QDialog*>(dialog)->accept();  // as the Save button does
+    });
+    const std::optional<std::string> chosen = platform.chooseFile(request);
+    ASSERT_TRUE(chosen);
+    EXPECT_EQ(QFileInfo(QString::fromStdString(*chosen)).fileName(), QString::fromLatin1(c.given));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Filters, SaveFilter,
+    ::testing::Values(FilterCase{"TextFilter", 0, "sorvel-a", "sorvel-a.txt"},
+                      FilterCase{"RtfFilter", 1, "sorvel-a", "sorvel-a.rtf"},
+                      FilterCase{"AllFilesKeepsTheDefault", 2, "sorvel-a", "sorvel-a.txt"},
+                      FilterCase{"TypedExtensionStays", 1, "sorvel-a.txt", "sorvel-a.txt"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtPlatform, TheFontDialogOffersOnlyTheRequestedGroups) {
     QtPlatform platform;

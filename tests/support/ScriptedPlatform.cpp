@@ -111,6 +111,13 @@ void ScriptedPlatform::messageBox(std::string_view text) {
     }
 }
 
+void ScriptedPlatform::messageBoxUtf8(std::string_view utf8) {
+    events_.push_back({Kind::Message, std::string(utf8), std::nullopt, std::nullopt, true});
+    if (auto step = next(Kind::Message, utf8)) {
+        EXPECT_EQ(step->text, utf8) << "message box text";
+    }
+}
+
 bool ScriptedPlatform::askYesNo(std::string_view text) {
     events_.push_back({Kind::YesNo, std::string(text), std::nullopt, std::nullopt});
     auto step = next(Kind::YesNo, text);

@@ -23,6 +23,7 @@ class ScriptedPlatform : public Platform {
         std::string text;  // message and Yes/No text
         std::optional<FontDialogRequest> font;
         std::optional<FileDialogRequest> file;
+        bool utf8 = false;  // a message box given UTF-8 text
     };
 
     ScriptedPlatform() = default;
@@ -30,7 +31,7 @@ class ScriptedPlatform : public Platform {
     ScriptedPlatform& operator=(const ScriptedPlatform&) = delete;
     ~ScriptedPlatform() override;
 
-    // An OK box with exactly this text.
+    // An OK box with exactly this text (8-bit, or UTF-8 for messageBoxUtf8).
     ScriptedPlatform& expectMessage(std::string text);
     // A Yes/No box with exactly this text, answered with `yes`.
     ScriptedPlatform& expectYesNo(std::string text, bool yes);
@@ -49,6 +50,7 @@ class ScriptedPlatform : public Platform {
                                        std::function<void(const FileDialogRequest&)> check = {});
 
     void messageBox(std::string_view text) override;
+    void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;

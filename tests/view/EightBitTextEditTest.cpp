@@ -192,6 +192,26 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"PastesNothingAtTheLimit", 3, "abc", 3, 3, Qt::Key_unknown, "w", "abc"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+TEST(TextLimit, ARichReplacementIsCutWhereTheLimitFallsAndNeverInsideABreak) {
+    EditFixture f;
+    RichText piece;
+    piece.append("wx", RichText::standardFormat());
+    piece.appendBreak(RichText::standardFormat(), ParaFormat{});
+    piece.append("yz", RichText::standardFormat());
+    f.edit().setTextLimit(6);
+    f.surface().SetWindowText("abc");
+    f.surface().SetSel(3, 3);
+    f.surface().ReplaceSelRich(piece);
+    EXPECT_EQ(f.surface().GetWindowText(), "abcwx");
+    f.edit().setTextLimit(5);
+    f.surface().SetSel(0, 1);
+    f.surface().ReplaceSelRich(piece);
+    EXPECT_EQ(f.surface().GetWindowText(), "wbcwx") << "the selection makes room";
+    f.surface().SetSel(5, 5);
+    f.surface().ReplaceSelRich(piece);
+    EXPECT_EQ(f.surface().GetWindowText(), "wbcwx") << "nothing at the limit";
+}
+
 TEST(TextLimit, TextSetByTheProgramIsNeverCut) {
     EditFixture f;
     f.edit().setTextLimit(3);

@@ -229,6 +229,61 @@ TEST_P(SurfaceContract, ParagraphFormatsAreReadAtTheFirstParagraphAndMaskedWhenM
     EXPECT_EQ(s().GetParaFormatSelection().startIndent, 600);
 }
 
+TEST_P(SurfaceContract, GetRichTextRangeCarriesTheFormatsOfTheRange) {
+    typeIn("ab", "Arial");
+    typeIn("cd", "VriRomanPali CN");
+    s().ReplaceSel("\r\n", false);
+    typeIn("ef", "Arial");
+    s().SetSel(0, 0);
+    ParaFormat centre;
+    centre.mask = paramask::Alignment;
+    centre.alignment = alignment::Center;
+    s().SetParaFormat(centre);
+
+    // A range ending between the CR and the LF takes the whole break.
+    const RichText part = s().GetRichTextRange(1, 5);
+    EXPECT_EQ(part.text(), "bcd\r\n");
+    EXPECT_EQ(part.formatAt(0).faceName, "Arial");
+    EXPECT_EQ(part.formatAt(1).faceName, "VriRomanPali CN");
+    EXPECT_EQ(part.paraFormat(0).alignment, alignment::Center);
+    EXPECT_EQ(s().GetRichTextRange(6, -1).text(), "ef");
+    EXPECT_EQ(s().GetRichTextRange(6, -1).paraFormat(0).alignment, alignment::Left);
+    EXPECT_EQ(s().GetRichTextRange(-3, 100).text(), "abcd\r\nef");
+    EXPECT_TRUE(s().GetRichTextRange(3, 3).empty());
+}
+
+TEST_P(SurfaceContract, ReplaceSelRichKeepsItsFormatsAsOneStepOfUndo) {
+    s().ReplaceSel("xy", false);
+    s().SetModify(false);
+    s().SetSel(1, 1);
+    FontDescription pali = RichText::standardFormat();
+    pali.faceName = "VriRomanPali CN";
+    pali.effects |= chareffect::Bold;
+    FontDescription arial = RichText::standardFormat();
+    arial.faceName = "Arial";
+    ParaFormat right;
+    right.mask = paramask::All;
+    right.alignment = alignment::Right;
+    RichText piece(pali);
+    piece.append("P\xB1", pali);
+    piece.appendBreak(pali, right);
+    piece.append("Q", arial);
+    s().ReplaceSelRich(piece);
+
+    EXPECT_EQ(s().GetWindowText(), "xP\xB1\r\nQy");
+    EXPECT_EQ(s().GetSel(), (Selection{6, 6}));
+    EXPECT_TRUE(s().GetModify());
+    const RichText after = s().GetRichTextRange(0, -1);
+    EXPECT_EQ(after.formatAt(2).faceName, "VriRomanPali CN");
+    EXPECT_TRUE(after.formatAt(2).effects & chareffect::Bold);
+    EXPECT_EQ(after.formatAt(5).faceName, "Arial");
+    EXPECT_EQ(after.paraFormat(0).alignment, alignment::Right) << "the break it brought";
+    EXPECT_EQ(after.paraFormat(1).alignment, alignment::Left) << "the paragraph it joined";
+    ASSERT_TRUE(s().CanUndo());
+    s().Undo();
+    EXPECT_EQ(s().GetWindowText(), "xy");
+}
+
 TEST_P(SurfaceContract, BulletsWithAHangingOffsetAreKept) {
     s().ReplaceSel("item", false);
     ParaFormat bullet;
