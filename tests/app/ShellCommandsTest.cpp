@@ -22,26 +22,6 @@
 namespace sorvel::testing {
 namespace {
 
-// A document window whose text is in "VriRomanPali CN", with that font as
-// the default Pali font.
-class ShellCommand : public Shell {
-  protected:
-    void SetUp() override {
-        Shell::SetUp();
-        frame->newDocument();
-        state.defaultPaliFormat = face("VriRomanPali CN");
-        state.defaultPaliFormat.mask = charmask::All;
-    }
-    QtSurface& s() { return frame->activeView()->surface(); }
-    void setText(std::string_view text, std::string_view faceName = "VriRomanPali CN") {
-        s().SetWindowText(text);
-        s().SetSel(0, -1);
-        FontDescription f = face(faceName);
-        f.mask = charmask::Face;
-        s().SetCharFormat(f);
-    }
-};
-
 struct MenuCase {
     const char* name;
     int id;

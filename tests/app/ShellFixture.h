@@ -8,6 +8,7 @@
 #include <QTest>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/CMainFrame.h"
@@ -15,7 +16,10 @@
 #include "help/HelpWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
+#include "support/TestView.h"
 #include "translit/TransliterationState.h"
+#include "view/CSorvelView.h"
+#include "view/QtSurface.h"
 
 namespace sorvel::testing {
 
@@ -59,6 +63,26 @@ class Shell : public ::testing::Test {
     RecordingHelp help;
     std::unique_ptr<QSettings> settings;
     std::unique_ptr<CMainFrame> frame;
+};
+
+// A document window whose text is in "VriRomanPali CN", with that font as
+// the default Pali font.
+class ShellCommand : public Shell {
+  protected:
+    void SetUp() override {
+        Shell::SetUp();
+        frame->newDocument();
+        state.defaultPaliFormat = face("VriRomanPali CN");
+        state.defaultPaliFormat.mask = charmask::All;
+    }
+    QtSurface& s() { return frame->activeView()->surface(); }
+    void setText(std::string_view text, std::string_view faceName = "VriRomanPali CN") {
+        s().SetWindowText(text);
+        s().SetSel(0, -1);
+        FontDescription f = face(faceName);
+        f.mask = charmask::Face;
+        s().SetCharFormat(f);
+    }
 };
 
 }  // namespace sorvel::testing

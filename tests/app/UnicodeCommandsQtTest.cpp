@@ -17,20 +17,16 @@ namespace {
 
 // A document window with Pali text in "VriRomanPali CN", the default Pali
 // font, between ordinary text.
-class UnicodeShell : public Shell {
+class UnicodeShell : public ShellCommand {
   protected:
     void SetUp() override {
-        Shell::SetUp();
-        frame->newDocument();
-        state.defaultPaliFormat = face("VriRomanPali CN");
-        state.defaultPaliFormat.mask = charmask::All;
+        ShellCommand::SetUp();
         s().SetWindowText("Namo \xB1\xBD end");
         s().SetSel(5, 7);
         FontDescription f = face("VriRomanPali CN");
         f.mask = charmask::Face;
         s().SetCharFormat(f);
     }
-    QtSurface& s() { return frame->activeView()->surface(); }
     const QMimeData& clipboard() { return *QApplication::clipboard()->mimeData(); }
 };
 

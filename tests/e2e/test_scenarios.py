@@ -36,6 +36,15 @@ def in_font(text, font):
     return b"".join(bytes([letters[c]]) if c in letters else c.encode("cp1252") for c in text)
 
 
+def first_ctrl_j(scenario, family):
+    """Ctrl+J with no default Pali font yet: the two messages, then the font
+    dialog, where `family` is chosen."""
+    scenario.desktop.key("ctrl+j")
+    first = scenario.message(NO_PALI_FONT_YET)
+    scenario.message(CHOOSE_ONE_OF_FIVE, exclude=(first,))
+    scenario.choose_font(family)
+
+
 class FirstStart(SorvelScenario):
     def test_first_start_choose_pali_font_type_save_and_reopen(self):
         settings = os.path.join(self.work, SETTINGS_FILE)
@@ -45,10 +54,7 @@ class FirstStart(SorvelScenario):
 
         # Ctrl+J with no default Pali font yet: the two messages, then the
         # font dialog, where the Pali font is chosen.
-        self.desktop.key("ctrl+j")
-        first = self.message(NO_PALI_FONT_YET)
-        self.message(CHOOSE_ONE_OF_FIVE, exclude=(first,))
-        self.choose_font(vri)
+        first_ctrl_j(self, vri)
         self.wait_file(settings)
         with open(settings, "rb") as f:
             self.assertIn(b"\r\n" + vri.encode() + b"\r\n", f.read())
@@ -210,10 +216,7 @@ class PaliEntryInAllWindows(SorvelScenario):
     def test_switching_pali_entry_in_one_window_switches_it_in_all(self):
         self.start_sorvel()
         vri = self.fonts["vri"]
-        self.desktop.key("ctrl+j")
-        first = self.message(NO_PALI_FONT_YET)
-        self.message(CHOOSE_ONE_OF_FIVE, exclude=(first,))
-        self.choose_font(vri)
+        first_ctrl_j(self, vri)
         self.focus_main()
 
         # A second document, a second window on it, and the three tiled: the
