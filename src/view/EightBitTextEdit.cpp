@@ -81,6 +81,10 @@ long EightBitTextEdit::room() const {
     return room;
 }
 
+bool EightBitTextEdit::fits(long incoming) const {
+    return textLength() + incoming <= textLimit_ || incoming <= room();
+}
+
 void EightBitTextEdit::resizeEvent(QResizeEvent* event) {
     QTextEdit::resizeEvent(event);
     const QRect inside = contentsRect();
@@ -131,14 +135,15 @@ void EightBitTextEdit::insertAs(const QMimeData* source, QtClipboardData::As as)
         QApplication::beep();
         return;
     }
-    if (!in.fragment && surfaceLength(in.text) > room) {
-        in.text.truncate(fittingPrefix(in.text, room));
-    } else if (in.fragment && surfaceLength(in.fragment->toRawText()) > room) {
+    const QString incoming = in.fragment ? in.fragment->toRawText() : in.text;
+    if (!in.fragment && surfaceLength(incoming) > room) {
+        in.text.truncate(fittingPrefix(incoming, room));
+    } else if (in.fragment && surfaceLength(incoming) > room) {
         // Cut the fragment where the limit falls, keeping its formats.
         QTextDocument cut;
         QTextCursor tail(&cut);
         tail.insertFragment(*in.fragment);
-        tail.setPosition(fittingPrefix(in.fragment->toRawText(), room));
+        tail.setPosition(fittingPrefix(incoming, room));
         tail.movePosition(QTextCursor::End, QTextCursor::KeepAnchor);
         tail.removeSelectedText();
         tail.select(QTextCursor::Document);
@@ -167,8 +172,7 @@ void EightBitTextEdit::keyPressEvent(QKeyEvent* event) {
     const QString text = event->text();
     const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
     const bool typed = !text.isEmpty() && !text.at(0).isNull() && text.at(0).unicode() >= 0x20;
-    if ((typed || enter) && !isReadOnly() && textLength() + 2 > textLimit_ &&
-        room() < (enter ? 2 : surfaceLength(text))) {
+    if ((typed || enter) && !isReadOnly() && !fits(enter ? 2 : surfaceLength(text))) {
         QApplication::beep();
         event->accept();
         return;
@@ -188,7 +192,7 @@ void EightBitTextEdit::keyPressEvent(QKeyEvent* event) {
 void EightBitTextEdit::inputMethodEvent(QInputMethodEvent* event) {
     const PaliFontKind kind = identifyPaliFont(insertionFormat().faceName, state_);
     const QString commit = event->commitString();
-    const bool fits = surfaceLength(commit) <= room();
+    const bool fits = this->fits(surfaceLength(commit));
     if (commit.isEmpty() || (fits && QtText::isClean(commit, kind))) {
         QTextEdit::inputMethodEvent(event);
         return;

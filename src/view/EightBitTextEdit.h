@@ -36,6 +36,8 @@ class EightBitTextEdit : public QTextEdit {
     void setTextLimit(long limit) { textLimit_ = limit; }
     long textLimit() const { return textLimit_; }
     long textLength() const;
+    // How many characters an insertion in place of the selection may bring.
+    long room() const;
 
   protected:
     QMimeData* createMimeDataFromSelection() const override;
@@ -53,8 +55,9 @@ class EightBitTextEdit : public QTextEdit {
     TransliterationState& state_;
 
   private:
-    // How many characters an insertion in place of the selection may bring.
-    long room() const;
+    // Whether `incoming` characters fit in place of the selection; cheap
+    // while the text is far from the limit.
+    bool fits(long incoming) const;
     // Widens a drag's selection to whole words once it leaves its first word.
     void selectWholeWords();
 

@@ -349,7 +349,7 @@ void QtSurface::ReplaceSelRich(const RichText& text) {
     // Like a paste, it stops at the text box's limit: cut where the limit
     // falls, never inside a break.
     if (const auto* box = qobject_cast<const EightBitTextEdit*>(&edit_)) {
-        const long room = box->textLimit() - box->textLength() + GetSel().length();
+        const long room = box->room();
         if (piece.length() > room) {
             if (room <= 0) {
                 QApplication::beep();
