@@ -160,15 +160,12 @@ std::map<std::string, RichText> sorvelDocuments() {
     return docs;
 }
 
-class Interop : public ::testing::Test {
+class Interop : public testing::OfficePeerSuite<Interop> {
   protected:
     static void SetUpTestSuite() {
-        skip_ = OfficePeer::missing(true);
-        if (!skip_.empty()) {
+        if (!start(true, SORVEL_INTEROP_DIR)) {
             return;
         }
-        dir_ = std::make_unique<TempDir>();
-        peer_ = std::make_unique<OfficePeer>(*dir_, SORVEL_INTEROP_DIR);
         docs_ = sorvelDocuments();
         std::vector<std::string> rtfs;
         for (const auto& [name, doc] : docs_) {
@@ -178,30 +175,13 @@ class Interop : public ::testing::Test {
         }
         ASSERT_TRUE(peer_->convert(rtfs, {std::string(SORVEL_INTEROP_DIR) + "/authored.fodt"}));
     }
-    static void TearDownTestSuite() {
-        peer_.reset();
-        dir_.reset();
-    }
-
-    void SetUp() override {
-        if (!skip_.empty()) {
-            GTEST_SKIP() << skip_;
-        }
-    }
-
     static std::vector<PeerParagraph> summary(const std::string& fodt) {
         return parseSummary(peer_->summary(fodt));
     }
 
-    static std::string skip_;
-    static std::unique_ptr<TempDir> dir_;
-    static std::unique_ptr<OfficePeer> peer_;
     static std::map<std::string, RichText> docs_;
 };
 
-std::string Interop::skip_;
-std::unique_ptr<TempDir> Interop::dir_;
-std::unique_ptr<OfficePeer> Interop::peer_;
 std::map<std::string, RichText> Interop::docs_;
 
 // Compares a document of ours with what LibreOffice holds of it: paragraph

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -39,6 +42,36 @@ class OfficePeer {
   private:
     const TempDir& dir_;
     std::string scripts_;
+};
+
+// A suite whose tests share one work folder and one run of the peer: the
+// suite's SetUpTestSuite calls start() and then converts its documents; every
+// test is skipped, with the reason, when the peer cannot run here.
+template <class Suite>
+class OfficePeerSuite : public ::testing::Test {
+  protected:
+    static bool start(bool needOlefile, const std::string& scripts) {
+        skip_ = OfficePeer::missing(needOlefile);
+        if (!skip_.empty()) {
+            return false;
+        }
+        dir_ = std::make_unique<TempDir>();
+        peer_ = std::make_unique<OfficePeer>(*dir_, scripts);
+        return true;
+    }
+    static void TearDownTestSuite() {
+        peer_.reset();
+        dir_.reset();
+    }
+    void SetUp() override {
+        if (!skip_.empty()) {
+            GTEST_SKIP() << skip_;
+        }
+    }
+
+    static inline std::string skip_;
+    static inline std::unique_ptr<TempDir> dir_;
+    static inline std::unique_ptr<OfficePeer> peer_;
 };
 
 }  // namespace sorvel::testing

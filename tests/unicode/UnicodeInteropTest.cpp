@@ -78,15 +78,12 @@ std::vector<std::vector<PeerRun>> parseSummary(const std::vector<std::vector<std
     return paras;
 }
 
-class UnicodeInterop : public ::testing::Test {
+class UnicodeInterop : public testing::OfficePeerSuite<UnicodeInterop> {
   protected:
     static void SetUpTestSuite() {
-        skip_ = OfficePeer::missing(false);
-        if (!skip_.empty()) {
+        if (!start(false, SORVEL_INTEROP_DIR)) {
             return;
         }
-        dir_ = std::make_unique<TempDir>();
-        peer_ = std::make_unique<OfficePeer>(*dir_, SORVEL_INTEROP_DIR);
         std::vector<std::string> files;
         for (const auto& [name, face] : fontsByName()) {
             const std::string path = dir_->file(name + ".rtf");
@@ -95,29 +92,10 @@ class UnicodeInterop : public ::testing::Test {
         }
         ASSERT_TRUE(peer_->convert(files));
     }
-    static void TearDownTestSuite() {
-        peer_.reset();
-        dir_.reset();
-    }
-
-    void SetUp() override {
-        if (!skip_.empty()) {
-            GTEST_SKIP() << skip_;
-        }
-    }
-
     static std::vector<std::vector<PeerRun>> summary(const std::string& fodt) {
         return parseSummary(peer_->summary(fodt));
     }
-
-    static std::string skip_;
-    static std::unique_ptr<TempDir> dir_;
-    static std::unique_ptr<OfficePeer> peer_;
 };
-
-std::string UnicodeInterop::skip_;
-std::unique_ptr<TempDir> UnicodeInterop::dir_;
-std::unique_ptr<OfficePeer> UnicodeInterop::peer_;
 
 // The UTF-8 text of each paragraph, as this program exports it.
 std::vector<std::string> ourLines(const RichText& doc) {
