@@ -9,8 +9,8 @@
 #include <string>
 
 #include "PaliText.h"
-#include "app/QtPlatform.h"
-#include "view/CSorvelView.h"
+#include "qt/QtPlatform.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel {
 namespace {

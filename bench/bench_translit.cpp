@@ -8,7 +8,7 @@
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
-#include "view/MemorySurface.h"
+#include "text/MemorySurface.h"
 
 namespace sorvel {
 namespace {

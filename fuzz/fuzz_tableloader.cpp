@@ -9,7 +9,7 @@
 #include "translit/KeyRelease.h"
 #include "usertable/LoadTable.h"
 #include "usertable/TableFile.h"
-#include "view/MemorySurface.h"
+#include "text/MemorySurface.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSorvelDoc.h"
-#include "view/CSorvelView.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel {
 

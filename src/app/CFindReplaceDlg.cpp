@@ -10,8 +10,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "translit/PaliFontKind.h"
-#include "view/QtText.h"
+#include "pali/PaliFontKind.h"
+#include "qt/QtText.h"
 
 namespace sorvel {
 

@@ -3,7 +3,7 @@
 #include <QDialog>
 #include <string>
 
-#include "app/TextSearch.h"
+#include "shell/TextSearch.h"
 
 class QCheckBox;
 class QLineEdit;

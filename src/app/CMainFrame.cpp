@@ -22,15 +22,15 @@
 #include "app/CFindReplaceDlg.h"
 #include "app/CSorvelDoc.h"
 #include "app/CommandActions.h"
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTable.h"
 #include "app/DocumentPrinter.h"
 #include "app/LockKeyIndicators.h"
-#include "app/Platform.h"
+#include "editor/Platform.h"
 #include "unicode/UnicodeExport.h"
-#include "view/CSorvelView.h"
-#include "view/QtClipboardData.h"
-#include "view/QtText.h"
+#include "app/CSorvelView.h"
+#include "qt/QtClipboardData.h"
+#include "qt/QtText.h"
 
 // The toolbar's images live in the program's resources, compiled into a
 // static library: they are registered before the first window uses them.

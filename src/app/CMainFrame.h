@@ -8,9 +8,9 @@
 #include <string>
 
 #include "app/CFindReplaceDlg.h"
-#include "app/RecentFileList.h"
-#include "app/ShellCommands.h"
-#include "app/TextSearch.h"
+#include "shell/RecentFileList.h"
+#include "shell/ShellCommands.h"
+#include "shell/TextSearch.h"
 #include "unicode/UnicodeEditorCommands.h"
 
 class QLabel;

@@ -4,9 +4,9 @@
 #include <QClipboard>
 
 #include "app/CFindReplaceDlg.h"
-#include "app/Platform.h"
-#include "view/CSorvelView.h"
-#include "view/QtClipboardData.h"
+#include "editor/Platform.h"
+#include "app/CSorvelView.h"
+#include "qt/QtClipboardData.h"
 
 // The Edit menu's dialogs of the main window: Paste Special, Find, Replace.
 

@@ -2,8 +2,8 @@
 
 #include "app/CMainFrame.h"
 #include "app/CSorvelDoc.h"
-#include "app/QtUnicodeClipboard.h"
-#include "view/CSorvelView.h"
+#include "qt/QtUnicodeClipboard.h"
+#include "app/CSorvelView.h"
 
 // The Pali menu's doors to Unicode: the main window hands them the desktop's
 // clipboard, the Unicode font kept in the settings and the document's file.

@@ -9,9 +9,9 @@
 #include "app/CMainFrame.h"
 #include "app/CSorvelDoc.h"
 #include "app/DocumentPrinter.h"
-#include "app/QtPlatform.h"
+#include "qt/QtPlatform.h"
 #include "common/SorvelVersion.h"
-#include "translit/TransliterationState.h"
+#include "editor/TransliterationState.h"
 
 namespace sorvel {
 

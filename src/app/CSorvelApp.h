@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "app/CommandLine.h"
+#include "shell/CommandLine.h"
 
 class QSettings;
 

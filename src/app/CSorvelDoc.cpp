@@ -5,7 +5,7 @@
 
 #include "app/CChildFrame.h"
 #include "docformat/DocumentFile.h"
-#include "view/QtRichText.h"
+#include "qt/QtRichText.h"
 
 namespace sorvel {
 

@@ -7,11 +7,11 @@
 #include <QMenuBar>
 #include <QToolBar>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
-#include "app/RecentFileList.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTable.h"
+#include "shell/RecentFileList.h"
 #include "help/HelpMenuLayout.h"
-#include "view/QtText.h"
+#include "qt/QtText.h"
 
 namespace sorvel {
 

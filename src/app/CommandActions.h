@@ -4,7 +4,7 @@
 #include <QList>
 #include <QObject>
 
-#include "app/CommandStatus.h"
+#include "editor/CommandStatus.h"
 
 class QAction;
 class QMainWindow;

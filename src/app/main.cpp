@@ -3,7 +3,7 @@
 #include <iostream>
 
 #include "app/CSorvelApp.h"
-#include "app/InfoOptions.h"
+#include "shell/InfoOptions.h"
 
 int main(int argc, char** argv) {
     // --help and --version are answered before Qt starts, so they need no display.

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "app/Platform.h"
+#include "editor/Platform.h"
 
 namespace sorvel {
 

@@ -11,8 +11,8 @@
 #include "cli/UnicodeCommands.h"
 #include "common/SorvelVersion.h"
 #include "common/TextFiles.h"
-#include "translit/TextReplace.h"
-#include "view/RichText.h"
+#include "pali/TextReplace.h"
+#include "text/RichText.h"
 
 namespace sorvel {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "translit/PaliFontKind.h"
+#include "pali/PaliFontKind.h"
 
 namespace sorvel {
 

@@ -3,8 +3,8 @@
 #include "cli/ConvertTool.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/TableTexts.h"
-#include "view/FontDescription.h"
-#include "view/RichText.h"
+#include "text/FontDescription.h"
+#include "text/RichText.h"
 
 namespace sorvel {
 

@@ -8,7 +8,7 @@
 #include "translit/PaliFontConversion.h"
 #include "translit/StandardConversion.h"
 #include "usertable/LoadTable.h"
-#include "view/MemorySurface.h"
+#include "text/MemorySurface.h"
 
 namespace sorvel {
 

@@ -8,7 +8,7 @@
 #include "docformat/DocumentFile.h"
 #include "docformat/RtfReader.h"
 #include "translit/PaliFontConversion.h"
-#include "translit/TextReplace.h"
+#include "pali/TextReplace.h"
 #include "unicode/DocumentFontConversion.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"

@@ -12,13 +12,13 @@
 
 #include "app/CChildFrame.h"
 #include "app/CMainFrame.h"
-#include "app/CommandIds.h"
+#include "shell/CommandIds.h"
 #include "palifont/DefaultPaliFont.h"
 #include "palifont/PaliFontSettings.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
-#include "view/CSorvelView.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel::testing {
 namespace {

@@ -8,13 +8,13 @@
 #include "app/CChildFrame.h"
 #include "app/CSorvelApp.h"
 #include "app/CSorvelDoc.h"
-#include "app/CommandIds.h"
+#include "shell/CommandIds.h"
 #include "app/DocumentPrinter.h"
 #include "app/ShellFixture.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
-#include "view/CSorvelView.h"
-#include "view/QtRichText.h"
+#include "app/CSorvelView.h"
+#include "qt/QtRichText.h"
 
 namespace sorvel::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <QToolBar>
 
 #include "app/CChildFrame.h"
-#include "app/CommandIds.h"
+#include "shell/CommandIds.h"
 #include "app/ShellFixture.h"
-#include "view/CSorvelView.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel::testing {
 namespace {

@@ -10,14 +10,14 @@
 #include "app/CAboutDlg.h"
 #include "app/CChildFrame.h"
 #include "app/CFindReplaceDlg.h"
-#include "app/CommandIds.h"
+#include "shell/CommandIds.h"
 #include "app/ShellFixture.h"
 #include "palifont/DefaultPaliFont.h"
 #include "support/TestView.h"
 #include "usertable/ExampleTables.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/TableFile.h"
-#include "view/CSorvelView.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel::testing {
 namespace {

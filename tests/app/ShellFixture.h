@@ -17,9 +17,9 @@
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
-#include "translit/TransliterationState.h"
-#include "view/CSorvelView.h"
-#include "view/QtSurface.h"
+#include "editor/TransliterationState.h"
+#include "app/CSorvelView.h"
+#include "qt/QtSurface.h"
 
 namespace sorvel::testing {
 

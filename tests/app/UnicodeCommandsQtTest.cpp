@@ -5,12 +5,12 @@
 #include <QMimeData>
 #include <QToolBar>
 
-#include "app/CommandIds.h"
-#include "app/CommandTable.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTable.h"
 #include "app/ShellFixture.h"
 #include "docformat/RtfReader.h"
 #include "support/TestView.h"
-#include "view/CSorvelView.h"
+#include "app/CSorvelView.h"
 
 namespace sorvel::testing {
 namespace {

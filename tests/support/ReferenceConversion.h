@@ -3,8 +3,8 @@
 #include <string>
 #include <string_view>
 
-#include "translit/PaliFontKind.h"
-#include "translit/PaliLetters.h"
+#include "pali/PaliFontKind.h"
+#include "pali/PaliLetters.h"
 
 namespace sorvel::testing {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "view/RichText.h"
+#include "text/RichText.h"
 
 namespace sorvel::testing {
 

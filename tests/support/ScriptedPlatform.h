@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "app/Platform.h"
+#include "editor/Platform.h"
 
 namespace sorvel::testing {
 

@@ -3,9 +3,9 @@
 #include <string>
 #include <string_view>
 
-#include "app/ViewContext.h"
+#include "editor/ViewContext.h"
 #include "support/ScriptedPlatform.h"
-#include "view/MemorySurface.h"
+#include "text/MemorySurface.h"
 
 namespace sorvel::testing {
 

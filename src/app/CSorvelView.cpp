@@ -1,0 +1,216 @@
+#include "app/CSorvelView.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QScreen>
+#include <QStyle>
+
+#include "shell/CommandTable.h"
+#include "qt/QtPlatform.h"
+#include "qt/QtHelpWindow.h"
+#include "help/ShowHelpTopic.h"
+#include "palifont/DefaultPaliFont.h"
+#include "palifont/PaliFontSettings.h"
+#include "translit/KeyRelease.h"
+#include "editor/FormattingCommands.h"
+
+namespace sorvel {
+
+CSorvelView::CSorvelView(Platform& platform, TransliterationState& state, QTextDocument* document,
+                         QWidget* parent)
+    : EightBitTextEdit(state, parent),
+      platform_(platform),
+      balanced_(platform),
+      surface_(*this, [this] { passRelease(); }),
+      context_{surface_, balanced_, state} {
+    if (document) {
+        setDocument(document);
+    }
+    setLineWrapMode(QTextEdit::WidgetWidth);
+    setAcceptRichText(true);
+    viewport()->setMouseTracking(true);
+    setMouseTracking(true);
+    // The pointer shows the mode, never the text I-beam; until the mouse
+    // first moves over the view, the plain arrow.
+    viewport()->setCursor(Qt::ArrowCursor);
+    // The document window's own keys.
+    for (const Command& c : commandTable()) {
+        if (c.documentKeys) {
+            const QKeySequence seq(QString::fromLatin1(c.keys.data(), c.keys.size()),
+                                   QKeySequence::PortableText);
+            keys_.emplace_back(seq[0], c.id);
+        }
+    }
+}
+
+QRect CSorvelView::placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight) {
+    const int width = fullWidth * 8 / 10;
+    const int left = fullWidth / 2 - width / 2;
+    const int top = 6;
+    const int height = fullHeight + 6 - 4 * menuHeight - frameHeight;
+    return QRect(left, top, width, height);
+}
+
+void CSorvelView::placeWindow() {
+    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frame) {
+        return;
+    }
+    const QRect screen =
+        (frame->screen() ? frame->screen() : QGuiApplication::primaryScreen())->availableGeometry();
+    int menuHeight = 0;
+    if (auto* main = qobject_cast<QMainWindow*>(frame->window()); main && main->menuBar()) {
+        menuHeight = main->menuBar()->sizeHint().height();
+    }
+    const int frameHeight = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
+    frame->setGeometry(placement(screen.width(), screen.height(), menuHeight, frameHeight));
+    frame->update();
+}
+
+void CSorvelView::OnInitialUpdate() {
+    TransliterationState& state = context_.state;
+    printMargin_ = kPrintMargin;
+    bulletIndent_ = FormattingCommands::kBulletIndent;
+    placeWindow();
+    surface_.SetBackgroundColor(kBackground);
+    if (state.userTableFont.empty()) {
+        state.userTable[0] = endPair();
+    }
+    if (loadDefaultPaliFont(state)) {
+        state.paliEntryOn = true;
+    }
+    if (state.plainFormat.faceName.empty()) {
+        FontDescription& plain = state.plainFormat;
+        plain.size = 60;
+        plain.mask = 0xE000000F;
+        plain.effects = 0;
+        plain.height = 220;
+        plain.color = 0;
+        plain.faceName = "Times New Roman";
+    }
+    if (state.userTableOn) {
+        surface_.SetCharFormat(state.userTableFormat);
+    } else if (state.paliEntryOn) {
+        surface_.SetCharFormat(state.defaultPaliFormat);
+    } else {
+        surface_.SetCharFormat(state.plainFormat);
+    }
+}
+
+bool CSorvelView::runCommand(int id) {
+    const Command* c = findCommand(id);
+    if (!c) {
+        return false;
+    }
+    if (c->route == Route::HelpTopic) {
+        QtHelpWindow dialog(window());
+        const bool shown = runHelpTopicCommand(id, helpText_, helpWindow_ ? *helpWindow_ : dialog);
+        emit commandDone(id);
+        return shown;
+    }
+    if (c->route != Route::View || !c->run) {
+        return false;
+    }
+    // Whatever way the command ends, the pointer it hid is shown again.
+    struct Rebalance {
+        BalancedPlatform& platform;
+        ~Rebalance() { platform.rebalance(); }
+    } rebalance{balanced_};
+    c->run(context_);
+    emit commandDone(id);
+    return true;
+}
+
+std::optional<CommandStatus> CSorvelView::commandStatus(int id) {
+    const Command* c = findCommand(id);
+    if (!c || (c->route != Route::View && c->route != Route::HelpTopic)) {
+        return std::nullopt;
+    }
+    CommandStatus status;
+    if (c->update) {
+        c->update(context_, status);
+    }
+    return status;
+}
+
+int CSorvelView::commandOfKey(const QKeyEvent* event) const {
+    const QKeyCombination key(event->modifiers() & ~Qt::KeypadModifier,
+                              static_cast<Qt::Key>(event->key()));
+    for (const auto& [combination, id] : keys_) {
+        if (combination == key) {
+            return id;
+        }
+    }
+    return 0;
+}
+
+bool CSorvelView::event(QEvent* event) {
+    // The view's keys win over every binding of the windows around it (a
+    // document window closes itself on Ctrl+W, say).
+    if (event->type() == QEvent::ShortcutOverride &&
+        commandOfKey(static_cast<QKeyEvent*>(event)) != 0) {
+        event->accept();
+        return true;
+    }
+    return EightBitTextEdit::event(event);
+}
+
+void CSorvelView::keyPressEvent(QKeyEvent* event) {
+    if (const int id = commandOfKey(event)) {
+        runCommand(id);
+        event->accept();
+        return;
+    }
+    EightBitTextEdit::keyPressEvent(event);
+}
+
+void CSorvelView::passRelease() {
+    if (QKeyEvent* event = pendingRelease_) {
+        pendingRelease_ = nullptr;
+        EightBitTextEdit::keyReleaseEvent(event);
+    }
+}
+
+void CSorvelView::keyReleaseEvent(QKeyEvent* event) {
+    // A key held down sends releases that are not releases; it is looked at
+    // once, when it really comes up.
+    if (event->isAutoRepeat()) {
+        EightBitTextEdit::keyReleaseEvent(event);
+        return;
+    }
+    // Whatever way the handling ends, the pointer it hid is shown again.
+    struct Rebalance {
+        BalancedPlatform& platform;
+        ~Rebalance() { platform.rebalance(); }
+    } rebalance{balanced_};
+    pendingRelease_ = event;
+    handleKeyRelease(context_);
+    passRelease();  // in case the handling did not hand it on
+}
+
+void CSorvelView::mouseMoveEvent(QMouseEvent* event) {
+    EightBitTextEdit::mouseMoveEvent(event);
+    becomeCursorTarget();
+    // The pointer shows the mode, and the mode's font goes back to the caret.
+    onSetCursor(context_);
+}
+
+void CSorvelView::focusInEvent(QFocusEvent* event) {
+    EightBitTextEdit::focusInEvent(event);
+    becomeCursorTarget();
+}
+
+}  // namespace sorvel
+
+namespace sorvel {
+
+void CSorvelView::becomeCursorTarget() {
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform_)) {
+        qt->setCursorWidget(this);
+    }
+}
+
+}  // namespace sorvel

@@ -1,0 +1,170 @@
+#include "editor/FormattingCommands.h"
+
+#include "editor/FontDialogRules.h"
+
+namespace sorvel {
+
+// Bits of a character effect: the mask bit and the effect bit have one value.
+void FormattingCommands::toggleEffect(ViewContext& view, uint32_t bit) {
+    const FontDescription current = view.surface.GetCharFormatSelection();
+    FontDescription apply;
+    apply.mask = bit;
+    if (current.has(bit)) {
+        apply.effects = (current.effects & bit) ^ bit;
+    } else {
+        apply.effects = bit;
+    }
+    view.surface.SetCharFormat(apply);
+}
+
+void FormattingCommands::updateEffect(ViewContext& view, CommandStatus& status, uint32_t bit) {
+    const FontDescription current = view.surface.GetCharFormatSelection();
+    if (!current.has(bit)) {
+        status.check = 2;
+    } else {
+        status.check = (current.effects & bit) ? 1 : 0;
+    }
+}
+
+void FormattingCommands::toggleBold(ViewContext& view) {
+    toggleEffect(view, charmask::Bold);
+}
+void FormattingCommands::toggleItalic(ViewContext& view) {
+    toggleEffect(view, charmask::Italic);
+}
+void FormattingCommands::toggleUnderline(ViewContext& view) {
+    toggleEffect(view, charmask::Underline);
+}
+void FormattingCommands::toggleStrikeout(ViewContext& view) {
+    toggleEffect(view, charmask::StrikeOut);
+}
+void FormattingCommands::updateBold(ViewContext& view, CommandStatus& status) {
+    updateEffect(view, status, charmask::Bold);
+}
+void FormattingCommands::updateItalic(ViewContext& view, CommandStatus& status) {
+    updateEffect(view, status, charmask::Italic);
+}
+void FormattingCommands::updateUnderline(ViewContext& view, CommandStatus& status) {
+    updateEffect(view, status, charmask::Underline);
+}
+void FormattingCommands::updateStrikeout(ViewContext& view, CommandStatus& status) {
+    updateEffect(view, status, charmask::StrikeOut);
+}
+
+void FormattingCommands::align(ViewContext& view, uint16_t value) {
+    ParaFormat p = view.surface.GetParaFormatSelection();
+    p.alignment = value;
+    p.mask = paramask::Alignment;
+    view.surface.SetParaFormat(p);
+}
+
+void FormattingCommands::updateAlign(ViewContext& view, CommandStatus& status, uint16_t value) {
+    const ParaFormat p = view.surface.GetParaFormatSelection();
+    // Lines always wrap at the window's width here, so alignment always applies.
+    status.enabled = true;
+    if (!(p.mask & paramask::Alignment)) {
+        status.check = 2;
+    } else {
+        status.check = p.alignment == value ? 1 : 0;
+    }
+}
+
+void FormattingCommands::alignLeft(ViewContext& view) {
+    align(view, alignment::Left);
+}
+void FormattingCommands::alignCenter(ViewContext& view) {
+    align(view, alignment::Center);
+}
+void FormattingCommands::alignRight(ViewContext& view) {
+    align(view, alignment::Right);
+}
+void FormattingCommands::updateAlignLeft(ViewContext& view, CommandStatus& status) {
+    updateAlign(view, status, alignment::Left);
+}
+void FormattingCommands::updateAlignCenter(ViewContext& view, CommandStatus& status) {
+    updateAlign(view, status, alignment::Center);
+}
+void FormattingCommands::updateAlignRight(ViewContext& view, CommandStatus& status) {
+    updateAlign(view, status, alignment::Right);
+}
+
+void FormattingCommands::toggleBullets(ViewContext& view) {
+    ParaFormat p = view.surface.GetParaFormatSelection();
+    if ((p.mask & paramask::Numbering) && p.numbering == numbering::Bullet) {
+        p.numbering = numbering::None;
+        p.startIndent = 0;
+        p.offset = 0;
+        p.mask = paramask::Numbering | paramask::StartIndent | paramask::Offset;
+    } else {
+        p.numbering = numbering::Bullet;
+        if (p.offset != 0) {
+            p.mask = paramask::Numbering;
+        } else {
+            // The start indent applied is the first selected paragraph's.
+            p.offset = kBulletIndent;
+            p.mask = paramask::Numbering | paramask::StartIndent | paramask::Offset;
+        }
+    }
+    view.surface.SetParaFormat(p);
+}
+
+void FormattingCommands::updateBullets(ViewContext& view, CommandStatus& status) {
+    const ParaFormat p = view.surface.GetParaFormatSelection();
+    if (!(p.mask & paramask::Numbering)) {
+        status.check = 2;
+    } else {
+        status.check = p.numbering == numbering::Bullet ? 1 : 0;
+    }
+}
+
+void FormattingCommands::shiftIndent(ViewContext& view, int32_t step) {
+    const ParaFormat read = view.surface.GetParaFormatSelection();
+    if (step > 0 ? read.startIndent >= kMaxIndent : read.startIndent <= 0) {
+        return;
+    }
+    ParaFormat p;
+    p.mask = paramask::StartIndent | paramask::StartIndentRelative;
+    p.startIndent = step;
+    view.surface.SetParaFormat(p);
+}
+
+void FormattingCommands::increaseIndent(ViewContext& view) {
+    shiftIndent(view, kIndentStep);
+}
+void FormattingCommands::decreaseIndent(ViewContext& view) {
+    shiftIndent(view, -kIndentStep);
+}
+
+void FormattingCommands::setDefaultFont(ViewContext& view) {
+    TransliterationState& state = view.state;
+    state.paliEntryOn = false;
+    state.userTableOn = false;
+    const auto chosen = FontDialogRules::run(view.platform, state.plainFormat);
+    if (!chosen) {
+        return;
+    }
+    state.plainFormat = *chosen;
+    view.surface.SetCharFormat(state.plainFormat);
+    // Keep what the surface made of it, so that the plain format is complete.
+    state.plainFormat = view.surface.GetCharFormatSelection();
+    state.plainFormat.size = 60;
+}
+
+void FormattingCommands::changeSelectionFont(ViewContext& view) {
+    view.state.paliEntryOn = false;
+    view.state.userTableOn = false;
+    const FontDescription current = view.surface.GetCharFormatSelection();
+    const auto chosen =
+        FontDialogRules::run(view.platform, current, FontList::ScreenAndPrinterNoVector);
+    if (chosen) {
+        view.surface.SetCharFormat(*chosen);
+    }
+}
+
+void FormattingCommands::copyAllText(ViewContext& view) {
+    view.surface.SetSel(0, -1);
+    view.surface.Copy();
+    view.surface.SetSel(0, 0);
+}
+
+}  // namespace sorvel

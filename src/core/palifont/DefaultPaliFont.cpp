@@ -1,0 +1,66 @@
+#include "palifont/DefaultPaliFont.h"
+
+#include "editor/FontDialogRules.h"
+#include "palifont/PaliFontSettings.h"
+
+namespace sorvel {
+
+void changeDefaultPaliFont(ViewContext& view) {
+    view.platform.messageBox(kChooseOneOfFiveMessage);
+    FontDescription& pali = view.state.defaultPaliFormat;
+    if (pali.faceName.empty()) {
+        pali = view.surface.GetCharFormatSelection();
+    }
+    // The dialog's answer starts from the format it was opened with, so the
+    // fields it does not offer keep their values.
+    const std::optional<FontDescription> chosen = FontDialogRules::run(view.platform, pali);
+    if (!chosen) {
+        return;
+    }
+    pali = *chosen;
+    if (view.state.paliEntryOn) {
+        view.surface.SetCharFormat(pali);
+    }
+    saveDefaultPaliFont(view.platform, view.state);
+}
+
+void togglePaliEntry(ViewContext& view) {
+    TransliterationState& state = view.state;
+    state.paliEntryOn = !state.paliEntryOn;
+    state.userTableOn = false;
+    if (state.defaultPaliFormat.faceName.empty()) {
+        view.platform.messageBox(kNoPaliFontYetMessage);
+        changeDefaultPaliFont(view);
+    }
+    if (state.paliEntryOn) {
+        view.surface.SetCharFormat(state.defaultPaliFormat);
+        view.platform.setCursorShape(CursorShape::SizeNS);
+    } else {
+        view.surface.SetCharFormat(state.plainFormat);
+    }
+}
+
+void updatePaliEntryCommand(const TransliterationState& state, CommandStatus& status) {
+    status.enabled = true;
+    status.check = state.paliEntryOn ? 1 : 0;
+}
+
+bool onSetCursor(ViewContext& view) {
+    const TransliterationState& state = view.state;
+    CursorShape shape = CursorShape::Arrow;
+    const FontDescription* format = &state.plainFormat;
+    if (state.paliEntryOn) {
+        shape = CursorShape::SizeNS;
+        format = &state.defaultPaliFormat;
+    } else if (state.userTableOn) {
+        shape = CursorShape::Cross;
+        format = &state.userTableFormat;
+    }
+    view.platform.setCursorShape(shape);
+    if (view.surface.GetSel().empty()) {
+        view.surface.SetCharFormat(*format);
+    }
+    return true;
+}
+
+}  // namespace sorvel

@@ -1,0 +1,90 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "text/FontDescription.h"
+#include "text/ParaFormat.h"
+#include "text/RichText.h"
+
+namespace sorvel {
+
+// A range of character positions; start == end is the caret.
+struct Selection {
+    long start = 0;
+    long end = 0;
+
+    bool empty() const { return start == end; }
+    long length() const { return end - start; }
+    friend bool operator==(const Selection&, const Selection&) = default;
+};
+
+// The rich-text editing surface that all text logic acts on.
+//
+// Text is 8-bit (one byte per character, Windows-1252). A paragraph break is
+// the two characters CR LF and counts as two positions, in the selection as in
+// every string the surface returns, so a position is also an index into
+// GetWindowText(). No position ever falls between the CR and the LF of a
+// break: the surface moves such a position to the start of the break (or, for
+// the end of a non-empty selection, past it).
+//
+// Character formats are Font descriptions. A read over a selection sets a mask
+// bit only where that property is the same over every selected character
+// (paragraph breaks are not looked at unless nothing else is selected); at a
+// caret it gives the insertion format with every mask bit set.
+class RichEditSurface {
+  public:
+    virtual ~RichEditSurface() = default;
+
+    virtual Selection GetSel() const = 0;
+    // Selects [start, end). An end of -1 (or past the text) means the end of
+    // the text; SetSel(0, -1) selects all.
+    virtual void SetSel(long start, long end) = 0;
+    virtual std::string GetSelText() const = 0;
+    // Replaces the selection, or inserts at the caret. The new text takes the
+    // format of the selection's first character (at a caret: the insertion
+    // format); the caret ends after it. A lone CR or LF in `text` becomes a
+    // paragraph break. A replacement not recorded for undo clears the undo
+    // history, so that undo never acts on text that no longer matches.
+    virtual void ReplaceSel(std::string_view text, bool undoable) = 0;
+
+    virtual std::string GetWindowText() const = 0;
+    virtual void SetWindowText(std::string_view text) = 0;
+    virtual long GetTextLength() const = 0;
+    // The characters of [start, end), clipped to the text. Lets a caller read
+    // a few characters without copying the whole text.
+    virtual std::string GetTextRange(long start, long end) const = 0;
+    // The characters of [start, end) with their formats and the formats of
+    // the paragraphs they touch, clipped to the text (an end of -1 is the end
+    // of the text): what a copy of that range carries.
+    virtual RichText GetRichTextRange(long start, long end) const = 0;
+    // Replaces the selection, or inserts at the caret, by rich text that keeps
+    // its own formats, as one step of undo, the way a paste does: the
+    // paragraphs that its breaks end keep their paragraph formats, and its
+    // last paragraph joins the paragraph after it. The caret ends after it.
+    virtual void ReplaceSelRich(const RichText& text) = 0;
+
+    virtual FontDescription GetCharFormatSelection() const = 0;
+    // Applies the masked properties to the selection; at a caret, only to the
+    // insertion format (the text typed next).
+    virtual void SetCharFormat(const FontDescription& format) = 0;
+    // Read at the first selected paragraph; a mask bit is set only where the
+    // property is the same over all selected paragraphs.
+    virtual ParaFormat GetParaFormatSelection() const = 0;
+    virtual void SetParaFormat(const ParaFormat& format) = 0;
+
+    virtual void Clear() = 0;
+    virtual void Paste() = 0;
+    virtual void Copy() = 0;
+    virtual bool CanUndo() const = 0;
+    virtual void Undo() = 0;
+
+    virtual bool GetModify() const = 0;
+    virtual void SetModify(bool modified) = 0;
+    virtual void SetBackgroundColor(uint32_t color) = 0;
+    // Hands the key release being handled on to the surface's own processing.
+    virtual void Default() = 0;
+};
+
+}  // namespace sorvel

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <string>
+
+#include "editor/ViewContext.h"
+
+namespace sorvel {
+
+// The clean-up of text copied from the CSCD reader: broken lines joined,
+// hyphens at line ends removed, runs of blanks shrunk; an indented line and a
+// line after a full stop and a blank keep their line break. Two breaks close
+// the text.
+std::string rewriteCscdText(std::string text);
+
+// "Paste from CSCD": pastes the clipboard at the caret in "VriRomanPali CN",
+// cleans it and leaves it selected (one undo step).
+void pasteFromCscd(ViewContext& view);
+
+}  // namespace sorvel

@@ -1,0 +1,62 @@
+#include "translit/KeyRelease.h"
+
+#include <algorithm>
+
+#include "translit/IdentifyPaliFont.h"
+#include "pali/KeystrokeTables.h"
+
+namespace sorvel {
+
+namespace {
+
+// The pairs before the end pair.
+std::span<const CodePair> entries(std::span<const CodePair> table) {
+    const auto end = std::find_if(table.begin(), table.end(),
+                                  [](const CodePair& p) { return p.code == kEndCode; });
+    return table.first(static_cast<std::size_t>(end - table.begin()));
+}
+
+}  // namespace
+
+void runTransliterationPass(ViewContext& view, std::span<const CodePair> table) {
+    RichEditSurface& surface = view.surface;
+    view.platform.showCursor(false);
+    const std::span<const CodePair> pairs = entries(table);
+    long window = 0;
+    for (const CodePair& p : pairs) {
+        window = std::max(window, static_cast<long>(p.code.size()));
+    }
+    long caret = surface.GetSel().start;
+    std::string before = surface.GetTextRange(caret - window, caret);
+    for (const CodePair& p : pairs) {
+        const auto length = static_cast<long>(p.code.size());
+        if (caret < length || !std::string_view(before).ends_with(p.code)) {
+            continue;
+        }
+        surface.SetSel(caret - length, caret);
+        surface.ReplaceSel(p.replacement, false);
+        caret = surface.GetSel().start;
+        before = surface.GetTextRange(caret - window, caret);
+    }
+    view.platform.showCursor(true);
+}
+
+void handleKeyRelease(ViewContext& view) {
+    const TransliterationState& state = view.state;
+    if (state.paliEntryOn || state.userTableOn) {
+        const Selection sel = view.surface.GetSel();
+        if (sel.empty()) {
+            const FontDescription format = view.surface.GetCharFormatSelection();
+            const PaliFontKind kind = identifyPaliFont(format.faceName, state);
+            if (state.userTableOn && kind == PaliFontKind::UserTableFont) {
+                runTransliterationPass(view, state.userTable);
+            }
+            if (state.paliEntryOn && isPaliFont(kind)) {
+                runTransliterationPass(view, keystrokeTable(kind));
+            }
+        }
+    }
+    view.surface.Default();
+}
+
+}  // namespace sorvel

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <span>
+
+#include "editor/ViewContext.h"
+#include "pali/CodePair.h"
+
+namespace sorvel {
+
+// Keystroke transliteration, run on every key release in an editor view:
+// with a mode on and nothing selected, a code of the table in force that ends
+// at the caret is replaced by its character; then the release is handed on.
+void handleKeyRelease(ViewContext& view);
+
+// One pass over a code table (read up to its end pair, and never past its last slot) at the caret:
+// each pair whose code ends at the caret is replaced. After a replacement the caret and the text
+// before it are read again, so that a later pair is tested against the text as it now is. Only as
+// many characters before the caret as the longest code are read.
+void runTransliterationPass(ViewContext& view, std::span<const CodePair> table);
+
+}  // namespace sorvel

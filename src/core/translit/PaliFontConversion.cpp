@@ -1,0 +1,139 @@
+#include "translit/PaliFontConversion.h"
+
+#include <array>
+#include <cstring>
+
+#include "editor/FontDialogRules.h"
+#include "translit/IdentifyPaliFont.h"
+#include "pali/PaliLetters.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr std::string_view kNoSourceMessage =
+    "Does the selected text use ANY Pali font? Please be certain that you have only selected "
+    "text that uses a Pali font and that it uses only ONE of the Pali fonts.\n\nThe fonts "
+    "supported are:\n\n1. VriRomanPali\n2. Times_CSX+\n3. SKT_Times\n4. LeedsBit "
+    "PaliTranslit\n5. Times_Norman\n\n\nIf you wish to convert text that has no Pali special "
+    "characters in it, you can just use the regular 'Choose a Font' button in the toolbar.";
+
+constexpr std::string_view kNoTargetMessage =
+    "You did not select a Pali font as your preferred font. Only the following Pali fonts have "
+    "the Pali special characters.\n\nThe fonts supported are:\n\n1. VriRomanPali\n2. "
+    "Times_CSX+\n3. SKT_Times\n4. LeedsBit PaliTranslit\n5. Times_Norman\n\n\nIf you wish to "
+    "convert text that has no Pali special characters in it, you can just use the regular "
+    "'Choose a Font' button in the toolbar.";
+
+// For each byte, the number of the first letter (in letter order) that the
+// font puts there, or 0. Letter order decides where two letters share a byte.
+std::array<uint8_t, 256> lettersOfFont(PaliFontKind kind) {
+    std::array<uint8_t, 256> letters{};
+    if (!isPaliFont(kind)) {
+        return letters;
+    }
+    for (const PaliLetter& l : paliLetters()) {
+        uint8_t& slot = letters[fontCharacter(l.number, kind)];
+        if (slot == 0) {
+            slot = static_cast<uint8_t>(l.number);
+        }
+    }
+    return letters;
+}
+
+// The letter whose intermediate code starts at text[i], or 0.
+int codeAt(const std::string& text, std::size_t i) {
+    if (i + 6 > text.size() || text[i + 1] != '&' || text[i + 2] != 'P' || text[i + 5] != ']') {
+        return 0;
+    }
+    for (const PaliLetter& l : paliLetters()) {
+        if (text[i + 3] == l.letterKey[0] && text[i + 4] == l.letterKey[1]) {
+            return l.number;
+        }
+    }
+    return 0;
+}
+
+}  // namespace
+
+std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFontKind target) {
+    const std::array<uint8_t, 256> sourceLetters = lettersOfFont(source);
+    if (isPaliFont(target)) {
+        // Every letter and every code becomes one byte: the text only shrinks,
+        // so it is rewritten in place.
+        std::array<uint8_t, 256> map;
+        for (int b = 0; b < 256; ++b) {
+            const int letter = sourceLetters[b];
+            map[b] = letter ? fontCharacter(letter, target) : static_cast<uint8_t>(b);
+        }
+        // Stretches without '[' go through the table in a tight loop; only at a
+        // '[' can an intermediate code start.
+        char* p = text.data();
+        const std::size_t n = text.size();
+        std::size_t r = 0;
+        std::size_t w = 0;
+        while (r < n) {
+            const void* found = std::memchr(p + r, '[', n - r);
+            const std::size_t stop =
+                found ? static_cast<std::size_t>(static_cast<const char*>(found) - p) : n;
+            const auto* src = reinterpret_cast<const uint8_t*>(p + r);
+            auto* dst = reinterpret_cast<uint8_t*>(p + w);
+            const std::size_t length = stop - r;
+            for (std::size_t i = 0; i < length; ++i) {
+                dst[i] = map[src[i]];
+            }
+            r += length;
+            w += length;
+            if (r == n) {
+                break;
+            }
+            if (const int letter = codeAt(text, r)) {
+                p[w++] = static_cast<char>(fontCharacter(letter, target));
+                r += 6;
+            } else {
+                p[w++] = '[';
+                ++r;
+            }
+        }
+        text.resize(w);
+        return text;
+    }
+    if (isPaliFont(source)) {
+        std::string out;
+        out.reserve(text.size() + text.size() / 8);
+        for (const char ch : text) {
+            const int letter = sourceLetters[static_cast<uint8_t>(ch)];
+            if (letter) {
+                out += intermediateCode(letter);
+            } else {
+                out += ch;
+            }
+        }
+        text.swap(out);
+    }
+    return text;
+}
+
+void convertPaliFontOfSelection(ViewContext& view) {
+    RichEditSurface& surface = view.surface;
+    const FontDescription selectionFormat = surface.GetCharFormatSelection();
+    const PaliFontKind source = identifyPaliFont(selectionFormat.faceName, view.state);
+    if (source == PaliFontKind::NoPaliFont) {
+        view.platform.messageBox(kNoSourceMessage);
+        return;
+    }
+    const auto chosen = FontDialogRules::run(view.platform, selectionFormat);
+    if (!chosen) {
+        return;
+    }
+    const PaliFontKind target = identifyPaliFont(chosen->faceName, view.state);
+    if (target == PaliFontKind::NoPaliFont) {
+        view.platform.messageBox(kNoTargetMessage);
+        return;
+    }
+    surface.SetCharFormat(*chosen);
+    std::string text = surface.GetSelText();
+    surface.ReplaceSel(convertPaliFontText(text, source, target), true);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,103 @@
+#include "translit/StandardConversion.h"
+
+#include <array>
+#include <optional>
+
+#include "palifont/DefaultPaliFont.h"
+#include "pali/KeystrokeTables.h"
+#include "pali/TextReplace.h"
+
+namespace sorvel {
+
+namespace {
+
+constexpr std::string_view kNothingSelectedMessage =
+    "You did not select any text to convert! Please select some text.";
+
+// The letters that standard transliteration writes with a double quote.
+constexpr std::array<char, 4> kOverdotLetters = {'n', 'N', 'm', 'M'};
+
+void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
+    if (!isPaliFont(kind)) {
+        return;
+    }
+    for (const CodePair& pair : keystrokeTable(kind)) {
+        if (pair.code == kEndCode) {
+            break;
+        }
+        if (codesToLetters) {
+            replaceAll(text, pair.code, pair.replacement);
+        } else {
+            replaceAll(text, pair.replacement, pair.code);
+        }
+    }
+}
+
+// The selection's range after the steps both conversions share, or nothing
+// when the command is to stop.
+std::optional<Selection> beginConversion(ViewContext& view) {
+    const Selection sel = view.surface.GetSel();
+    if (sel.empty()) {
+        view.platform.messageBox(kNothingSelectedMessage);
+        return std::nullopt;
+    }
+    if (view.state.defaultPaliFormat.faceName.empty()) {
+        changeDefaultPaliFont(view);
+        if (view.state.defaultPaliFormat.faceName.empty()) {
+            return std::nullopt;
+        }
+    }
+    return sel;
+}
+
+void putBack(RichEditSurface& surface, Selection sel, const std::string& text) {
+    surface.SetSel(sel.start, sel.end);
+    surface.ReplaceSel(text, false);
+}
+
+}  // namespace
+
+std::string standardToPaliText(std::string text, PaliFontKind kind) {
+    for (const char c : kOverdotLetters) {
+        replaceAll(text, std::string{' ', '"', c}, std::string{' ', '/', '&', c});
+    }
+    for (const char c : kOverdotLetters) {
+        replaceAll(text, std::string{'"', c}, std::string{'!', c});
+    }
+    applyTable(text, kind, true);
+    for (const char c : kOverdotLetters) {
+        replaceAll(text, std::string{' ', '/', '&', c}, std::string{' ', '"', c});
+    }
+    return text;
+}
+
+std::string paliToStandardText(std::string text, PaliFontKind kind) {
+    applyTable(text, kind, false);
+    for (const char c : kOverdotLetters) {
+        replaceAll(text, std::string{'!', c}, std::string{'"', c});
+    }
+    return text;
+}
+
+void standardToPaliFont(ViewContext& view) {
+    const std::optional<Selection> sel = beginConversion(view);
+    if (!sel) {
+        return;
+    }
+    const FontDescription& pali = view.state.defaultPaliFormat;
+    view.surface.SetCharFormat(pali);
+    // The default Pali font is never taken for the user table's font here.
+    const PaliFontKind kind = paliFontByPrefix(pali.faceName);
+    putBack(view.surface, *sel, standardToPaliText(view.surface.GetSelText(), kind));
+}
+
+void paliFontToStandard(ViewContext& view) {
+    const std::optional<Selection> sel = beginConversion(view);
+    if (!sel) {
+        return;
+    }
+    const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
+    putBack(view.surface, *sel, paliToStandardText(view.surface.GetSelText(), kind));
+}
+
+}  // namespace sorvel

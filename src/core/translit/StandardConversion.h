@@ -1,0 +1,29 @@
+#pragma once
+
+#include <string>
+
+#include "editor/ViewContext.h"
+#include "pali/PaliFontKind.h"
+
+namespace sorvel {
+
+// Plain standard transliteration (long a "aa", underdot d ".d", overdot n a
+// double quote before n ...) to the letters of a Pali font. Every code of the
+// font's keystroke table is understood; a double quote before n, N, m or M
+// that follows a blank is an opening quotation mark and is kept.
+std::string standardToPaliText(std::string text, PaliFontKind kind);
+
+// The letters of a Pali font to standard transliteration: each letter becomes
+// its first code in the keystroke table, the overdot letters a double quote
+// before the letter.
+std::string paliToStandardText(std::string text, PaliFontKind kind);
+
+// "Standard transliteration to Pali Font": converts the selection with the
+// default Pali font's table and gives it the default Pali font.
+void standardToPaliFont(ViewContext& view);
+
+// "Pali Font to Standard Transliteration": converts the selection with the
+// default Pali font's table and leaves its font as it is.
+void paliFontToStandard(ViewContext& view);
+
+}  // namespace sorvel

@@ -1,0 +1,119 @@
+#include "qt/QtRichText.h"
+
+#include <QTextBlock>
+#include <QTextDocumentFragment>
+#include <QTextList>
+
+#include "qt/QtFormats.h"
+#include "qt/QtText.h"
+
+namespace sorvel {
+
+namespace {
+
+QTextCharFormat fullFormat(const FontDescription& f) {
+    FontDescription all = f;
+    all.mask = charmask::All;
+    return QtFormats::charFormat(all);
+}
+
+// Writes `text` at the cursor of a fresh document, whose one empty block
+// takes the first paragraph.
+void build(QTextCursor& c, const RichText& text) {
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        const long start = text.paragraphStart(i);
+        const long end = text.paragraphEnd(i);
+        if (i > 0) {
+            // The break that ends paragraph i - 1 opens this block.
+            c.insertBlock(QTextBlockFormat(), fullFormat(text.formatAt(start - 2)));
+        }
+        QtFormats::formatBlock(c, text.paraFormat(i));
+        text.forEachRun(start, end, [&](const RichText::Run& run) {
+            c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
+                         fullFormat(*run.format));
+        });
+    }
+}
+
+}  // namespace
+
+RichText QtRichText::read(const QTextDocument& doc) {
+    return read(doc, 0, doc.characterCount() - 1);
+}
+
+RichText QtRichText::read(const QTextDocument& doc, int from, int to) {
+    const QFont base = doc.defaultFont();
+    QTextBlock block = doc.findBlock(from);
+    RichText out(QtFormats::describe(block.charFormat(), base));
+    std::string bytes;
+    for (; block.isValid() && block.position() <= to; block = block.next()) {
+        if (block.position() > from) {
+            // The break before this block, in the format it carries; it ends
+            // the previous paragraph.
+            out.appendBreak(QtFormats::describe(block.charFormat(), base),
+                            QtFormats::describe(block.previous()));
+        }
+        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            const int fs = std::max(fragment.position(), from);
+            const int fe = std::min(fragment.position() + fragment.length(), to);
+            if (fe <= fs) {
+                continue;
+            }
+            bytes.clear();
+            QtText::appendBytes(
+                bytes, QStringView(fragment.text()).mid(fs - fragment.position(), fe - fs));
+            out.append(bytes, QtFormats::describe(fragment.charFormat(), base));
+        }
+    }
+    // The last paragraph keeps its own format.
+    const QTextBlock last = doc.findBlock(to);
+    if (out.paragraphCount() > 0) {
+        out.setParaFormat(out.paragraphCount() - 1, QtFormats::describe(last));
+    }
+    if (!out.empty()) {
+        out.setDefaultFormat(out.formatAt(out.length() - 1));
+    }
+    return out;
+}
+
+void QtRichText::load(QTextDocument& doc, const RichText& text) {
+    doc.setUndoRedoEnabled(false);
+    doc.clear();
+    QTextCursor c(&doc);
+    c.setBlockCharFormat(fullFormat(text.empty() ? text.defaultFormat() : text.formatAt(0)));
+    c.setCharFormat(fullFormat(text.empty() ? text.defaultFormat() : text.formatAt(0)));
+    build(c, text);
+    doc.setUndoRedoEnabled(true);
+    doc.setModified(false);
+}
+
+QTextDocumentFragment QtRichText::fragment(const RichText& text) {
+    QTextDocument piece;
+    QTextCursor c(&piece);
+    build(c, text);
+    return QTextDocumentFragment(&piece);
+}
+
+void QtRichText::insert(QTextCursor& cursor, const RichText& text) {
+    // Not a fragment: Qt would give the block that the text's last paragraph
+    // joins the format of its first. Here each break that the text brings
+    // ends a paragraph in the text's own format, and the text's last
+    // paragraph joins the block at the cursor, which keeps its format.
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        text.forEachRun(text.paragraphStart(i), text.paragraphEnd(i),
+                        [&](const RichText::Run& run) {
+                            cursor.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
+                                              fullFormat(*run.format));
+                        });
+        if (i + 1 < text.paragraphCount()) {
+            const QTextCharFormat breakFormat =
+                fullFormat(text.formatAt(text.paragraphStart(i + 1) - 2));
+            cursor.insertBlock(cursor.blockFormat(), breakFormat);
+            QTextCursor ended(cursor.block().previous());
+            QtFormats::formatBlock(ended, text.paraFormat(i));
+        }
+    }
+}
+
+}  // namespace sorvel

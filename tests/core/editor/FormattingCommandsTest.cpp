@@ -1,0 +1,315 @@
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "support/TestView.h"
+#include "editor/FormattingCommands.h"
+
+namespace sorvel::testing {
+namespace {
+
+using Command = std::function<void(ViewContext&)>;
+using Update = std::function<void(ViewContext&, CommandStatus&)>;
+
+int check(TestView& v, const Update& update) {
+    CommandStatus status;
+    status.check = -1;
+    update(v.view, status);
+    EXPECT_TRUE(status.enabled);
+    return status.check;
+}
+
+struct EffectCase {
+    const char* name;
+    uint32_t bit;
+    Command toggle;
+    Update update;
+    friend void PrintTo(const EffectCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class CharacterEffect : public ::testing::TestWithParam<EffectCase> {};
+
+TEST_P(CharacterEffect, APartlySetSelectionIsSetWholeThenClearedWhole) {
+    const EffectCase& c = GetParam();
+    TestView v;
+    v.setText("Buddham saranam");
+    v.surface.SetSel(0, 4);
+    FontDescription part;
+    part.mask = c.bit;
+    part.effects = c.bit;
+    v.surface.SetCharFormat(part);
+
+    v.surface.SetSel(2, 10);
+    EXPECT_EQ(check(v, c.update), 2);
+    c.toggle(v.view);
+    FontDescription f = v.surface.GetCharFormatSelection();
+    EXPECT_TRUE(f.has(c.bit));
+    EXPECT_TRUE(f.effects & c.bit);
+    EXPECT_EQ(check(v, c.update), 1);
+
+    c.toggle(v.view);
+    f = v.surface.GetCharFormatSelection();
+    EXPECT_TRUE(f.has(c.bit));
+    EXPECT_FALSE(f.effects & c.bit);
+    EXPECT_EQ(check(v, c.update), 0);
+    // Only the command's own effect changed, and only inside the selection.
+    EXPECT_TRUE(f.has(charmask::Effects));
+    v.surface.SetSel(0, 2);
+    EXPECT_TRUE(v.surface.GetCharFormatSelection().effects & c.bit);
+}
+
+TEST_P(CharacterEffect, AtACaretItChangesOnlyWhatIsTypedNext) {
+    const EffectCase& c = GetParam();
+    TestView v;
+    v.setText("abc");
+    v.surface.SetSel(3, 3);
+    c.toggle(v.view);
+    EXPECT_EQ(check(v, c.update), 1);
+    v.surface.ReplaceSel("d", false);
+    v.surface.SetSel(0, 3);
+    EXPECT_FALSE(v.surface.GetCharFormatSelection().effects & c.bit);
+    v.surface.SetSel(3, 4);
+    EXPECT_TRUE(v.surface.GetCharFormatSelection().effects & c.bit);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Commands, CharacterEffect,
+    ::testing::Values(EffectCase{"Bold", charmask::Bold, FormattingCommands::toggleBold,
+                                 FormattingCommands::updateBold},
+                      EffectCase{"Italic", charmask::Italic, FormattingCommands::toggleItalic,
+                                 FormattingCommands::updateItalic},
+                      EffectCase{"Underline", charmask::Underline,
+                                 FormattingCommands::toggleUnderline,
+                                 FormattingCommands::updateUnderline},
+                      EffectCase{"Strikeout", charmask::StrikeOut,
+                                 FormattingCommands::toggleStrikeout,
+                                 FormattingCommands::updateStrikeout}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Alignment, EachCommandSetsItsValueAndTheOthersShowClear) {
+    TestView v;
+    v.setText("one\r\ntwo\r\nthree");
+    const Command commands[] = {FormattingCommands::alignLeft, FormattingCommands::alignCenter,
+                                FormattingCommands::alignRight};
+    const Update updates[] = {FormattingCommands::updateAlignLeft,
+                              FormattingCommands::updateAlignCenter,
+                              FormattingCommands::updateAlignRight};
+    const uint16_t values[] = {alignment::Left, alignment::Center, alignment::Right};
+    v.surface.SetSel(6, 6);
+    for (int i = 0; i < 3; ++i) {
+        commands[i](v.view);
+        EXPECT_EQ(v.surface.GetParaFormatSelection().alignment, values[i]);
+        for (int j = 0; j < 3; ++j) {
+            EXPECT_EQ(check(v, updates[j]), i == j ? 1 : 0) << i << " " << j;
+        }
+    }
+    // Over the first two paragraphs the alignment now differs.
+    v.surface.SetSel(0, 6);
+    for (const Update& u : updates) {
+        EXPECT_EQ(check(v, u), 2);
+    }
+    FormattingCommands::alignCenter(v.view);
+    EXPECT_EQ(check(v, FormattingCommands::updateAlignCenter), 1);
+    v.surface.SetSel(12, 12);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().alignment, alignment::Left);
+}
+
+ParaFormat indents(int32_t start, int32_t offset) {
+    ParaFormat p;
+    p.mask = paramask::StartIndent | paramask::Offset;
+    p.startIndent = start;
+    p.offset = offset;
+    return p;
+}
+
+TEST(Bullets, OnGivesTheBulletIndentAndOffResetsTheIndents) {
+    TestView v;
+    v.setText("item");
+    v.surface.SetParaFormat(indents(720, 0));
+    EXPECT_EQ(check(v, FormattingCommands::updateBullets), 0);
+    FormattingCommands::toggleBullets(v.view);
+    ParaFormat p = v.surface.GetParaFormatSelection();
+    EXPECT_EQ(p.numbering, numbering::Bullet);
+    EXPECT_EQ(p.startIndent, 720);
+    EXPECT_EQ(p.offset, FormattingCommands::kBulletIndent);
+    EXPECT_EQ(check(v, FormattingCommands::updateBullets), 1);
+
+    FormattingCommands::toggleBullets(v.view);
+    p = v.surface.GetParaFormatSelection();
+    EXPECT_EQ(p.numbering, numbering::None);
+    EXPECT_EQ(p.startIndent, 0);
+    EXPECT_EQ(p.offset, 0);
+}
+
+TEST(Bullets, AnExistingHangingOffsetIsKept) {
+    TestView v;
+    v.setText("item");
+    v.surface.SetParaFormat(indents(100, 500));
+    FormattingCommands::toggleBullets(v.view);
+    const ParaFormat p = v.surface.GetParaFormatSelection();
+    EXPECT_EQ(p.numbering, numbering::Bullet);
+    EXPECT_EQ(p.startIndent, 100);
+    EXPECT_EQ(p.offset, 500);
+}
+
+TEST(Bullets, AMixedSelectionIsIndeterminateAndBecomesAllBullets) {
+    TestView v;
+    v.setText("one\r\ntwo");
+    v.surface.SetSel(0, 0);
+    FormattingCommands::toggleBullets(v.view);
+    v.surface.SetSel(0, -1);
+    EXPECT_EQ(check(v, FormattingCommands::updateBullets), 2);
+    FormattingCommands::toggleBullets(v.view);
+    EXPECT_EQ(check(v, FormattingCommands::updateBullets), 1);
+    // The first paragraph's offset was read (not 0), so only the numbering is
+    // applied and the second paragraph keeps its own offset.
+    v.surface.SetSel(6, 6);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().numbering, numbering::Bullet);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().offset, 0);
+}
+
+struct IndentCase {
+    const char* name;
+    int32_t from;
+    bool increase;
+    int32_t expected;
+    friend void PrintTo(const IndentCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class Indent : public ::testing::TestWithParam<IndentCase> {};
+
+TEST_P(Indent, StepsBy300WithinTheLimits) {
+    const IndentCase& c = GetParam();
+    TestView v;
+    v.setText("one\r\ntwo");
+    v.surface.SetSel(0, -1);
+    v.surface.SetParaFormat(indents(c.from, 0));
+    if (c.increase) {
+        FormattingCommands::increaseIndent(v.view);
+    } else {
+        FormattingCommands::decreaseIndent(v.view);
+    }
+    v.surface.SetSel(0, 0);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, c.expected);
+    v.surface.SetSel(6, 6);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, c.expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, Indent,
+                         ::testing::Values(IndentCase{"IncreaseFrom0", 0, true, 300},
+                                           IndentCase{"IncreaseFrom2900", 2900, true, 3200},
+                                           IndentCase{"IncreaseAt3000", 3000, true, 3000},
+                                           IndentCase{"IncreaseAbove3000", 3100, true, 3100},
+                                           IndentCase{"DecreaseFrom600", 600, false, 300},
+                                           IndentCase{"DecreaseFrom100", 100, false, -200},
+                                           IndentCase{"DecreaseAt0", 0, false, 0},
+                                           IndentCase{"DecreaseBelow0", -100, false, -100}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Indent, EachParagraphKeepsItsOwnIndentPlusTheStep) {
+    TestView v;
+    v.setText("one\r\ntwo");
+    v.surface.SetSel(6, 6);
+    v.surface.SetParaFormat(indents(900, 0));
+    v.surface.SetSel(0, -1);
+    FormattingCommands::increaseIndent(v.view);
+    v.surface.SetSel(0, 0);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, 300);
+    v.surface.SetSel(6, 6);
+    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, 1200);
+}
+
+TEST(SetDefaultFont, CancelStillTurnsBothModesOff) {
+    TestView v;
+    v.state.paliEntryOn = true;
+    v.state.userTableOn = true;
+    v.state.plainFormat = face("Times New Roman");
+    v.setText("abc");
+    v.platform.expectFontDialog(std::nullopt);
+    FormattingCommands::setDefaultFont(v.view);
+    EXPECT_FALSE(v.state.paliEntryOn);
+    EXPECT_FALSE(v.state.userTableOn);
+    EXPECT_EQ(v.state.plainFormat.faceName, "Times New Roman");
+}
+
+TEST(SetDefaultFont, OkStoresTheChoiceAsTheSurfaceHasItAndAppliesIt) {
+    TestView v;
+    FontDescription plain;
+    plain.mask = 0xE000000F;
+    plain.height = 220;
+    plain.faceName = "Times New Roman";
+    v.state.plainFormat = plain;
+    v.setText("abc");
+    v.surface.SetSel(0, 3);
+    FontChoice choice = fontChoice("Arial", 140);
+    choice.bold = true;
+    choice.color = 0x000000FF;
+    v.platform.expectFontDialog(choice, [](const FontDialogRequest& r) {
+        EXPECT_EQ(r.fonts, FontList::ScreenOnly);
+        EXPECT_TRUE(r.mustExist);
+        EXPECT_TRUE(r.offerStyle);
+        EXPECT_TRUE(r.offerEffects);
+        EXPECT_FALSE(r.offerCharSet);
+        EXPECT_EQ(r.initial.faceName, "Times New Roman");
+    });
+    FormattingCommands::setDefaultFont(v.view);
+    const FontDescription& f = v.state.plainFormat;
+    EXPECT_EQ(f.faceName, "Arial");
+    EXPECT_EQ(f.height, 280);
+    EXPECT_EQ(f.effects & chareffect::Bold, chareffect::Bold);
+    EXPECT_EQ(f.color, 0x000000FFu);
+    EXPECT_EQ(f.size, 60u);
+    // Read back from the selection: every field is valid and equals the text's.
+    EXPECT_EQ(f.mask, charmask::All);
+    EXPECT_EQ(f, v.surface.GetCharFormatSelection());
+}
+
+TEST(ChangeSelectionFont, AppliesTheChoiceToTheSelectionOnlyAndTurnsModesOff) {
+    TestView v;
+    v.state.paliEntryOn = true;
+    v.setText("abcdef");
+    v.surface.SetSel(1, 3);
+    v.platform.expectFontDialog(fontChoice("Times_CSX+"), [](const FontDialogRequest& r) {
+        EXPECT_EQ(r.fonts, FontList::ScreenAndPrinterNoVector);
+        EXPECT_EQ(r.initial.faceName, "Times New Roman");
+    });
+    FormattingCommands::changeSelectionFont(v.view);
+    EXPECT_FALSE(v.state.paliEntryOn);
+    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times_CSX+");
+    v.surface.SetSel(3, 6);
+    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(v.state.plainFormat.faceName, "");  // nothing is stored
+}
+
+TEST(ChangeSelectionFont, CancelChangesNoFormat) {
+    TestView v;
+    v.state.userTableOn = true;
+    v.setText("abc");
+    v.surface.SetSel(0, 3);
+    v.platform.expectFontDialog(std::nullopt);
+    FormattingCommands::changeSelectionFont(v.view);
+    EXPECT_FALSE(v.state.userTableOn);
+    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times New Roman");
+}
+
+TEST(CopyAllText, PutsTheWholeRichTextOnTheClipboardAndTheCaretAtTheStart) {
+    TestView v;
+    v.setText("ab\r\ncd", "VriRomanPali CN");
+    v.surface.SetSel(2, 3);
+    FormattingCommands::copyAllText(v.view);
+    EXPECT_EQ(v.surface.GetSel(), (Selection{0, 0}));
+    ASSERT_TRUE(v.surface.clipboard().rich());
+    EXPECT_EQ(v.surface.clipboard().rich()->text(), "ab\r\ncd");
+    EXPECT_EQ(v.surface.clipboard().rich()->formatAt(4).faceName, "VriRomanPali CN");
+}
+
+TEST(CopyAllText, OnAnEmptyDocumentLeavesTheCaretAtZero) {
+    TestView v;
+    v.surface.clipboard().setPlain("before");
+    FormattingCommands::copyAllText(v.view);
+    EXPECT_EQ(v.surface.GetSel(), (Selection{0, 0}));
+    EXPECT_EQ(v.text(), "");
+}
+
+}  // namespace
+}  // namespace sorvel::testing
