@@ -10,7 +10,7 @@
 
 #include "PaliText.h"
 #include "qt/QtPlatform.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel {
 namespace {
@@ -22,7 +22,7 @@ using bench::paliText;
 struct Window {
     QtPlatform platform;
     TransliterationState state;
-    CSorvelView view{platform, state};
+    EditorView view{platform, state};
 
     explicit Window(std::size_t size) {
         view.resize(800, 600);
@@ -32,11 +32,11 @@ struct Window {
         pali.mask = charmask::Face | charmask::Size;
         pali.faceName = "VriRomanPali CN";
         pali.height = 240;
-        view.surface().SetCharFormat(pali);
-        view.surface().SetWindowText(paliText(size));
-        const long end = view.surface().GetTextLength();
-        view.surface().SetSel(end, end);
-        view.surface().SetCharFormat(pali);
+        view.surface().setCharFormat(pali);
+        view.surface().setWindowText(paliText(size));
+        const long end = view.surface().getTextLength();
+        view.surface().setSel(end, end);
+        view.surface().setCharFormat(pali);
         QApplication::processEvents();
         state.paliEntryOn = true;
     }
@@ -61,11 +61,11 @@ Window& window(std::size_t size) {
 // surface's state and the read of the characters before the caret.
 void BM_KeyReleaseNoCode(benchmark::State& st) {
     Window& w = window(static_cast<std::size_t>(st.range(0)));
-    w.view.surface().ReplaceSel("\r\nx", false);
+    w.view.surface().replaceSel("\r\nx", false);
     for (auto _ : st) {
         w.release(Qt::Key_X, "x");
     }
-    st.counters["length"] = static_cast<double>(w.view.surface().GetTextLength());
+    st.counters["length"] = static_cast<double>(w.view.surface().getTextLength());
 }
 
 // The release of the d of ".d": the pass finds the code and replaces it by
@@ -77,15 +77,15 @@ void BM_KeyReleaseReplacing(benchmark::State& st) {
         st.PauseTiming();
         // A paragraph of about seventy characters, as in the rest of the text.
         if (++typed % 64 == 0) {
-            w.view.surface().ReplaceSel("\r\n", false);
+            w.view.surface().replaceSel("\r\n", false);
         }
-        w.view.surface().ReplaceSel(".d", false);
+        w.view.surface().replaceSel(".d", false);
         st.ResumeTiming();
         w.release(Qt::Key_D, "d");
     }
-    st.counters["length"] = static_cast<double>(w.view.surface().GetTextLength());
-    if (w.view.surface().GetTextRange(w.view.surface().GetTextLength() - 1,
-                                      w.view.surface().GetTextLength()) != "\xB9") {
+    st.counters["length"] = static_cast<double>(w.view.surface().getTextLength());
+    if (w.view.surface().getTextRange(w.view.surface().getTextLength() - 1,
+                                      w.view.surface().getTextLength()) != "\xB9") {
         st.SkipWithError("the code was not replaced");
     }
 }

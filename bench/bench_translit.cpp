@@ -98,16 +98,16 @@ void BM_KeyReleaseAtEnd(benchmark::State& state) {
     doc.append(paliText(static_cast<std::size_t>(state.range(0))), pali);
     MemorySurface surface(nullptr, pali);
     surface.setDocument(doc);
-    surface.SetSel(-1, -1);
-    surface.SetSel(surface.GetTextLength(), surface.GetTextLength());
+    surface.setSel(-1, -1);
+    surface.setSel(surface.getTextLength(), surface.getTextLength());
     QuietPlatform platform;
     TransliterationState translit;
     translit.paliEntryOn = true;
     ViewContext view{surface, platform, translit};
     for (auto _ : state) {
-        surface.ReplaceSel(".", false);
+        surface.replaceSel(".", false);
         handleKeyRelease(view);
-        surface.ReplaceSel("d", false);
+        surface.replaceSel("d", false);
         handleKeyRelease(view);
     }
 }

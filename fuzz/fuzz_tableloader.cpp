@@ -63,10 +63,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     sorvel::MemorySurface surface;
     SilentPlatform platform;
     sorvel::ViewContext view{surface, platform, state};
-    surface.SetCharFormat(state.userTableFormat);
+    surface.setCharFormat(state.userTableFormat);
     state.userTableOn = true;
     for (std::size_t i = 0; i < size && i < 24; ++i) {
-        surface.ReplaceSel(bytes.substr(i, 1), false);
+        surface.replaceSel(bytes.substr(i, 1), false);
         sorvel::handleKeyRelease(view);
     }
     if (platform.count != 0) {

@@ -2,7 +2,7 @@
 #include <QFile>
 #include <iostream>
 
-#include "app/CSorvelApp.h"
+#include "app/SorvelApplication.h"
 #include "shell/InfoOptions.h"
 
 int main(int argc, char** argv) {
@@ -16,8 +16,8 @@ int main(int argc, char** argv) {
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         args.push_back(QFile::encodeName(arguments[i]).toStdString());
     }
-    sorvel::CSorvelApp sorvel;
-    if (!sorvel.InitInstance(args)) {
+    sorvel::SorvelApplication sorvel;
+    if (!sorvel.initInstance(args)) {
         return sorvel.exitCode();
     }
     return QApplication::exec();

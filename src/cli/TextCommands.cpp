@@ -54,7 +54,7 @@ int cscd(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
 void replayTyping(ViewContext& view, const std::string& text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
         const bool isBreak = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-        view.surface.ReplaceSel(std::string_view(text).substr(i, isBreak ? 2 : 1), false);
+        view.surface.replaceSel(std::string_view(text).substr(i, isBreak ? 2 : 1), false);
         i += isBreak ? 1 : 0;
         handleKeyRelease(view);
     }
@@ -77,7 +77,7 @@ int typeWithTable(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
         return 1;
     }
     replayTyping(view, *text);
-    return tool.writeOutput(line, io, surface.GetWindowText());
+    return tool.writeOutput(line, io, surface.getWindowText());
 }
 
 int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -103,7 +103,7 @@ int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     state.paliEntryOn = true;
     ViewContext view{surface, platform, state};
     replayTyping(view, *text);
-    return tool.writeOutput(line, io, surface.GetWindowText());
+    return tool.writeOutput(line, io, surface.getWindowText());
 }
 
 }  // namespace

@@ -1,11 +1,11 @@
 #include "qt/QtHelpWindow.h"
 
-#include "qt/CHelpTopicDlg.h"
+#include "qt/HelpTopicDialog.h"
 
 namespace sorvel {
 
 void QtHelpWindow::run(const std::string& caption, const std::string& text) {
-    CHelpTopicDlg dialog(parent_);
+    HelpTopicDialog dialog(parent_);
     dialog.setTitle(caption);
     dialog.setText(text);
     dialog.exec();

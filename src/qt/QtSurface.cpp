@@ -130,7 +130,7 @@ const QtSurface::BlockInfo& QtSurface::blockAtQt(int qtPosition) const {
     return remember(block);
 }
 
-long QtSurface::GetTextLength() const {
+long QtSurface::getTextLength() const {
     // Every break but the document's implicit last one counts twice.
     return doc().characterCount() - 1 + doc().blockCount() - 1;
 }
@@ -141,7 +141,7 @@ long QtSurface::toSurface(int qtPosition) const {
 
 QtSurface::Place QtSurface::place(long position) const {
     const QTextDocument& d = doc();
-    position = std::clamp(position, 0L, GetTextLength());
+    position = std::clamp(position, 0L, getTextLength());
     if (const BlockInfo* info = cachedAt(position)) {
         return Place{*info, position - info->start()};
     }
@@ -191,14 +191,14 @@ int QtSurface::toQt(long position, bool up) const {
     return up ? p.info.qtStart + p.info.length : p.info.qtStart + p.info.textLength();
 }
 
-Selection QtSurface::GetSel() const {
+Selection QtSurface::getSel() const {
     const QTextCursor c = edit_.textCursor();
     const long start = toSurface(c.selectionStart());
     return Selection{start, c.hasSelection() ? toSurface(c.selectionEnd()) : start};
 }
 
-void QtSurface::SetSel(long start, long end) {
-    const long length = GetTextLength();
+void QtSurface::setSel(long start, long end) {
+    const long length = getTextLength();
     if (end < 0 || end > length) {
         end = length;
     }
@@ -248,21 +248,21 @@ void QtSurface::appendQtRange(std::string& out, int from, int to) const {
     }
 }
 
-std::string QtSurface::GetSelText() const {
+std::string QtSurface::getSelText() const {
     const QTextCursor c = edit_.textCursor();
     std::string out;
     appendQtRange(out, c.selectionStart(), c.selectionEnd());
     return out;
 }
 
-std::string QtSurface::GetWindowText() const {
+std::string QtSurface::getWindowText() const {
     std::string out;
     appendQtRange(out, 0, doc().characterCount() - 1);
     return out;
 }
 
-std::string QtSurface::GetTextRange(long start, long end) const {
-    const long length = GetTextLength();
+std::string QtSurface::getTextRange(long start, long end) const {
+    const long length = getTextLength();
     const long a = std::clamp(start, 0L, length);
     const long b = std::clamp(end, a, length);
     if (a == b) {
@@ -290,8 +290,8 @@ std::string QtSurface::GetTextRange(long start, long end) const {
     return out;
 }
 
-RichText QtSurface::GetRichTextRange(long start, long end) const {
-    const long length = GetTextLength();
+RichText QtSurface::getRichTextRange(long start, long end) const {
+    const long length = getTextLength();
     const long b = end < 0 ? length : std::clamp(end, 0L, length);
     const long a = std::clamp(start, 0L, b);
     // A range that ends between the CR and the LF of a break takes the break.
@@ -329,7 +329,7 @@ void QtSurface::forgetUndo() {
     doc().clearUndoRedoStacks();
 }
 
-void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
+void QtSurface::replaceSel(std::string_view text, bool undoable) {
     QTextCursor c = edit_.textCursor();
     if (!c.hasSelection() && text.empty()) {
         return;
@@ -344,7 +344,7 @@ void QtSurface::ReplaceSel(std::string_view text, bool undoable) {
     doc().setModified(true);
 }
 
-void QtSurface::ReplaceSelRich(const RichText& text) {
+void QtSurface::replaceSelRich(const RichText& text) {
     RichText piece = text;
     // Like a paste, it stops at the text box's limit: cut where the limit
     // falls, never inside a break.
@@ -370,7 +370,7 @@ void QtSurface::ReplaceSelRich(const RichText& text) {
     doc().setModified(true);
 }
 
-void QtSurface::SetWindowText(std::string_view text) {
+void QtSurface::setWindowText(std::string_view text) {
     QTextCursor c(&doc());
     const QTextCharFormat format =
         doc().isEmpty() ? edit_.textCursor().charFormat() : charFormatAt(0);
@@ -381,7 +381,7 @@ void QtSurface::SetWindowText(std::string_view text) {
     doc().setModified(true);
 }
 
-FontDescription QtSurface::GetCharFormatSelection() const {
+FontDescription QtSurface::getCharFormatSelection() const {
     const QTextCursor c = edit_.textCursor();
     if (!c.hasSelection()) {
         FontDescription f = describe(c.charFormat());
@@ -427,13 +427,13 @@ FontDescription QtSurface::GetCharFormatSelection() const {
     return result;
 }
 
-void QtSurface::SetCharFormat(const FontDescription& format) {
+void QtSurface::setCharFormat(const FontDescription& format) {
     // A merge: over a selection setCurrentCharFormat would replace every
     // property, not only the masked ones.
     edit_.mergeCurrentCharFormat(QtFormats::charFormat(format));
 }
 
-ParaFormat QtSurface::GetParaFormatSelection() const {
+ParaFormat QtSurface::getParaFormatSelection() const {
     const QTextCursor c = edit_.textCursor();
     const QTextBlock first = doc().findBlock(c.selectionStart());
     const QTextBlock last = c.hasSelection() ? doc().findBlock(c.selectionEnd() - 1) : first;
@@ -445,7 +445,7 @@ ParaFormat QtSurface::GetParaFormatSelection() const {
     return result;
 }
 
-void QtSurface::SetParaFormat(const ParaFormat& format) {
+void QtSurface::setParaFormat(const ParaFormat& format) {
     const QTextCursor sel = edit_.textCursor();
     const int firstNumber = doc().findBlock(sel.selectionStart()).blockNumber();
     const int lastNumber =
@@ -463,7 +463,7 @@ void QtSurface::SetParaFormat(const ParaFormat& format) {
     doc().setModified(true);
 }
 
-void QtSurface::Clear() {
+void QtSurface::clear() {
     QTextCursor c = edit_.textCursor();
     if (!c.hasSelection()) {
         return;
@@ -472,31 +472,31 @@ void QtSurface::Clear() {
     edit_.setTextCursor(c);
 }
 
-void QtSurface::Paste() {
+void QtSurface::paste() {
     edit_.paste();
 }
 
-void QtSurface::Copy() {
+void QtSurface::copy() {
     edit_.copy();
 }
 
-bool QtSurface::CanUndo() const {
+bool QtSurface::canUndo() const {
     return doc().isUndoAvailable();
 }
 
-void QtSurface::Undo() {
+void QtSurface::undo() {
     edit_.undo();
 }
 
-bool QtSurface::GetModify() const {
+bool QtSurface::getModify() const {
     return doc().isModified();
 }
 
-void QtSurface::SetModify(bool modified) {
+void QtSurface::setModify(bool modified) {
     doc().setModified(modified);
 }
 
-void QtSurface::SetBackgroundColor(uint32_t color) {
+void QtSurface::setBackgroundColor(uint32_t color) {
     background_ = color;
     QPalette palette = edit_.palette();
     palette.setColor(QPalette::Base,
@@ -505,7 +505,7 @@ void QtSurface::SetBackgroundColor(uint32_t color) {
     edit_.setPalette(palette);
 }
 
-void QtSurface::Default() {
+void QtSurface::callDefault() {
     if (default_) {
         default_();
     }

@@ -27,36 +27,36 @@ namespace sorvel {
 // own caret and insertion format.
 class QtSurface : public RichEditSurface {
   public:
-    // `defaultHandler` is what Default() runs: the control's own processing of
+    // `defaultHandler` is what callDefault() runs: the control's own processing of
     // the key release being handled.
     explicit QtSurface(QTextEdit& edit, std::function<void()> defaultHandler = {});
     ~QtSurface() override;
     QtSurface(const QtSurface&) = delete;
     QtSurface& operator=(const QtSurface&) = delete;
 
-    Selection GetSel() const override;
-    void SetSel(long start, long end) override;
-    std::string GetSelText() const override;
-    void ReplaceSel(std::string_view text, bool undoable) override;
-    std::string GetWindowText() const override;
-    void SetWindowText(std::string_view text) override;
-    long GetTextLength() const override;
-    std::string GetTextRange(long start, long end) const override;
-    RichText GetRichTextRange(long start, long end) const override;
-    void ReplaceSelRich(const RichText& text) override;
-    FontDescription GetCharFormatSelection() const override;
-    void SetCharFormat(const FontDescription& format) override;
-    ParaFormat GetParaFormatSelection() const override;
-    void SetParaFormat(const ParaFormat& format) override;
-    void Clear() override;
-    void Paste() override;
-    void Copy() override;
-    bool CanUndo() const override;
-    void Undo() override;
-    bool GetModify() const override;
-    void SetModify(bool modified) override;
-    void SetBackgroundColor(uint32_t color) override;
-    void Default() override;
+    Selection getSel() const override;
+    void setSel(long start, long end) override;
+    std::string getSelText() const override;
+    void replaceSel(std::string_view text, bool undoable) override;
+    std::string getWindowText() const override;
+    void setWindowText(std::string_view text) override;
+    long getTextLength() const override;
+    std::string getTextRange(long start, long end) const override;
+    RichText getRichTextRange(long start, long end) const override;
+    void replaceSelRich(const RichText& text) override;
+    FontDescription getCharFormatSelection() const override;
+    void setCharFormat(const FontDescription& format) override;
+    ParaFormat getParaFormatSelection() const override;
+    void setParaFormat(const ParaFormat& format) override;
+    void clear() override;
+    void paste() override;
+    void copy() override;
+    bool canUndo() const override;
+    void undo() override;
+    bool getModify() const override;
+    void setModify(bool modified) override;
+    void setBackgroundColor(uint32_t color) override;
+    void callDefault() override;
 
     void setDefaultHandler(std::function<void()> handler) { default_ = std::move(handler); }
     uint32_t backgroundColor() const { return background_; }

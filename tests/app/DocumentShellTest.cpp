@@ -5,15 +5,15 @@
 #include <regex>
 #include <sstream>
 
-#include "app/CChildFrame.h"
-#include "app/CSorvelApp.h"
-#include "app/CSorvelDoc.h"
+#include "app/DocumentWindow.h"
+#include "app/SorvelApplication.h"
+#include "app/Document.h"
 #include "shell/CommandIds.h"
 #include "app/DocumentPrinter.h"
 #include "app/ShellFixture.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 #include "qt/QtRichText.h"
 
 namespace sorvel::testing {
@@ -34,20 +34,20 @@ const char* kPlainRtf =
     "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}{\\f1 VriRomanPali CN;}}"
     "\\f0\\fs24 Namo \\b tassa\\b0\\par\\f1 Bhagavato \\'b9\\par}";
 
-QtSurface& surface(CChildFrame* frame) {
+QtSurface& surface(DocumentWindow* frame) {
     return frame->view()->surface();
 }
 
 TEST_F(Shell, APlainRtfFileOpensAndIsSavedBackAsACompoundFile) {
     const std::string path = dir.file("other.rtf");
     writeFile(path, kPlainRtf);
-    CChildFrame* child = frame->openDocument(path);
+    DocumentWindow* child = frame->openDocument(path);
     ASSERT_NE(child, nullptr);
-    EXPECT_EQ(surface(child).GetWindowText(), "Namo tassa\r\nBhagavato \xB9");
+    EXPECT_EQ(surface(child).getWindowText(), "Namo tassa\r\nBhagavato \xB9");
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Sorvel - other.rtf"));
     EXPECT_FALSE(child->document()->isModified());
-    surface(child).SetSel(5, 10);
-    EXPECT_TRUE(surface(child).GetCharFormatSelection().effects & chareffect::Bold);
+    surface(child).setSel(5, 10);
+    EXPECT_TRUE(surface(child).getCharFormatSelection().effects & chareffect::Bold);
 
     choose(command::FileSave);
     const std::string bytes = readFile(path);
@@ -60,8 +60,8 @@ TEST_F(Shell, APlainRtfFileOpensAndIsSavedBackAsACompoundFile) {
 }
 
 TEST_F(Shell, ANewDocumentIsSavedUnderTheChosenNameWithRtfAdded) {
-    CChildFrame* child = frame->newDocument();
-    surface(child).ReplaceSel("sabbe satta", true);
+    DocumentWindow* child = frame->newDocument();
+    surface(child).replaceSel("sabbe satta", true);
     platform.expectFileDialog(dir.file("refuge"), [](const FileDialogRequest& r) {
         EXPECT_TRUE(r.save);
         ASSERT_EQ(r.filters.size(), 2u);
@@ -92,10 +92,10 @@ TEST_F(Shell, AFailedOpenMakesNoDocument) {
 TEST_F(Shell, AFailedSaveLeavesTheDocumentAndTheFileAsTheyWere) {
     const std::string path = dir.file("kept.rtf");
     writeFile(path, kPlainRtf);
-    CChildFrame* child = frame->openDocument(path);
+    DocumentWindow* child = frame->openDocument(path);
     ASSERT_NE(child, nullptr);
-    surface(child).SetSel(0, 0);
-    surface(child).ReplaceSel("changed ", true);
+    surface(child).setSel(0, 0);
+    surface(child).replaceSel("changed ", true);
     // A folder where the file's new copy should go cannot be written.
     platform.expectFileDialog(dir.file("no-such-folder/x.rtf"));
     platform.expectMessage("Failed to save document.");
@@ -106,8 +106,8 @@ TEST_F(Shell, AFailedSaveLeavesTheDocumentAndTheFileAsTheyWere) {
 }
 
 TEST_F(Shell, ClosingAChangedDocumentAsksToSaveIt) {
-    CChildFrame* child = frame->newDocument();
-    surface(child).ReplaceSel("text", true);
+    DocumentWindow* child = frame->newDocument();
+    surface(child).replaceSel("text", true);
     platform.expectYesNoCancel("Save changes to RuvoVIR1?", Answer::Cancel);
     choose(command::FileClose);
     ASSERT_EQ(frame->documents().size(), 1) << "Cancel keeps it open";
@@ -121,9 +121,9 @@ TEST_F(Shell, ClosingAChangedDocumentAsksToSaveIt) {
 }
 
 TEST_F(Shell, QuittingAsksForEachChangedDocument) {
-    surface(frame->newDocument()).ReplaceSel("one", true);
+    surface(frame->newDocument()).replaceSel("one", true);
     frame->newDocument();  // unchanged: no question
-    surface(frame->newDocument()).ReplaceSel("three", true);
+    surface(frame->newDocument()).replaceSel("three", true);
     platform.expectYesNoCancel("Save changes to RuvoVIR1?", Answer::No);
     platform.expectYesNoCancel("Save changes to RuvoVIR3?", Answer::Cancel);
     EXPECT_FALSE(frame->close());
@@ -134,10 +134,10 @@ TEST_F(Shell, QuittingAsksForEachChangedDocument) {
 }
 
 TEST_F(Shell, NewWindowIsAFurtherViewOfTheSameDocumentWithItsOwnCaret) {
-    CChildFrame* first = frame->newDocument();
-    surface(first).ReplaceSel("metta", true);
+    DocumentWindow* first = frame->newDocument();
+    surface(first).replaceSel("metta", true);
     choose(command::WindowNew);
-    CChildFrame* second = frame->activeFrame();
+    DocumentWindow* second = frame->activeWindow();
     ASSERT_NE(second, first);
     EXPECT_EQ(second->document(), first->document());
     EXPECT_EQ(first->windowTitle(), QStringLiteral("RuvoVIR1:1"));
@@ -145,16 +145,16 @@ TEST_F(Shell, NewWindowIsAFurtherViewOfTheSameDocumentWithItsOwnCaret) {
     // Each document window wears the program's icon, as the main window does
     // (an icon merely inherited from the main window is not drawn: the
     // sub-window then draws the toolkit's own).
-    for (CChildFrame* f : {first, second}) {
+    for (DocumentWindow* f : {first, second}) {
         ASSERT_TRUE(f->testAttribute(Qt::WA_SetWindowIcon));
         EXPECT_EQ(f->windowIcon().pixmap(16, 16).toImage(),
                   frame->windowIcon().pixmap(16, 16).toImage());
     }
-    EXPECT_EQ(surface(second).GetWindowText(), "metta");
-    surface(second).SetSel(0, 0);
-    surface(second).ReplaceSel(">", true);
-    EXPECT_EQ(surface(first).GetWindowText(), ">metta");
-    EXPECT_EQ(surface(first).GetSel(), (Selection{6, 6})) << "each window keeps its caret";
+    EXPECT_EQ(surface(second).getWindowText(), "metta");
+    surface(second).setSel(0, 0);
+    surface(second).replaceSel(">", true);
+    EXPECT_EQ(surface(first).getWindowText(), ">metta");
+    EXPECT_EQ(surface(first).getSel(), (Selection{6, 6})) << "each window keeps its caret";
 
     // Closing one of two windows asks nothing; the last one asks.
     second->close();
@@ -168,7 +168,7 @@ TEST_F(Shell, TheRecentFileListKeepsSixteenAndIsWrittenToTheSettings) {
     for (int i = 1; i <= 17; ++i) {
         const std::string path = dir.file("doc" + std::to_string(i) + ".rtf");
         writeFile(path, kPlainRtf);
-        CChildFrame* child = frame->openDocument(path);
+        DocumentWindow* child = frame->openDocument(path);
         ASSERT_NE(child, nullptr);
         child->close();
         QApplication::processEvents();
@@ -193,7 +193,7 @@ TEST_F(Shell, TheRecentFileListKeepsSixteenAndIsWrittenToTheSettings) {
     EXPECT_EQ(frame->activeDocument()->path(), dir.file("doc16.rtf"));
 
     // A new window reads the list back.
-    CMainFrame again(platform, state, settings.get());
+    MainWindow again(platform, state, settings.get());
     EXPECT_EQ(again.recentFiles().files(), frame->recentFiles().files());
 }
 
@@ -205,7 +205,7 @@ int pdfPages(const std::string& path) {
 }
 
 TEST_F(Shell, ALongDocumentPrintsToPdfPageByPageWithInchMargins) {
-    CChildFrame* child = frame->newDocument();
+    DocumentWindow* child = frame->newDocument();
     QtSurface& s = surface(child);
     // Lines so high that one fits on a page within one-inch margins (9 of
     // the 11 inches), and two would fit on a page without margins.
@@ -213,8 +213,8 @@ TEST_F(Shell, ALongDocumentPrintsToPdfPageByPageWithInchMargins) {
     big.mask = charmask::Size | charmask::Face;
     big.height = 300 * 20;
     big.faceName = "DejaVu Sans";
-    s.SetCharFormat(big);
-    s.ReplaceSel("A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG", false);
+    s.setCharFormat(big);
+    s.replaceSel("A\r\nB\r\nC\r\nD\r\nE\r\nF\r\nG", false);
 
     QPrinter printer(QPrinter::HighResolution);
     DocumentPrinter::setUp(printer);
@@ -225,12 +225,12 @@ TEST_F(Shell, ALongDocumentPrintsToPdfPageByPageWithInchMargins) {
     EXPECT_EQ(pdfPages(dir.file("out.pdf")), 7);
 
     // Ordinary text: 400 lines of 12 points take several pages, not one.
-    CChildFrame* other = frame->newDocument();
+    DocumentWindow* other = frame->newDocument();
     std::string text;
     for (int i = 0; i < 400; ++i) {
         text += "Line " + std::to_string(i) + "\r\n";
     }
-    surface(other).ReplaceSel(text, false);
+    surface(other).replaceSel(text, false);
     printer.setOutputFileName(QString::fromStdString(dir.file("long.pdf")));
     const int pages = DocumentPrinter::print(*other->document()->text(), printer);
     EXPECT_GE(pages, 400 / 60);
@@ -238,46 +238,46 @@ TEST_F(Shell, ALongDocumentPrintsToPdfPageByPageWithInchMargins) {
     EXPECT_EQ(pdfPages(dir.file("long.pdf")), pages);
 }
 
-TEST(CSorvelApp, WithNoArgumentTheProgramStartsWithRuvoVIR1Maximised) {
+TEST(SorvelApplication, WithNoArgumentTheProgramStartsWithRuvoVIR1Maximised) {
     TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
     QSettings settings(QString::fromStdString(dir.file("s.ini")), QSettings::IniFormat);
-    CSorvelApp app(&platform, &settings, &state);
-    ASSERT_TRUE(app.InitInstance({}));
-    ASSERT_NE(app.mainFrame(), nullptr);
-    EXPECT_TRUE(app.mainFrame()->isMaximized());
-    EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
-    EXPECT_TRUE(app.mainFrame()->acceptDrops());
+    SorvelApplication app(&platform, &settings, &state);
+    ASSERT_TRUE(app.initInstance({}));
+    ASSERT_NE(app.mainWindow(), nullptr);
+    EXPECT_TRUE(app.mainWindow()->isMaximized());
+    EXPECT_EQ(app.mainWindow()->windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
+    EXPECT_TRUE(app.mainWindow()->acceptDrops());
 }
 
-TEST(CSorvelApp, AFileNameOpensIt_AFailedOpenEndsTheProgram) {
+TEST(SorvelApplication, AFileNameOpensIt_AFailedOpenEndsTheProgram) {
     TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
     QSettings settings(QString::fromStdString(dir.file("s.ini")), QSettings::IniFormat);
     writeFile(dir.file("a.rtf"), kPlainRtf);
     {
-        CSorvelApp app(&platform, &settings, &state);
-        ASSERT_TRUE(app.InitInstance({"/dde", dir.file("a.rtf")}));
-        EXPECT_EQ(app.mainFrame()->windowTitle(), QStringLiteral("Sorvel - a.rtf"));
+        SorvelApplication app(&platform, &settings, &state);
+        ASSERT_TRUE(app.initInstance({"/dde", dir.file("a.rtf")}));
+        EXPECT_EQ(app.mainWindow()->windowTitle(), QStringLiteral("Sorvel - a.rtf"));
     }
-    CSorvelApp broken(&platform, &settings, &state);
+    SorvelApplication broken(&platform, &settings, &state);
     platform.expectMessage(dir.file("none.rtf") +
                            "\nCannot find this file.\nPlease verify that the correct path and "
                            "file name are given.");
-    EXPECT_FALSE(broken.InitInstance({dir.file("none.rtf")}));
+    EXPECT_FALSE(broken.initInstance({dir.file("none.rtf")}));
     EXPECT_EQ(broken.exitCode(), 1);
 }
 
-TEST(CSorvelApp, PrintingToAPrinterThatIsNotThereEndsWithAFailure) {
+TEST(SorvelApplication, PrintingToAPrinterThatIsNotThereEndsWithAFailure) {
     TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
     QSettings settings(QString::fromStdString(dir.file("s.ini")), QSettings::IniFormat);
     writeFile(dir.file("a.rtf"), kPlainRtf);
-    CSorvelApp app(&platform, &settings, &state);
-    EXPECT_FALSE(app.InitInstance({"/pt", dir.file("a.rtf"), "No Such Printer"}));
+    SorvelApplication app(&platform, &settings, &state);
+    EXPECT_FALSE(app.initInstance({"/pt", dir.file("a.rtf"), "No Such Printer"}));
     EXPECT_EQ(app.exitCode(), 1);
 }
 

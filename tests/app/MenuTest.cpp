@@ -5,10 +5,10 @@
 #include <QStatusBar>
 #include <QToolBar>
 
-#include "app/CChildFrame.h"
+#include "app/DocumentWindow.h"
 #include "shell/CommandIds.h"
 #include "app/ShellFixture.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {
@@ -186,7 +186,7 @@ TEST_F(Shell, WithoutADocumentTheShortMenuShows) {
 }
 
 TEST_F(Shell, TheMenuSwitchesAsADocumentWindowOpensAndTheLastCloses) {
-    CChildFrame* child = frame->newDocument();
+    DocumentWindow* child = frame->newDocument();
     EXPECT_EQ(menuBar(frame->menuBar()), kMenu129);
     EXPECT_EQ(frame->windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
     child->close();
@@ -296,12 +296,12 @@ TEST_F(Shell, ToolbarAndStatusBarSwitchWithCheckMarks) {
 TEST_F(Shell, FormattingButtonsShowTheSelectionsState) {
     frame->newDocument();
     QtSurface& s = frame->activeView()->surface();
-    s.SetWindowText("one two");
-    s.SetSel(0, 3);
+    s.setWindowText("one two");
+    s.setSel(0, 3);
     choose(command::Bold);
     frame->updateCommands();
     EXPECT_TRUE(action(command::Bold)->isChecked());
-    s.SetSel(4, 7);
+    s.setSel(4, 7);
     frame->updateCommands();
     EXPECT_FALSE(action(command::Bold)->isChecked());
 }

@@ -7,9 +7,9 @@
 #include <fstream>
 #include <functional>
 
-#include "app/CAboutDlg.h"
-#include "app/CChildFrame.h"
-#include "app/CFindReplaceDlg.h"
+#include "app/AboutDialog.h"
+#include "app/DocumentWindow.h"
+#include "app/FindReplaceDialog.h"
 #include "shell/CommandIds.h"
 #include "app/ShellFixture.h"
 #include "palifont/DefaultPaliFont.h"
@@ -17,7 +17,7 @@
 #include "usertable/ExampleTables.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/TableFile.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {
@@ -51,12 +51,12 @@ MenuCommand& M(ShellCommand& c) {
 }
 
 std::function<void(ShellCommand&)> textIs(std::string expected) {
-    return [expected](ShellCommand& c) { EXPECT_EQ(M(c).s().GetWindowText(), expected); };
+    return [expected](ShellCommand& c) { EXPECT_EQ(M(c).s().getWindowText(), expected); };
 }
 
 std::function<void(ShellCommand&)> textStartsWith(std::string start) {
     return [start](ShellCommand& c) {
-        const std::string text = M(c).s().GetWindowText();
+        const std::string text = M(c).s().getWindowText();
         EXPECT_EQ(text.substr(0, start.size()), start) << text.substr(0, 80);
     };
 }
@@ -71,8 +71,8 @@ INSTANTIATE_TEST_SUITE_P(
                                    M(c).script().expectFontDialog(fontChoice("Times_CSX+"));
                                },
                                [](ShellCommand& c) {
-                                   EXPECT_NE(M(c).s().GetWindowText(), "\xB9");
-                                   EXPECT_EQ(M(c).s().GetCharFormatSelection().faceName,
+                                   EXPECT_NE(M(c).s().getWindowText(), "\xB9");
+                                   EXPECT_EQ(M(c).s().getCharFormatSelection().faceName,
                                              "Times_CSX+");
                                }},
                       MenuCase{"PaliFontToStandard", command::PaliFontToStandard,
@@ -112,11 +112,11 @@ INSTANTIATE_TEST_SUITE_P(
                                    M(c).script().expectFontDialog(fontChoice("Times_Norman"));
                                },
                                [](ShellCommand& c) {
-                                   EXPECT_EQ(M(c).s().GetCharFormatSelection().faceName,
+                                   EXPECT_EQ(M(c).s().getCharFormatSelection().faceName,
                                              "Times_Norman");
                                }},
                       MenuCase{"TableInstructions", command::TableInstructions, emptyDocument,
-                               [](ShellCommand& c) { EXPECT_GT(M(c).s().GetTextLength(), 200); }},
+                               [](ShellCommand& c) { EXPECT_GT(M(c).s().getTextLength(), 200); }},
                       MenuCase{"ExampleNorwegian", command::ExampleNorwegian, emptyDocument,
                                textStartsWith(std::string(exampleTableText(ExampleTable::Norwegian))
                                                   .substr(0, 20))},
@@ -135,15 +135,15 @@ INSTANTIATE_TEST_SUITE_P(
                               M(c).script().expectFontDialog(fontChoice("Arial"));
                           },
                           [](ShellCommand& c) {
-                              EXPECT_NE(M(c).s().GetWindowText().find("0065"), std::string::npos);
-                              EXPECT_NE(M(c).s().GetWindowText().find("0255"), std::string::npos);
+                              EXPECT_NE(M(c).s().getWindowText().find("0065"), std::string::npos);
+                              EXPECT_NE(M(c).s().getWindowText().find("0255"), std::string::npos);
                           }},
                       MenuCase{"CreateTable", command::CreateTable,
                                [](ShellCommand& c) {
                                    M(c).script().expectFontDialog(fontChoice("Gentium"));
                                },
                                [](ShellCommand& c) {
-                                   EXPECT_NE(M(c).s().GetWindowText().find("Gentium"),
+                                   EXPECT_NE(M(c).s().getWindowText().find("Gentium"),
                                              std::string::npos);
                                }},
                       MenuCase{"SaveTable", command::SaveTable,
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                                },
                                [](ShellCommand& c) {
                                    EXPECT_EQ(M(c).folder().read("t.txt"), "a\r\nb\r\n");
-                                   EXPECT_FALSE(M(c).s().GetModify());
+                                   EXPECT_FALSE(M(c).s().getModify());
                                }},
                       MenuCase{"OpenTableForEditing", command::OpenTableForEditing,
                                [](ShellCommand& c) {
@@ -200,26 +200,26 @@ TEST_F(ShellCommand, EveryHelpTopicRunsFromItsMenuRow) {
 
 TEST_F(ShellCommand, FindAndReplaceWorkThroughTheirDialogs) {
     setText("sati, Sati and sati", "Arial");
-    s().SetSel(0, 0);
+    s().setSel(0, 0);
     choose(command::EditFind);
-    CFindReplaceDlg* find = frame->findDialog();
+    FindReplaceDialog* find = frame->findDialog();
     ASSERT_NE(find, nullptr);
     find->findEdit()->setText(QStringLiteral("sati"));
     find->matchCaseBox()->setChecked(true);
     find->findNextButton()->click();
-    EXPECT_EQ(s().GetSel(), (Selection{0, 4}));
+    EXPECT_EQ(s().getSel(), (Selection{0, 4}));
     find->findNextButton()->click();
-    EXPECT_EQ(s().GetSel(), (Selection{15, 19})) << "Sati differs in case";
+    EXPECT_EQ(s().getSel(), (Selection{15, 19})) << "Sati differs in case";
     choose(command::EditFindNext);  // F3 goes round to the first again
-    EXPECT_EQ(s().GetSel(), (Selection{0, 4}));
+    EXPECT_EQ(s().getSel(), (Selection{0, 4}));
 
     choose(command::EditReplace);
-    CFindReplaceDlg* replace = frame->findDialog();
+    FindReplaceDialog* replace = frame->findDialog();
     ASSERT_TRUE(replace->isReplace());
     replace->findEdit()->setText(QStringLiteral("sati"));
     replace->replaceEdit()->setText(QStringLiteral("mett\u00E2"));
     replace->replaceAllButton()->click();
-    EXPECT_EQ(s().GetWindowText(), "mett\xE2, mett\xE2 and mett\xE2");
+    EXPECT_EQ(s().getWindowText(), "mett\xE2, mett\xE2 and mett\xE2");
 
     replace->findEdit()->setText(QStringLiteral("nowhere"));
     platform.expectMessage("Cannot find the string 'nowhere'.");
@@ -231,26 +231,26 @@ TEST_F(ShellCommand, PasteSpecialAsUnformattedTextTakesTheCaretsFormat) {
     FontDescription bold;
     bold.mask = charmask::Bold;
     bold.effects = chareffect::Bold;
-    s().SetCharFormat(bold);
+    s().setCharFormat(bold);
     choose(command::EditCopy);
     const QMimeData* data = QApplication::clipboard()->mimeData();
     ASSERT_TRUE(data->hasFormat(QStringLiteral("text/rtf"))) << "rich text goes as RTF too";
     EXPECT_TRUE(data->hasText());
 
-    s().SetSel(10, 10);
+    s().setSel(10, 10);
     FontDescription plain;
     plain.mask = charmask::Bold;
-    s().SetCharFormat(plain);
+    s().setCharFormat(plain);
     platform.expectPasteFormat({"Rich Text (RTF)", "Unformatted Text"}, "Unformatted Text");
     choose(command::EditPasteSpecial);
-    EXPECT_EQ(s().GetWindowText(), "bold wordsbold words");
-    s().SetSel(10, 20);
-    EXPECT_EQ(s().GetCharFormatSelection().effects & chareffect::Bold, 0u);
+    EXPECT_EQ(s().getWindowText(), "bold wordsbold words");
+    s().setSel(10, 20);
+    EXPECT_EQ(s().getCharFormatSelection().effects & chareffect::Bold, 0u);
 
     platform.expectPasteFormat({"Rich Text (RTF)", "Unformatted Text"}, "Rich Text (RTF)");
     choose(command::EditPasteSpecial);
-    s().SetSel(20, 30);
-    EXPECT_TRUE(s().GetCharFormatSelection().effects & chareffect::Bold);
+    s().setSel(20, 30);
+    EXPECT_TRUE(s().getCharFormatSelection().effects & chareffect::Bold);
 }
 
 TEST_F(ShellCommand, RtfFromAnotherProgramPastesWithItsFormats) {
@@ -260,14 +260,14 @@ TEST_F(ShellCommand, RtfFromAnotherProgramPastesWithItsFormats) {
     data->setText(QStringLiteral("plain"));
     QApplication::clipboard()->setMimeData(data);
     choose(command::EditPaste);
-    EXPECT_EQ(s().GetWindowText(), "ka\xE4x");
-    s().SetSel(0, 3);
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "Times_CSX+");
-    EXPECT_TRUE(s().GetCharFormatSelection().effects & chareffect::Italic);
+    EXPECT_EQ(s().getWindowText(), "ka\xE4x");
+    s().setSel(0, 3);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Times_CSX+");
+    EXPECT_TRUE(s().getCharFormatSelection().effects & chareffect::Italic);
 }
 
-TEST(CAboutDlg, ShowsTheIconTheVersionTheNoteAndOk) {
-    CAboutDlg dialog;
+TEST(AboutDialog, ShowsTheIconTheVersionTheNoteAndOk) {
+    AboutDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), QStringLiteral("About Sorvel"));
     EXPECT_EQ(dialog.version()->text(), QStringLiteral("Sorvel Version 2.0"));
     EXPECT_EQ(dialog.version()->toolTip(),

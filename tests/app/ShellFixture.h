@@ -11,14 +11,14 @@
 #include <string_view>
 #include <vector>
 
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 #include "app/CommandActions.h"
 #include "help/HelpWindow.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
 #include "editor/TransliterationState.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 #include "qt/QtSurface.h"
 
 namespace sorvel::testing {
@@ -40,7 +40,7 @@ class Shell : public ::testing::Test {
     void SetUp() override {
         settings = std::make_unique<QSettings>(QString::fromStdString(dir.file("settings.ini")),
                                                QSettings::IniFormat);
-        frame = std::make_unique<CMainFrame>(platform, state, settings.get());
+        frame = std::make_unique<MainWindow>(platform, state, settings.get());
         frame->setHelpWindow(&help);
         frame->show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(frame.get()));
@@ -62,7 +62,7 @@ class Shell : public ::testing::Test {
     TransliterationState state;
     RecordingHelp help;
     std::unique_ptr<QSettings> settings;
-    std::unique_ptr<CMainFrame> frame;
+    std::unique_ptr<MainWindow> frame;
 };
 
 // A document window whose text is in "VriRomanPali CN", with that font as
@@ -77,11 +77,11 @@ class ShellCommand : public Shell {
     }
     QtSurface& s() { return frame->activeView()->surface(); }
     void setText(std::string_view text, std::string_view faceName = "VriRomanPali CN") {
-        s().SetWindowText(text);
-        s().SetSel(0, -1);
+        s().setWindowText(text);
+        s().setSel(0, -1);
         FontDescription f = face(faceName);
         f.mask = charmask::Face;
-        s().SetCharFormat(f);
+        s().setCharFormat(f);
     }
 };
 

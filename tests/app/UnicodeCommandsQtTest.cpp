@@ -10,7 +10,7 @@
 #include "app/ShellFixture.h"
 #include "docformat/RtfReader.h"
 #include "support/TestView.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {
@@ -21,17 +21,17 @@ class UnicodeShell : public ShellCommand {
   protected:
     void SetUp() override {
         ShellCommand::SetUp();
-        s().SetWindowText("Namo \xB1\xBD end");
-        s().SetSel(5, 7);
+        s().setWindowText("Namo \xB1\xBD end");
+        s().setSel(5, 7);
         FontDescription f = face("VriRomanPali CN");
         f.mask = charmask::Face;
-        s().SetCharFormat(f);
+        s().setCharFormat(f);
     }
     const QMimeData& clipboard() { return *QApplication::clipboard()->mimeData(); }
 };
 
 TEST_F(UnicodeShell, CopyAsUnicodePutsPlainTextAndRtfOnTheClipboard) {
-    s().SetSel(0, -1);
+    s().setSel(0, -1);
     choose(command::CopyAsUnicode);
     EXPECT_EQ(clipboard().text(), QStringLiteral("Namo \u0101\u1E43 end"));
     for (const char* type : {"text/rtf", "application/rtf"}) {
@@ -47,17 +47,17 @@ TEST_F(UnicodeShell, CopyAsUnicodePutsPlainTextAndRtfOnTheClipboard) {
     }
 
     // A plain Paste inside the program takes the 8-bit text as it was.
-    s().SetSel(s().GetTextLength(), -1);
+    s().setSel(s().getTextLength(), -1);
     choose(command::EditPaste);
-    EXPECT_EQ(s().GetWindowText(), "Namo \xB1\xBD endNamo \xB1\xBD end");
-    EXPECT_EQ(s().GetRichTextRange(16, 18).formatAt(0).faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getWindowText(), "Namo \xB1\xBD endNamo \xB1\xBD end");
+    EXPECT_EQ(s().getRichTextRange(16, 18).formatAt(0).faceName, "VriRomanPali CN");
 }
 
 TEST_F(UnicodeShell, CopyAsUnicodeIsEnabledOnlyWithASelection) {
-    s().SetSel(2, 2);
+    s().setSel(2, 2);
     frame->updateCommands();
     EXPECT_FALSE(action(command::CopyAsUnicode)->isEnabled());
-    s().SetSel(2, 4);
+    s().setSel(2, 4);
     frame->updateCommands();
     EXPECT_TRUE(action(command::CopyAsUnicode)->isEnabled());
 }
@@ -66,15 +66,15 @@ TEST_F(UnicodeShell, PasteUnicodePaliTakesAnotherProgramsText) {
     auto* data = new QMimeData;
     data->setText(QStringLiteral("sara\u1E47a\u1E43 \u03B1"));
     QApplication::clipboard()->setMimeData(data);
-    s().SetSel(0, 4);
+    s().setSel(0, 4);
     platform.expectMessage(
         "1 character that VriRomanPali CN cannot show: U+03B1 \"\u03B1\" at line 1, column 9\n\n"
         "It was pasted as a question mark (?).");
     choose(command::PasteUnicodePali);
-    EXPECT_EQ(s().GetWindowText(),
+    EXPECT_EQ(s().getWindowText(),
               "sara\xBA"
               "a\xBD ? \xB1\xBD end");
-    EXPECT_EQ(s().GetRichTextRange(0, 1).formatAt(0).faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getRichTextRange(0, 1).formatAt(0).faceName, "VriRomanPali CN");
     EXPECT_TRUE(platform.scriptDone());
 }
 
@@ -87,12 +87,12 @@ TEST_F(UnicodeShell, TheUnicodeFontIsChosenAndKeptInTheSettings) {
     EXPECT_EQ(settings->value(QStringLiteral("Settings/UnicodeFont")).toString(),
               QStringLiteral("DejaVu Serif"));
 
-    s().SetSel(5, 7);
+    s().setSel(5, 7);
     choose(command::CopyAsUnicode);
     EXPECT_TRUE(clipboard().data(QStringLiteral("text/rtf")).contains("DejaVu Serif"));
 
     // A new main window on the same settings starts with it.
-    CMainFrame again(platform, state, settings.get());
+    MainWindow again(platform, state, settings.get());
     EXPECT_EQ(again.unicodeFace(), "DejaVu Serif");
 }
 

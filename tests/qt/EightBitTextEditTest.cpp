@@ -77,9 +77,9 @@ class AutomaticWordSelection : public ::testing::TestWithParam<WordCase> {};
 TEST_P(AutomaticWordSelection, SelectsWholeWordsOnceTheDragLeavesItsWord) {
     const WordCase& c = GetParam();
     EditFixture f;
-    f.surface().SetWindowText(c.text);
+    f.surface().setWindowText(c.text);
     f.drag(f.edit().viewport(), f.pointAt(c.from), f.pointAt(c.to));
-    EXPECT_EQ(f.surface().GetSelText(), c.selected);
+    EXPECT_EQ(f.surface().getSelText(), c.selected);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -96,34 +96,34 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(SelectionBar, ClickSelectsTheLineWithItsBreakAndCtrlClickSelectsAll) {
     EditFixture f;
-    f.surface().SetWindowText("first\r\nsecond line\r\nthird");
+    f.surface().setWindowText("first\r\nsecond line\r\nthird");
     QWidget* bar = f.bar();
     ASSERT_NE(bar, nullptr);
     EXPECT_EQ(bar->width(), SelectionBar::kWidth);
     f.mouse(bar, QEvent::MouseButtonPress, QPoint(2, f.barY(9)), Qt::LeftButton);
     f.mouse(bar, QEvent::MouseButtonRelease, QPoint(2, f.barY(9)), Qt::NoButton);
-    EXPECT_EQ(f.surface().GetSelText(), "second line\r\n");
+    EXPECT_EQ(f.surface().getSelText(), "second line\r\n");
     // The last line has no break to take.
     f.mouse(bar, QEvent::MouseButtonPress, QPoint(2, f.barY(22)), Qt::LeftButton);
     f.mouse(bar, QEvent::MouseButtonRelease, QPoint(2, f.barY(22)), Qt::NoButton);
-    EXPECT_EQ(f.surface().GetSelText(), "third");
+    EXPECT_EQ(f.surface().getSelText(), "third");
     f.mouse(bar, QEvent::MouseButtonPress, QPoint(2, f.barY(0)), Qt::LeftButton,
             Qt::ControlModifier);
-    EXPECT_EQ(f.surface().GetSelText(), "first\r\nsecond line\r\nthird");
+    EXPECT_EQ(f.surface().getSelText(), "first\r\nsecond line\r\nthird");
 }
 
 TEST(SelectionBar, DragsAndShiftClicksSelectWholeLines) {
     EditFixture f;
-    f.surface().SetWindowText("one\r\ntwo\r\nthree\r\nfour");
+    f.surface().setWindowText("one\r\ntwo\r\nthree\r\nfour");
     QWidget* bar = f.bar();
     f.drag(bar, QPoint(2, f.barY(6)), QPoint(2, f.barY(11)));
-    EXPECT_EQ(f.surface().GetSelText(), "two\r\nthree\r\n");
+    EXPECT_EQ(f.surface().getSelText(), "two\r\nthree\r\n");
     f.drag(bar, QPoint(2, f.barY(11)), QPoint(2, f.barY(1)));
-    EXPECT_EQ(f.surface().GetSelText(), "one\r\ntwo\r\nthree\r\n");
-    f.surface().SetSel(6, 6);
+    EXPECT_EQ(f.surface().getSelText(), "one\r\ntwo\r\nthree\r\n");
+    f.surface().setSel(6, 6);
     f.mouse(bar, QEvent::MouseButtonPress, QPoint(2, f.barY(18)), Qt::LeftButton,
             Qt::ShiftModifier);
-    EXPECT_EQ(f.surface().GetSelText(), "wo\r\nthree\r\nfour");
+    EXPECT_EQ(f.surface().getSelText(), "wo\r\nthree\r\nfour");
 }
 
 TEST(SelectionBar, ClickBesideAWrappedLineSelectsThatLineAndDoubleClickTheParagraph) {
@@ -132,7 +132,7 @@ TEST(SelectionBar, ClickBesideAWrappedLineSelectsThatLineAndDoubleClickTheParagr
     for (int i = 0; i < 60; ++i) {
         paragraph += "word ";
     }
-    f.surface().SetWindowText(paragraph + "\r\nnext");
+    f.surface().setWindowText(paragraph + "\r\nnext");
     const QTextBlock block = f.edit().document()->firstBlock();
     ASSERT_GT(block.layout()->lineCount(), 2);
     const QTextLine second = block.layout()->lineAt(1);
@@ -140,9 +140,9 @@ TEST(SelectionBar, ClickBesideAWrappedLineSelectsThatLineAndDoubleClickTheParagr
     const int y = f.barY(secondStart + 1);
     f.mouse(f.bar(), QEvent::MouseButtonPress, QPoint(2, y), Qt::LeftButton);
     f.mouse(f.bar(), QEvent::MouseButtonRelease, QPoint(2, y), Qt::NoButton);
-    EXPECT_EQ(f.surface().GetSelText(), paragraph.substr(secondStart, second.textLength()));
+    EXPECT_EQ(f.surface().getSelText(), paragraph.substr(secondStart, second.textLength()));
     f.mouse(f.bar(), QEvent::MouseButtonDblClick, QPoint(2, y), Qt::LeftButton);
-    EXPECT_EQ(f.surface().GetSelText(), paragraph + "\r\n");
+    EXPECT_EQ(f.surface().getSelText(), paragraph + "\r\n");
 }
 
 struct LimitCase {
@@ -163,8 +163,8 @@ TEST_P(TextLimit, TypingAndPastingStopAtTheLimit) {
     const LimitCase& c = GetParam();
     EditFixture f;
     f.edit().setTextLimit(c.limit);
-    f.surface().SetWindowText(c.text);
-    f.surface().SetSel(c.selStart, c.selEnd);
+    f.surface().setWindowText(c.text);
+    f.surface().setSel(c.selStart, c.selEnd);
     if (c.key != Qt::Key_unknown) {
         QTest::keyClick(&f.edit(), c.key);
     } else {
@@ -173,8 +173,8 @@ TEST_P(TextLimit, TypingAndPastingStopAtTheLimit) {
         QGuiApplication::clipboard()->setMimeData(data);
         f.edit().pasteAs(QtClipboardData::As::PlainText);
     }
-    EXPECT_EQ(f.surface().GetWindowText(), c.expected);
-    EXPECT_LE(f.surface().GetTextLength(), c.limit);
+    EXPECT_EQ(f.surface().getWindowText(), c.expected);
+    EXPECT_LE(f.surface().getTextLength(), c.limit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -199,24 +199,24 @@ TEST(TextLimit, ARichReplacementIsCutWhereTheLimitFallsAndNeverInsideABreak) {
     piece.appendBreak(RichText::standardFormat(), ParaFormat{});
     piece.append("yz", RichText::standardFormat());
     f.edit().setTextLimit(6);
-    f.surface().SetWindowText("abc");
-    f.surface().SetSel(3, 3);
-    f.surface().ReplaceSelRich(piece);
-    EXPECT_EQ(f.surface().GetWindowText(), "abcwx");
+    f.surface().setWindowText("abc");
+    f.surface().setSel(3, 3);
+    f.surface().replaceSelRich(piece);
+    EXPECT_EQ(f.surface().getWindowText(), "abcwx");
     f.edit().setTextLimit(5);
-    f.surface().SetSel(0, 1);
-    f.surface().ReplaceSelRich(piece);
-    EXPECT_EQ(f.surface().GetWindowText(), "wbcwx") << "the selection makes room";
-    f.surface().SetSel(5, 5);
-    f.surface().ReplaceSelRich(piece);
-    EXPECT_EQ(f.surface().GetWindowText(), "wbcwx") << "nothing at the limit";
+    f.surface().setSel(0, 1);
+    f.surface().replaceSelRich(piece);
+    EXPECT_EQ(f.surface().getWindowText(), "wbcwx") << "the selection makes room";
+    f.surface().setSel(5, 5);
+    f.surface().replaceSelRich(piece);
+    EXPECT_EQ(f.surface().getWindowText(), "wbcwx") << "nothing at the limit";
 }
 
 TEST(TextLimit, TextSetByTheProgramIsNeverCut) {
     EditFixture f;
     f.edit().setTextLimit(3);
-    f.surface().SetWindowText("longer than three");
-    EXPECT_EQ(f.surface().GetWindowText(), "longer than three");
+    f.surface().setWindowText("longer than three");
+    EXPECT_EQ(f.surface().getWindowText(), "longer than three");
     EXPECT_EQ(f.edit().textLength(), 17);
     EXPECT_EQ(EightBitTextEdit::kDefaultTextLimit, 16'777'215);
 }

@@ -14,7 +14,7 @@
 #include <functional>
 #include <ostream>
 
-#include "qt/CHelpTopicDlg.h"
+#include "qt/HelpTopicDialog.h"
 #include "help/HelpDialogTemplate.h"
 #include "help/HelpTopics.h"
 #include "qt/QtHelpWindow.h"
@@ -34,7 +34,7 @@ QApplication& application() {
 int openHelpDialogs() {
     int count = 0;
     for (QWidget* w : QApplication::topLevelWidgets()) {
-        count += qobject_cast<CHelpTopicDlg*>(w) != nullptr ? 1 : 0;
+        count += qobject_cast<HelpTopicDialog*>(w) != nullptr ? 1 : 0;
     }
     return count;
 }
@@ -44,11 +44,11 @@ int openHelpDialogs() {
 // whether the window was seen. A window left open is closed all the same, so
 // that a failing test cannot hang.
 bool whileOpen(const std::function<void()>& command,
-               const std::function<void(CHelpTopicDlg&)>& inspect,
-               const std::function<void(CHelpTopicDlg&)>& close = {}) {
+               const std::function<void(HelpTopicDialog&)>& inspect,
+               const std::function<void(HelpTopicDialog&)>& close = {}) {
     bool seen = false;
     QTimer::singleShot(0, [&] {
-        auto* dialog = qobject_cast<CHelpTopicDlg*>(QApplication::activeModalWidget());
+        auto* dialog = qobject_cast<HelpTopicDialog*>(QApplication::activeModalWidget());
         if (dialog == nullptr) {
             ADD_FAILURE() << "no help window is open";
             return;
@@ -92,7 +92,7 @@ TEST_P(HelpDialogTopic, OpensWithItsTitleAndItsTextFromTheSecondLine) {
     std::string viewHelpText;
     const bool seen =
         whileOpen([&] { EXPECT_TRUE(runHelpTopicCommand(topic.commandId, viewHelpText, window)); },
-                  [&](CHelpTopicDlg& dialog) {
+                  [&](HelpTopicDialog& dialog) {
                       EXPECT_EQ(dialog.title(), topic.title);
                       EXPECT_EQ(dialog.windowTitle().toStdString(), std::string(topic.title));
                       EXPECT_EQ(dialog.text(), "\r\n" + topic.text);
@@ -128,7 +128,7 @@ TEST_F(HelpDialog, EditsInTheTextBoxAreGoneAtTheNextOpening) {
     QtHelpWindow window;
     std::string field;
     whileOpen([&] { runHelpTopicCommand(topic.commandId, field, window); },
-              [&](CHelpTopicDlg& dialog) {
+              [&](HelpTopicDialog& dialog) {
                   dialog.textBox()->setFocus();
                   QTest::keyClicks(dialog.textBox(), "XYZ");
                   QTest::keyClick(dialog.textBox(), Qt::Key_Return);
@@ -136,17 +136,17 @@ TEST_F(HelpDialog, EditsInTheTextBoxAreGoneAtTheNextOpening) {
                   EXPECT_EQ(dialog.text(), "XYZ\r\n\r\n" + topic.text);
               });
     whileOpen([&] { runHelpTopicCommand(topic.commandId, field, window); },
-              [&](CHelpTopicDlg& dialog) { EXPECT_EQ(dialog.text(), "\r\n" + topic.text); });
+              [&](HelpTopicDialog& dialog) { EXPECT_EQ(dialog.text(), "\r\n" + topic.text); });
     const HelpTopic& other = *findHelpTopic(32851);
     whileOpen([&] { runHelpTopicCommand(other.commandId, field, window); },
-              [&](CHelpTopicDlg& dialog) { EXPECT_EQ(dialog.text(), "\r\n" + other.text); });
+              [&](HelpTopicDialog& dialog) { EXPECT_EQ(dialog.text(), "\r\n" + other.text); });
     EXPECT_EQ(field, other.text);
 }
 
 TEST_F(HelpDialog, EscInTheTextBoxClosesTheWindow) {
     QtHelpWindow window;
-    const bool seen = whileOpen([&] { window.run("Caption", "\r\nText"); }, [](CHelpTopicDlg&) {},
-                                [](CHelpTopicDlg& dialog) {
+    const bool seen = whileOpen([&] { window.run("Caption", "\r\nText"); }, [](HelpTopicDialog&) {},
+                                [](HelpTopicDialog& dialog) {
                                     dialog.textBox()->setFocus();
                                     QTest::keyClick(dialog.textBox(), Qt::Key_Escape);
                                 });
@@ -157,18 +157,18 @@ TEST_F(HelpDialog, EscInTheTextBoxClosesTheWindow) {
 TEST_F(HelpDialog, OkClosesTheWindowByClickAndByEnter) {
     QtHelpWindow window;
     EXPECT_TRUE(whileOpen(
-        [&] { window.run("Caption", "\r\nText"); }, [](CHelpTopicDlg&) {},
-        [](CHelpTopicDlg& dialog) { QTest::mouseClick(dialog.okButton(), Qt::LeftButton); }));
+        [&] { window.run("Caption", "\r\nText"); }, [](HelpTopicDialog&) {},
+        [](HelpTopicDialog& dialog) { QTest::mouseClick(dialog.okButton(), Qt::LeftButton); }));
     EXPECT_TRUE(whileOpen(
-        [&] { window.run("Caption", "\r\nText"); }, [](CHelpTopicDlg&) {},
-        [](CHelpTopicDlg& dialog) { QTest::keyClick(dialog.okButton(), Qt::Key_Return); }));
+        [&] { window.run("Caption", "\r\nText"); }, [](HelpTopicDialog&) {},
+        [](HelpTopicDialog& dialog) { QTest::keyClick(dialog.okButton(), Qt::Key_Return); }));
     EXPECT_EQ(openHelpDialogs(), 0);
 }
 
 // ---- The window's make-up.
 
 TEST_F(HelpDialog, IsLaidOutInDialogUnitsOfItsFont) {
-    CHelpTopicDlg dialog;
+    HelpTopicDialog dialog;
     const DialogUnits& u = dialog.units();
     const auto rect = [&](const DialogRect& r) {
         const DialogRect p = u.toPixels(r);
@@ -186,7 +186,7 @@ TEST_F(HelpDialog, IsLaidOutInDialogUnitsOfItsFont) {
 }
 
 TEST_F(HelpDialog, HasTheNoteOkAndAnEditableWrappingTextBox) {
-    CHelpTopicDlg dialog;
+    HelpTopicDialog dialog;
     EXPECT_EQ(dialog.windowTitle(), "Sorvel Help");
     EXPECT_EQ(dialog.note()->text().toStdString(),
               "To copy the text below, (1) select the text, and\n(2) press Ctrl-C or right-click "
@@ -208,7 +208,7 @@ TEST_F(HelpDialog, HasTheNoteOkAndAnEditableWrappingTextBox) {
 }
 
 TEST_F(HelpDialog, TheTextHasEightPixelsOfRoomLeftAndRight) {
-    CHelpTopicDlg dialog;
+    HelpTopicDialog dialog;
     dialog.setText("\r\n" + findHelpTopic(32806)->text);
     dialog.show();
     QTextEdit* box = dialog.textBox();
@@ -230,7 +230,7 @@ TEST_F(HelpDialog, TheTextHasEightPixelsOfRoomLeftAndRight) {
 }
 
 TEST_F(HelpDialog, CarriesWindows1252TextBothWays) {
-    CHelpTopicDlg dialog;
+    HelpTopicDialog dialog;
     dialog.setTitle("Caf\xE9");
     dialog.setText("\r\nGar\xE7on\tna\xEFve\r\n\xB1");
     EXPECT_EQ(dialog.windowTitle(), QString::fromUtf8("Caf\u00e9"));

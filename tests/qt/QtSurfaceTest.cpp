@@ -46,22 +46,22 @@ TEST(QtSurface, EveryPositionMapsToTheSameCharacterAsTheWholeText) {
         text += "\r\n";
     }
     text += "end";
-    surface.SetWindowText(text);
-    ASSERT_EQ(surface.GetTextLength(), static_cast<long>(text.size()));
-    ASSERT_EQ(surface.GetWindowText(), text);
+    surface.setWindowText(text);
+    ASSERT_EQ(surface.getTextLength(), static_cast<long>(text.size()));
+    ASSERT_EQ(surface.getWindowText(), text);
     for (long p = 0; p <= static_cast<long>(text.size()); ++p) {
         if (p % 41 == 20 && text[p - 1] != '\r') {
             // An edit between two lookups, with or without a break, and one
             // that joins two paragraphs: nothing remembered may outlive it.
             const char* inserted = p % 3 == 0 ? "x\r\n" : (p % 3 == 1 ? "yz" : "");
             const long removed = p % 3 != 2 ? 0 : (text[p] == '\r' ? 2 : 1);
-            surface.SetSel(p, p + removed);
-            surface.ReplaceSel(inserted, false);
+            surface.setSel(p, p + removed);
+            surface.replaceSel(inserted, false);
             text.replace(static_cast<std::size_t>(p), removed, inserted);
             // The caret's paragraph is remembered now; then an edit before it.
             const long q = p / 2;
             const int qtQ = surface.toQt(q);
-            ASSERT_EQ(surface.GetTextRange(p, p + 3), text.substr(p, 3)) << "at " << p;
+            ASSERT_EQ(surface.getTextRange(p, p + 3), text.substr(p, 3)) << "at " << p;
             if (text[q - 1] != '\r') {
                 QTextCursor c(edit.document());
                 c.setPosition(qtQ);
@@ -72,13 +72,13 @@ TEST(QtSurface, EveryPositionMapsToTheSameCharacterAsTheWholeText) {
             for (long r = std::max(0L, p - 90); r < p + 10; ++r) {
                 const bool inBreak = r > 0 && text[r - 1] == '\r';
                 ASSERT_EQ(surface.toSurface(surface.toQt(r)), inBreak ? r - 1 : r) << "at " << r;
-                ASSERT_EQ(surface.GetTextRange(r, r + 2), text.substr(r, 2)) << "at " << r;
+                ASSERT_EQ(surface.getTextRange(r, r + 2), text.substr(r, 2)) << "at " << r;
             }
         }
-        ASSERT_EQ(surface.GetTextRange(p, p + 3), text.substr(p, 3)) << "at " << p;
+        ASSERT_EQ(surface.getTextRange(p, p + 3), text.substr(p, 3)) << "at " << p;
         const bool insideBreak = p > 0 && text[p - 1] == '\r';
-        surface.SetSel(p, p);
-        ASSERT_EQ(surface.GetSel().start, insideBreak ? p - 1 : p) << "at " << p;
+        surface.setSel(p, p);
+        ASSERT_EQ(surface.getSel().start, insideBreak ? p - 1 : p) << "at " << p;
         ASSERT_EQ(surface.toSurface(surface.toQt(p)), insideBreak ? p - 1 : p) << "at " << p;
     }
 }

@@ -8,16 +8,16 @@ void TestView::setText(std::string_view text, std::string_view faceName) {
     RichText doc(face(faceName));
     doc.append(text, face(faceName));
     surface.setDocument(doc);
-    surface.SetSel(surface.GetTextLength(), surface.GetTextLength());
+    surface.setSel(surface.getTextLength(), surface.getTextLength());
     FontDescription f = face(faceName);
     f.mask = charmask::Face;
-    surface.SetCharFormat(f);
+    surface.setCharFormat(f);
 }
 
 void TestView::type(std::string_view keys) {
     for (std::size_t i = 0; i < keys.size(); ++i) {
         const bool isBreak = keys.substr(i, 2) == "\r\n";
-        surface.ReplaceSel(keys.substr(i, isBreak ? 2 : 1), false);
+        surface.replaceSel(keys.substr(i, isBreak ? 2 : 1), false);
         i += isBreak ? 1 : 0;
         handleKeyRelease(view);
     }

@@ -37,7 +37,7 @@ struct TestView {
     // Types each character at the caret and handles its key release, as a
     // person typing would; "\r\n" counts as one key.
     void type(std::string_view keys);
-    std::string text() const { return surface.GetWindowText(); }
+    std::string text() const { return surface.getWindowText(); }
 };
 
 }  // namespace sorvel::testing

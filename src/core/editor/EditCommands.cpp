@@ -3,39 +3,39 @@
 namespace sorvel {
 
 void EditCommands::undo(ViewContext& view) {
-    if (view.surface.CanUndo()) {
-        view.surface.Undo();
+    if (view.surface.canUndo()) {
+        view.surface.undo();
     }
 }
 
 void EditCommands::updateUndo(ViewContext& view, CommandStatus& status) {
-    status.enabled = view.surface.CanUndo();
+    status.enabled = view.surface.canUndo();
 }
 
 void EditCommands::selectAll(ViewContext& view) {
-    view.surface.SetSel(0, -1);
+    view.surface.setSel(0, -1);
 }
 
 void EditCommands::cut(ViewContext& view) {
-    if (view.surface.GetSel().empty()) {
+    if (view.surface.getSel().empty()) {
         return;
     }
-    view.surface.Copy();
-    view.surface.Clear();
+    view.surface.copy();
+    view.surface.clear();
 }
 
 void EditCommands::copy(ViewContext& view) {
-    if (!view.surface.GetSel().empty()) {
-        view.surface.Copy();
+    if (!view.surface.getSel().empty()) {
+        view.surface.copy();
     }
 }
 
 void EditCommands::updateSelection(ViewContext& view, CommandStatus& status) {
-    status.enabled = !view.surface.GetSel().empty();
+    status.enabled = !view.surface.getSel().empty();
 }
 
 void EditCommands::paste(ViewContext& view) {
-    view.surface.Paste();
+    view.surface.paste();
 }
 
 }  // namespace sorvel

@@ -6,7 +6,7 @@ namespace sorvel {
 
 // Bits of a character effect: the mask bit and the effect bit have one value.
 void FormattingCommands::toggleEffect(ViewContext& view, uint32_t bit) {
-    const FontDescription current = view.surface.GetCharFormatSelection();
+    const FontDescription current = view.surface.getCharFormatSelection();
     FontDescription apply;
     apply.mask = bit;
     if (current.has(bit)) {
@@ -14,11 +14,11 @@ void FormattingCommands::toggleEffect(ViewContext& view, uint32_t bit) {
     } else {
         apply.effects = bit;
     }
-    view.surface.SetCharFormat(apply);
+    view.surface.setCharFormat(apply);
 }
 
 void FormattingCommands::updateEffect(ViewContext& view, CommandStatus& status, uint32_t bit) {
-    const FontDescription current = view.surface.GetCharFormatSelection();
+    const FontDescription current = view.surface.getCharFormatSelection();
     if (!current.has(bit)) {
         status.check = 2;
     } else {
@@ -52,14 +52,14 @@ void FormattingCommands::updateStrikeout(ViewContext& view, CommandStatus& statu
 }
 
 void FormattingCommands::align(ViewContext& view, uint16_t value) {
-    ParaFormat p = view.surface.GetParaFormatSelection();
+    ParaFormat p = view.surface.getParaFormatSelection();
     p.alignment = value;
     p.mask = paramask::Alignment;
-    view.surface.SetParaFormat(p);
+    view.surface.setParaFormat(p);
 }
 
 void FormattingCommands::updateAlign(ViewContext& view, CommandStatus& status, uint16_t value) {
-    const ParaFormat p = view.surface.GetParaFormatSelection();
+    const ParaFormat p = view.surface.getParaFormatSelection();
     // Lines always wrap at the window's width here, so alignment always applies.
     status.enabled = true;
     if (!(p.mask & paramask::Alignment)) {
@@ -89,7 +89,7 @@ void FormattingCommands::updateAlignRight(ViewContext& view, CommandStatus& stat
 }
 
 void FormattingCommands::toggleBullets(ViewContext& view) {
-    ParaFormat p = view.surface.GetParaFormatSelection();
+    ParaFormat p = view.surface.getParaFormatSelection();
     if ((p.mask & paramask::Numbering) && p.numbering == numbering::Bullet) {
         p.numbering = numbering::None;
         p.startIndent = 0;
@@ -105,11 +105,11 @@ void FormattingCommands::toggleBullets(ViewContext& view) {
             p.mask = paramask::Numbering | paramask::StartIndent | paramask::Offset;
         }
     }
-    view.surface.SetParaFormat(p);
+    view.surface.setParaFormat(p);
 }
 
 void FormattingCommands::updateBullets(ViewContext& view, CommandStatus& status) {
-    const ParaFormat p = view.surface.GetParaFormatSelection();
+    const ParaFormat p = view.surface.getParaFormatSelection();
     if (!(p.mask & paramask::Numbering)) {
         status.check = 2;
     } else {
@@ -118,14 +118,14 @@ void FormattingCommands::updateBullets(ViewContext& view, CommandStatus& status)
 }
 
 void FormattingCommands::shiftIndent(ViewContext& view, int32_t step) {
-    const ParaFormat read = view.surface.GetParaFormatSelection();
+    const ParaFormat read = view.surface.getParaFormatSelection();
     if (step > 0 ? read.startIndent >= kMaxIndent : read.startIndent <= 0) {
         return;
     }
     ParaFormat p;
     p.mask = paramask::StartIndent | paramask::StartIndentRelative;
     p.startIndent = step;
-    view.surface.SetParaFormat(p);
+    view.surface.setParaFormat(p);
 }
 
 void FormattingCommands::increaseIndent(ViewContext& view) {
@@ -144,27 +144,27 @@ void FormattingCommands::setDefaultFont(ViewContext& view) {
         return;
     }
     state.plainFormat = *chosen;
-    view.surface.SetCharFormat(state.plainFormat);
+    view.surface.setCharFormat(state.plainFormat);
     // Keep what the surface made of it, so that the plain format is complete.
-    state.plainFormat = view.surface.GetCharFormatSelection();
+    state.plainFormat = view.surface.getCharFormatSelection();
     state.plainFormat.size = 60;
 }
 
 void FormattingCommands::changeSelectionFont(ViewContext& view) {
     view.state.paliEntryOn = false;
     view.state.userTableOn = false;
-    const FontDescription current = view.surface.GetCharFormatSelection();
+    const FontDescription current = view.surface.getCharFormatSelection();
     const auto chosen =
         FontDialogRules::run(view.platform, current, FontList::ScreenAndPrinterNoVector);
     if (chosen) {
-        view.surface.SetCharFormat(*chosen);
+        view.surface.setCharFormat(*chosen);
     }
 }
 
 void FormattingCommands::copyAllText(ViewContext& view) {
-    view.surface.SetSel(0, -1);
-    view.surface.Copy();
-    view.surface.SetSel(0, 0);
+    view.surface.setSel(0, -1);
+    view.surface.copy();
+    view.surface.setSel(0, 0);
 }
 
 }  // namespace sorvel

@@ -53,7 +53,7 @@ std::string programSourceCode() {
            "characters before the caret as the longest code of the table (so that a key release "
            "costs the same in a long document as in a short one), and tests each pair, up to the "
            "end pair, against the characters that end at the caret. On a match it selects those "
-           "characters and replaces them with the pair's character (ReplaceSel, not recorded for "
+           "characters and replaces them with the pair's character (replaceSel, not recorded for "
            "undo); then it reads the caret and the characters before it again, so that later "
            "pairs are tested against the text as it now is. At the end it shows the pointer "
            "again. The new character takes the format of the characters it replaces, that is "

@@ -9,7 +9,7 @@ void changeDefaultPaliFont(ViewContext& view) {
     view.platform.messageBox(kChooseOneOfFiveMessage);
     FontDescription& pali = view.state.defaultPaliFormat;
     if (pali.faceName.empty()) {
-        pali = view.surface.GetCharFormatSelection();
+        pali = view.surface.getCharFormatSelection();
     }
     // The dialog's answer starts from the format it was opened with, so the
     // fields it does not offer keep their values.
@@ -19,7 +19,7 @@ void changeDefaultPaliFont(ViewContext& view) {
     }
     pali = *chosen;
     if (view.state.paliEntryOn) {
-        view.surface.SetCharFormat(pali);
+        view.surface.setCharFormat(pali);
     }
     saveDefaultPaliFont(view.platform, view.state);
 }
@@ -33,10 +33,10 @@ void togglePaliEntry(ViewContext& view) {
         changeDefaultPaliFont(view);
     }
     if (state.paliEntryOn) {
-        view.surface.SetCharFormat(state.defaultPaliFormat);
+        view.surface.setCharFormat(state.defaultPaliFormat);
         view.platform.setCursorShape(CursorShape::SizeNS);
     } else {
-        view.surface.SetCharFormat(state.plainFormat);
+        view.surface.setCharFormat(state.plainFormat);
     }
 }
 
@@ -57,8 +57,8 @@ bool onSetCursor(ViewContext& view) {
         format = &state.userTableFormat;
     }
     view.platform.setCursorShape(shape);
-    if (view.surface.GetSel().empty()) {
-        view.surface.SetCharFormat(*format);
+    if (view.surface.getSel().empty()) {
+        view.surface.setCharFormat(*format);
     }
     return true;
 }

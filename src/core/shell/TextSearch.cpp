@@ -100,19 +100,19 @@ bool TextSearch::matches(std::string_view text, Selection candidate, std::string
 bool TextSearch::findNext(RichEditSurface& surface, std::string_view what,
                           const SearchOptions& options) {
     const std::optional<Selection> found =
-        find(surface.GetWindowText(), what, surface.GetSel(), options);
+        find(surface.getWindowText(), what, surface.getSel(), options);
     if (!found) {
         return false;
     }
-    surface.SetSel(found->start, found->end);
+    surface.setSel(found->start, found->end);
     return true;
 }
 
 bool TextSearch::replace(RichEditSurface& surface, std::string_view what, std::string_view with,
                          const SearchOptions& options) {
-    const Selection sel = surface.GetSel();
-    if (matches(surface.GetWindowText(), sel, what, options)) {
-        surface.ReplaceSel(with, true);
+    const Selection sel = surface.getSel();
+    if (matches(surface.getWindowText(), sel, what, options)) {
+        surface.replaceSel(with, true);
     }
     return findNext(surface, what, options);
 }
@@ -125,7 +125,7 @@ int TextSearch::replaceAll(RichEditSurface& surface, std::string_view what, std:
     // Matches are looked for in the text as it was, from the start, and
     // replaced from the end, so that no replacement moves a match still to do
     // and no replaced text is searched again.
-    const std::string text = surface.GetWindowText();
+    const std::string text = surface.getWindowText();
     std::vector<long> starts;
     const long n = static_cast<long>(what.size());
     for (long at = 0; at + n <= static_cast<long>(text.size());) {
@@ -137,8 +137,8 @@ int TextSearch::replaceAll(RichEditSurface& surface, std::string_view what, std:
         }
     }
     for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
-        surface.SetSel(*it, *it + n);
-        surface.ReplaceSel(with, true);
+        surface.setSel(*it, *it + n);
+        surface.replaceSel(with, true);
     }
     return static_cast<int>(starts.size());
 }

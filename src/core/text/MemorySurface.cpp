@@ -34,7 +34,7 @@ void MemorySurface::setDocument(const RichText& text) {
     modified_ = false;
 }
 
-void MemorySurface::SetSel(long start, long end) {
+void MemorySurface::setSel(long start, long end) {
     const long len = doc_.length();
     if (end < 0 || end > len) {
         end = len;
@@ -59,15 +59,15 @@ void MemorySurface::SetSel(long start, long end) {
     }
 }
 
-std::string MemorySurface::GetSelText() const {
+std::string MemorySurface::getSelText() const {
     return std::string(doc_.textRange(sel_.start, sel_.end));
 }
 
-std::string MemorySurface::GetTextRange(long start, long end) const {
+std::string MemorySurface::getTextRange(long start, long end) const {
     return std::string(doc_.textRange(start, end));
 }
 
-RichText MemorySurface::GetRichTextRange(long start, long end) const {
+RichText MemorySurface::getRichTextRange(long start, long end) const {
     const long len = doc_.length();
     if (end < 0 || end > len) {
         end = len;
@@ -84,7 +84,7 @@ void MemorySurface::record(long start, long insertedLength, bool undoable, RichT
     undo_.push_back(UndoStep{start, insertedLength, std::move(removed)});
 }
 
-void MemorySurface::ReplaceSel(std::string_view text, bool undoable) {
+void MemorySurface::replaceSel(std::string_view text, bool undoable) {
     const Selection s = sel_;
     if (s.empty() && text.empty()) {
         return;
@@ -111,7 +111,7 @@ void MemorySurface::replaceSelection(const RichText& piece, bool undoable) {
     modified_ = true;
 }
 
-void MemorySurface::SetWindowText(std::string_view text) {
+void MemorySurface::setWindowText(std::string_view text) {
     const FontDescription format = doc_.empty() ? insertion_ : doc_.formatAt(0);
     doc_.replace(0, doc_.length(), text, format);
     undo_.clear();
@@ -120,7 +120,7 @@ void MemorySurface::SetWindowText(std::string_view text) {
     modified_ = true;
 }
 
-FontDescription MemorySurface::GetCharFormatSelection() const {
+FontDescription MemorySurface::getCharFormatSelection() const {
     if (sel_.empty()) {
         FontDescription f = insertion_;
         f.size = 60;
@@ -159,7 +159,7 @@ FontDescription MemorySurface::GetCharFormatSelection() const {
     return result;
 }
 
-void MemorySurface::SetCharFormat(const FontDescription& format) {
+void MemorySurface::setCharFormat(const FontDescription& format) {
     if (sel_.empty()) {
         insertion_.merge(format);
         return;
@@ -169,7 +169,7 @@ void MemorySurface::SetCharFormat(const FontDescription& format) {
     modified_ = true;
 }
 
-ParaFormat MemorySurface::GetParaFormatSelection() const {
+ParaFormat MemorySurface::getParaFormatSelection() const {
     const int first = doc_.paragraphAt(sel_.start);
     const int last = sel_.empty() ? first : doc_.paragraphAt(doc_.snapDown(sel_.end - 1));
     ParaFormat result = doc_.paraFormat(first);
@@ -180,7 +180,7 @@ ParaFormat MemorySurface::GetParaFormatSelection() const {
     return result;
 }
 
-void MemorySurface::SetParaFormat(const ParaFormat& format) {
+void MemorySurface::setParaFormat(const ParaFormat& format) {
     const int first = doc_.paragraphAt(sel_.start);
     const int last = sel_.empty() ? first : doc_.paragraphAt(doc_.snapDown(sel_.end - 1));
     for (int i = first; i <= last; ++i) {
@@ -191,28 +191,28 @@ void MemorySurface::SetParaFormat(const ParaFormat& format) {
     modified_ = true;
 }
 
-void MemorySurface::Clear() {
+void MemorySurface::clear() {
     if (!sel_.empty()) {
-        ReplaceSel("", true);
+        replaceSel("", true);
     }
 }
 
-void MemorySurface::Paste() {
+void MemorySurface::paste() {
     if (clipboard_->rich()) {
         replaceSelection(*clipboard_->rich(), true);
     } else if (clipboard_->plain()) {
-        ReplaceSel(*clipboard_->plain(), true);
+        replaceSel(*clipboard_->plain(), true);
     }
 }
 
-void MemorySurface::Copy() {
+void MemorySurface::copy() {
     if (sel_.empty()) {
         return;
     }
-    clipboard_->setRich(doc_.slice(sel_.start, sel_.end), GetSelText());
+    clipboard_->setRich(doc_.slice(sel_.start, sel_.end), getSelText());
 }
 
-void MemorySurface::Undo() {
+void MemorySurface::undo() {
     if (undo_.empty()) {
         return;
     }

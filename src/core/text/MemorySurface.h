@@ -16,29 +16,29 @@ class MemorySurface : public RichEditSurface {
     explicit MemorySurface(std::shared_ptr<MemoryClipboard> clipboard = nullptr,
                            const FontDescription& defaultFormat = RichText::standardFormat());
 
-    Selection GetSel() const override { return sel_; }
-    void SetSel(long start, long end) override;
-    std::string GetSelText() const override;
-    void ReplaceSel(std::string_view text, bool undoable) override;
-    std::string GetWindowText() const override { return doc_.text(); }
-    void SetWindowText(std::string_view text) override;
-    long GetTextLength() const override { return doc_.length(); }
-    std::string GetTextRange(long start, long end) const override;
-    RichText GetRichTextRange(long start, long end) const override;
-    void ReplaceSelRich(const RichText& text) override { replaceSelection(text, true); }
-    FontDescription GetCharFormatSelection() const override;
-    void SetCharFormat(const FontDescription& format) override;
-    ParaFormat GetParaFormatSelection() const override;
-    void SetParaFormat(const ParaFormat& format) override;
-    void Clear() override;
-    void Paste() override;
-    void Copy() override;
-    bool CanUndo() const override { return !undo_.empty(); }
-    void Undo() override;
-    bool GetModify() const override { return modified_; }
-    void SetModify(bool modified) override { modified_ = modified; }
-    void SetBackgroundColor(uint32_t color) override { background_ = color; }
-    void Default() override { ++defaultCalls_; }
+    Selection getSel() const override { return sel_; }
+    void setSel(long start, long end) override;
+    std::string getSelText() const override;
+    void replaceSel(std::string_view text, bool undoable) override;
+    std::string getWindowText() const override { return doc_.text(); }
+    void setWindowText(std::string_view text) override;
+    long getTextLength() const override { return doc_.length(); }
+    std::string getTextRange(long start, long end) const override;
+    RichText getRichTextRange(long start, long end) const override;
+    void replaceSelRich(const RichText& text) override { replaceSelection(text, true); }
+    FontDescription getCharFormatSelection() const override;
+    void setCharFormat(const FontDescription& format) override;
+    ParaFormat getParaFormatSelection() const override;
+    void setParaFormat(const ParaFormat& format) override;
+    void clear() override;
+    void paste() override;
+    void copy() override;
+    bool canUndo() const override { return !undo_.empty(); }
+    void undo() override;
+    bool getModify() const override { return modified_; }
+    void setModify(bool modified) override { modified_ = modified; }
+    void setBackgroundColor(uint32_t color) override { background_ = color; }
+    void callDefault() override { ++defaultCalls_; }
 
     // What the tests and the command-line tool look at besides the contract.
     const RichText& document() const { return doc_; }

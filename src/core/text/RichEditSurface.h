@@ -25,7 +25,7 @@ struct Selection {
 // Text is 8-bit (one byte per character, Windows-1252). A paragraph break is
 // the two characters CR LF and counts as two positions, in the selection as in
 // every string the surface returns, so a position is also an index into
-// GetWindowText(). No position ever falls between the CR and the LF of a
+// getWindowText(). No position ever falls between the CR and the LF of a
 // break: the surface moves such a position to the start of the break (or, for
 // the end of a non-empty selection, past it).
 //
@@ -37,54 +37,54 @@ class RichEditSurface {
   public:
     virtual ~RichEditSurface() = default;
 
-    virtual Selection GetSel() const = 0;
+    virtual Selection getSel() const = 0;
     // Selects [start, end). An end of -1 (or past the text) means the end of
-    // the text; SetSel(0, -1) selects all.
-    virtual void SetSel(long start, long end) = 0;
-    virtual std::string GetSelText() const = 0;
+    // the text; setSel(0, -1) selects all.
+    virtual void setSel(long start, long end) = 0;
+    virtual std::string getSelText() const = 0;
     // Replaces the selection, or inserts at the caret. The new text takes the
     // format of the selection's first character (at a caret: the insertion
     // format); the caret ends after it. A lone CR or LF in `text` becomes a
     // paragraph break. A replacement not recorded for undo clears the undo
     // history, so that undo never acts on text that no longer matches.
-    virtual void ReplaceSel(std::string_view text, bool undoable) = 0;
+    virtual void replaceSel(std::string_view text, bool undoable) = 0;
 
-    virtual std::string GetWindowText() const = 0;
-    virtual void SetWindowText(std::string_view text) = 0;
-    virtual long GetTextLength() const = 0;
+    virtual std::string getWindowText() const = 0;
+    virtual void setWindowText(std::string_view text) = 0;
+    virtual long getTextLength() const = 0;
     // The characters of [start, end), clipped to the text. Lets a caller read
     // a few characters without copying the whole text.
-    virtual std::string GetTextRange(long start, long end) const = 0;
+    virtual std::string getTextRange(long start, long end) const = 0;
     // The characters of [start, end) with their formats and the formats of
     // the paragraphs they touch, clipped to the text (an end of -1 is the end
     // of the text): what a copy of that range carries.
-    virtual RichText GetRichTextRange(long start, long end) const = 0;
+    virtual RichText getRichTextRange(long start, long end) const = 0;
     // Replaces the selection, or inserts at the caret, by rich text that keeps
     // its own formats, as one step of undo, the way a paste does: the
     // paragraphs that its breaks end keep their paragraph formats, and its
     // last paragraph joins the paragraph after it. The caret ends after it.
-    virtual void ReplaceSelRich(const RichText& text) = 0;
+    virtual void replaceSelRich(const RichText& text) = 0;
 
-    virtual FontDescription GetCharFormatSelection() const = 0;
+    virtual FontDescription getCharFormatSelection() const = 0;
     // Applies the masked properties to the selection; at a caret, only to the
     // insertion format (the text typed next).
-    virtual void SetCharFormat(const FontDescription& format) = 0;
+    virtual void setCharFormat(const FontDescription& format) = 0;
     // Read at the first selected paragraph; a mask bit is set only where the
     // property is the same over all selected paragraphs.
-    virtual ParaFormat GetParaFormatSelection() const = 0;
-    virtual void SetParaFormat(const ParaFormat& format) = 0;
+    virtual ParaFormat getParaFormatSelection() const = 0;
+    virtual void setParaFormat(const ParaFormat& format) = 0;
 
-    virtual void Clear() = 0;
-    virtual void Paste() = 0;
-    virtual void Copy() = 0;
-    virtual bool CanUndo() const = 0;
-    virtual void Undo() = 0;
+    virtual void clear() = 0;
+    virtual void paste() = 0;
+    virtual void copy() = 0;
+    virtual bool canUndo() const = 0;
+    virtual void undo() = 0;
 
-    virtual bool GetModify() const = 0;
-    virtual void SetModify(bool modified) = 0;
-    virtual void SetBackgroundColor(uint32_t color) = 0;
+    virtual bool getModify() const = 0;
+    virtual void setModify(bool modified) = 0;
+    virtual void setBackgroundColor(uint32_t color) = 0;
     // Hands the key release being handled on to the surface's own processing.
-    virtual void Default() = 0;
+    virtual void callDefault() = 0;
 };
 
 }  // namespace sorvel

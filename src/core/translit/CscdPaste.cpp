@@ -30,29 +30,29 @@ std::string rewriteCscdText(std::string text) {
 
 void pasteFromCscd(ViewContext& view) {
     RichEditSurface& surface = view.surface;
-    surface.Clear();
+    surface.clear();
 
-    FontDescription format = surface.GetCharFormatSelection();
+    FontDescription format = surface.getCharFormatSelection();
     format.mask = charmask::Bold | charmask::Italic | charmask::Color | charmask::Face;
     format.faceName = "VriRomanPali CN";
     format.effects =
         (format.effects & ~(chareffect::Bold | chareffect::Italic)) | chareffect::AutoColor;
-    surface.SetCharFormat(format);
+    surface.setCharFormat(format);
 
-    const long start = surface.GetSel().start;
-    const long before = surface.GetTextLength();
-    surface.Paste();
-    const long pasted = surface.GetTextLength() - before;
-    surface.SetSel(start, start + pasted);
+    const long start = surface.getSel().start;
+    const long before = surface.getTextLength();
+    surface.paste();
+    const long pasted = surface.getTextLength() - before;
+    surface.setSel(start, start + pasted);
     // Rich text on the clipboard brings its own fonts; the cleaned text is
     // CSCD text all the same, so it is set in the CSCD font throughout.
     if (pasted > 0) {
-        surface.SetCharFormat(format);
+        surface.setCharFormat(format);
     }
 
-    const std::string cleaned = rewriteCscdText(surface.GetSelText());
-    surface.ReplaceSel(cleaned, true);
-    surface.SetSel(start, start + static_cast<long>(cleaned.size()));
+    const std::string cleaned = rewriteCscdText(surface.getSelText());
+    surface.replaceSel(cleaned, true);
+    surface.setSel(start, start + static_cast<long>(cleaned.size()));
 }
 
 }  // namespace sorvel

@@ -26,17 +26,17 @@ void runTransliterationPass(ViewContext& view, std::span<const CodePair> table) 
     for (const CodePair& p : pairs) {
         window = std::max(window, static_cast<long>(p.code.size()));
     }
-    long caret = surface.GetSel().start;
-    std::string before = surface.GetTextRange(caret - window, caret);
+    long caret = surface.getSel().start;
+    std::string before = surface.getTextRange(caret - window, caret);
     for (const CodePair& p : pairs) {
         const auto length = static_cast<long>(p.code.size());
         if (caret < length || !std::string_view(before).ends_with(p.code)) {
             continue;
         }
-        surface.SetSel(caret - length, caret);
-        surface.ReplaceSel(p.replacement, false);
-        caret = surface.GetSel().start;
-        before = surface.GetTextRange(caret - window, caret);
+        surface.setSel(caret - length, caret);
+        surface.replaceSel(p.replacement, false);
+        caret = surface.getSel().start;
+        before = surface.getTextRange(caret - window, caret);
     }
     view.platform.showCursor(true);
 }
@@ -44,9 +44,9 @@ void runTransliterationPass(ViewContext& view, std::span<const CodePair> table) 
 void handleKeyRelease(ViewContext& view) {
     const TransliterationState& state = view.state;
     if (state.paliEntryOn || state.userTableOn) {
-        const Selection sel = view.surface.GetSel();
+        const Selection sel = view.surface.getSel();
         if (sel.empty()) {
-            const FontDescription format = view.surface.GetCharFormatSelection();
+            const FontDescription format = view.surface.getCharFormatSelection();
             const PaliFontKind kind = identifyPaliFont(format.faceName, state);
             if (state.userTableOn && kind == PaliFontKind::UserTableFont) {
                 runTransliterationPass(view, state.userTable);
@@ -56,7 +56,7 @@ void handleKeyRelease(ViewContext& view) {
             }
         }
     }
-    view.surface.Default();
+    view.surface.callDefault();
 }
 
 }  // namespace sorvel

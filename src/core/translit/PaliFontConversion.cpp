@@ -116,7 +116,7 @@ std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFon
 
 void convertPaliFontOfSelection(ViewContext& view) {
     RichEditSurface& surface = view.surface;
-    const FontDescription selectionFormat = surface.GetCharFormatSelection();
+    const FontDescription selectionFormat = surface.getCharFormatSelection();
     const PaliFontKind source = identifyPaliFont(selectionFormat.faceName, view.state);
     if (source == PaliFontKind::NoPaliFont) {
         view.platform.messageBox(kNoSourceMessage);
@@ -131,9 +131,9 @@ void convertPaliFontOfSelection(ViewContext& view) {
         view.platform.messageBox(kNoTargetMessage);
         return;
     }
-    surface.SetCharFormat(*chosen);
-    std::string text = surface.GetSelText();
-    surface.ReplaceSel(convertPaliFontText(text, source, target), true);
+    surface.setCharFormat(*chosen);
+    std::string text = surface.getSelText();
+    surface.replaceSel(convertPaliFontText(text, source, target), true);
 }
 
 }  // namespace sorvel

@@ -36,7 +36,7 @@ void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
 // The selection's range after the steps both conversions share, or nothing
 // when the command is to stop.
 std::optional<Selection> beginConversion(ViewContext& view) {
-    const Selection sel = view.surface.GetSel();
+    const Selection sel = view.surface.getSel();
     if (sel.empty()) {
         view.platform.messageBox(kNothingSelectedMessage);
         return std::nullopt;
@@ -51,8 +51,8 @@ std::optional<Selection> beginConversion(ViewContext& view) {
 }
 
 void putBack(RichEditSurface& surface, Selection sel, const std::string& text) {
-    surface.SetSel(sel.start, sel.end);
-    surface.ReplaceSel(text, false);
+    surface.setSel(sel.start, sel.end);
+    surface.replaceSel(text, false);
 }
 
 }  // namespace
@@ -85,10 +85,10 @@ void standardToPaliFont(ViewContext& view) {
         return;
     }
     const FontDescription& pali = view.state.defaultPaliFormat;
-    view.surface.SetCharFormat(pali);
+    view.surface.setCharFormat(pali);
     // The default Pali font is never taken for the user table's font here.
     const PaliFontKind kind = paliFontByPrefix(pali.faceName);
-    putBack(view.surface, *sel, standardToPaliText(view.surface.GetSelText(), kind));
+    putBack(view.surface, *sel, standardToPaliText(view.surface.getSelText(), kind));
 }
 
 void paliFontToStandard(ViewContext& view) {
@@ -97,7 +97,7 @@ void paliFontToStandard(ViewContext& view) {
         return;
     }
     const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
-    putBack(view.surface, *sel, paliToStandardText(view.surface.GetSelText(), kind));
+    putBack(view.surface, *sel, paliToStandardText(view.surface.getSelText(), kind));
 }
 
 }  // namespace sorvel

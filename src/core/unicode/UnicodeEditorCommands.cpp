@@ -53,11 +53,11 @@ void formatParagraphsAsCaret(RichText& text, const ParaFormat& caret) {
 }  // namespace
 
 void copyAsUnicode(ViewContext& view, UnicodeClipboard& clipboard, std::string_view unicodeFace) {
-    const Selection sel = view.surface.GetSel();
+    const Selection sel = view.surface.getSel();
     if (sel.empty()) {
         return;
     }
-    const RichText text = view.surface.GetRichTextRange(sel.start, sel.end);
+    const RichText text = view.surface.getRichTextRange(sel.start, sel.end);
     UnicodeExportOptions options;
     options.unicodeFace = std::string(unicodeFace);
     options.lfBreaks = true;
@@ -66,7 +66,7 @@ void copyAsUnicode(ViewContext& view, UnicodeClipboard& clipboard, std::string_v
 }
 
 void updateCopyAsUnicode(ViewContext& view, CommandStatus& status) {
-    status.enabled = !view.surface.GetSel().empty();
+    status.enabled = !view.surface.getSel().empty();
 }
 
 void pasteUnicodePali(ViewContext& view, const UnicodeClipboard& clipboard) {
@@ -86,7 +86,7 @@ void pasteUnicodePali(ViewContext& view, const UnicodeClipboard& clipboard) {
     std::optional<UnicodeImport::Result> pasted;
     if (content.utf8) {
         pasted = UnicodeImport::fromUtf8(*content.utf8, options);
-        formatParagraphsAsCaret(pasted->document, view.surface.GetParaFormatSelection());
+        formatParagraphsAsCaret(pasted->document, view.surface.getParaFormatSelection());
     } else {
         // Only RTF on offer: all of it is Pali text in the Pali font, which
         // shows ordinary letters too, whatever fonts the other program had.
@@ -96,7 +96,7 @@ void pasteUnicodePali(ViewContext& view, const UnicodeClipboard& clipboard) {
     if (!pasted || pasted->document.empty()) {
         return;
     }
-    view.surface.ReplaceSelRich(pasted->document);
+    view.surface.replaceSelRich(pasted->document);
     if (!pasted->report.empty()) {
         view.platform.messageBoxUtf8(
             reportMessage(pasted->report, view.state.defaultPaliFormat.faceName));
@@ -124,7 +124,7 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
         view.platform.messageBox(path + std::string(kExportOverDocumentMessage));
         return false;
     }
-    const RichText text = view.surface.GetRichTextRange(0, -1);
+    const RichText text = view.surface.getRichTextRange(0, -1);
     UnicodeExportOptions options;
     options.unicodeFace = std::string(unicodeFace);
     const std::string bytes = equalsIgnoringAsciiCase(extension, ".rtf")

@@ -47,26 +47,26 @@ void makeFontCodeReferenceTable(ViewContext& view) {
         return;
     }
     const std::optional<FontDescription> font =
-        FontDialogRules::run(view.platform, surface.GetCharFormatSelection());
+        FontDialogRules::run(view.platform, surface.getCharFormatSelection());
     if (!font) {
         return;
     }
-    surface.ReplaceSel(fontCodeReferenceHeading(font->faceName), false);
+    surface.replaceSel(fontCodeReferenceHeading(font->faceName), false);
     // The codes stay in the format the heading was typed in; only the
     // characters are in the chosen font.
-    const FontDescription label = surface.GetCharFormatSelection();
+    const FontDescription label = surface.getCharFormatSelection();
     for (int code = kFirstListedCode; code <= kLastListedCode; ++code) {
-        surface.SetCharFormat(label);
-        surface.ReplaceSel(codeLabel(code), false);
+        surface.setCharFormat(label);
+        surface.replaceSel(codeLabel(code), false);
         if (isUnsupportedByWindows(code)) {
-            surface.ReplaceSel(kNotSupported, false);
+            surface.replaceSel(kNotSupported, false);
         } else {
-            surface.SetCharFormat(*font);
-            surface.ReplaceSel(std::string{static_cast<char>(code), '\n'}, false);
+            surface.setCharFormat(*font);
+            surface.replaceSel(std::string{static_cast<char>(code), '\n'}, false);
         }
     }
-    surface.SetSel(0, 0);
-    surface.SetModify(true);
+    surface.setSel(0, 0);
+    surface.setModify(true);
 }
 
 }  // namespace sorvel

@@ -72,7 +72,7 @@ bool loadTableFromFile(ViewContext& view, const std::string& path) {
         return false;
     }
     installUserTable(view.state, std::get<TableFile>(read));
-    view.surface.SetCharFormat(view.state.userTableFormat);
+    view.surface.setCharFormat(view.state.userTableFormat);
     view.state.userTableOn = true;
     view.state.paliEntryOn = false;
     view.platform.setCursorShape(CursorShape::Cross);

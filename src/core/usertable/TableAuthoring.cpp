@@ -15,14 +15,14 @@ constexpr std::string_view kCheckedEndPrefix = "END OF TRANSLITERATION";
 // Puts `text` in place of the selection, not recorded for undo, and leaves
 // the caret at the start of the document.
 void insertAndReturnToStart(ViewContext& view, std::string_view text) {
-    view.surface.ReplaceSel(text, false);
-    view.surface.SetSel(0, 0);
+    view.surface.replaceSel(text, false);
+    view.surface.setSel(0, 0);
 }
 
 }  // namespace
 
 bool confirmTableDocument(ViewContext& view) {
-    if (view.surface.GetTextLength() == 0) {
+    if (view.surface.getTextLength() == 0) {
         return true;
     }
     return view.platform.askYesNo(kConfirmTableDocumentQuestion);
@@ -33,7 +33,7 @@ void createTransliterationTable(ViewContext& view) {
         return;
     }
     const std::optional<FontDescription> font =
-        FontDialogRules::run(view.platform, view.surface.GetCharFormatSelection());
+        FontDialogRules::run(view.platform, view.surface.getCharFormatSelection());
     if (!font) {
         return;
     }
@@ -73,12 +73,12 @@ void saveTransliterationTable(ViewContext& view) {
     if (!path) {
         return;
     }
-    if (!writeFileAtomically(*path, tableFileBytes(view.surface.GetWindowText()))) {
+    if (!writeFileAtomically(*path, tableFileBytes(view.surface.getWindowText()))) {
         view.platform.messageBox(openFailureMessage(*path));
         return;
     }
-    view.surface.SetSel(0, -1);
-    view.surface.SetModify(false);
+    view.surface.setSel(0, -1);
+    view.surface.setModify(false);
 }
 
 void openTableForEditing(ViewContext& view) {
@@ -102,7 +102,7 @@ void openTableForEditing(ViewContext& view) {
         text += line;
         text += "\r\n";
     }
-    view.surface.SetWindowText(text);
+    view.surface.setWindowText(text);
 }
 
 void unloadTransliterationTable(ViewContext& view) {

@@ -33,43 +33,43 @@ TEST_P(CharacterEffect, APartlySetSelectionIsSetWholeThenClearedWhole) {
     const EffectCase& c = GetParam();
     TestView v;
     v.setText("Buddham saranam");
-    v.surface.SetSel(0, 4);
+    v.surface.setSel(0, 4);
     FontDescription part;
     part.mask = c.bit;
     part.effects = c.bit;
-    v.surface.SetCharFormat(part);
+    v.surface.setCharFormat(part);
 
-    v.surface.SetSel(2, 10);
+    v.surface.setSel(2, 10);
     EXPECT_EQ(check(v, c.update), 2);
     c.toggle(v.view);
-    FontDescription f = v.surface.GetCharFormatSelection();
+    FontDescription f = v.surface.getCharFormatSelection();
     EXPECT_TRUE(f.has(c.bit));
     EXPECT_TRUE(f.effects & c.bit);
     EXPECT_EQ(check(v, c.update), 1);
 
     c.toggle(v.view);
-    f = v.surface.GetCharFormatSelection();
+    f = v.surface.getCharFormatSelection();
     EXPECT_TRUE(f.has(c.bit));
     EXPECT_FALSE(f.effects & c.bit);
     EXPECT_EQ(check(v, c.update), 0);
     // Only the command's own effect changed, and only inside the selection.
     EXPECT_TRUE(f.has(charmask::Effects));
-    v.surface.SetSel(0, 2);
-    EXPECT_TRUE(v.surface.GetCharFormatSelection().effects & c.bit);
+    v.surface.setSel(0, 2);
+    EXPECT_TRUE(v.surface.getCharFormatSelection().effects & c.bit);
 }
 
 TEST_P(CharacterEffect, AtACaretItChangesOnlyWhatIsTypedNext) {
     const EffectCase& c = GetParam();
     TestView v;
     v.setText("abc");
-    v.surface.SetSel(3, 3);
+    v.surface.setSel(3, 3);
     c.toggle(v.view);
     EXPECT_EQ(check(v, c.update), 1);
-    v.surface.ReplaceSel("d", false);
-    v.surface.SetSel(0, 3);
-    EXPECT_FALSE(v.surface.GetCharFormatSelection().effects & c.bit);
-    v.surface.SetSel(3, 4);
-    EXPECT_TRUE(v.surface.GetCharFormatSelection().effects & c.bit);
+    v.surface.replaceSel("d", false);
+    v.surface.setSel(0, 3);
+    EXPECT_FALSE(v.surface.getCharFormatSelection().effects & c.bit);
+    v.surface.setSel(3, 4);
+    EXPECT_TRUE(v.surface.getCharFormatSelection().effects & c.bit);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -95,23 +95,23 @@ TEST(Alignment, EachCommandSetsItsValueAndTheOthersShowClear) {
                               FormattingCommands::updateAlignCenter,
                               FormattingCommands::updateAlignRight};
     const uint16_t values[] = {alignment::Left, alignment::Center, alignment::Right};
-    v.surface.SetSel(6, 6);
+    v.surface.setSel(6, 6);
     for (int i = 0; i < 3; ++i) {
         commands[i](v.view);
-        EXPECT_EQ(v.surface.GetParaFormatSelection().alignment, values[i]);
+        EXPECT_EQ(v.surface.getParaFormatSelection().alignment, values[i]);
         for (int j = 0; j < 3; ++j) {
             EXPECT_EQ(check(v, updates[j]), i == j ? 1 : 0) << i << " " << j;
         }
     }
     // Over the first two paragraphs the alignment now differs.
-    v.surface.SetSel(0, 6);
+    v.surface.setSel(0, 6);
     for (const Update& u : updates) {
         EXPECT_EQ(check(v, u), 2);
     }
     FormattingCommands::alignCenter(v.view);
     EXPECT_EQ(check(v, FormattingCommands::updateAlignCenter), 1);
-    v.surface.SetSel(12, 12);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().alignment, alignment::Left);
+    v.surface.setSel(12, 12);
+    EXPECT_EQ(v.surface.getParaFormatSelection().alignment, alignment::Left);
 }
 
 ParaFormat indents(int32_t start, int32_t offset) {
@@ -125,17 +125,17 @@ ParaFormat indents(int32_t start, int32_t offset) {
 TEST(Bullets, OnGivesTheBulletIndentAndOffResetsTheIndents) {
     TestView v;
     v.setText("item");
-    v.surface.SetParaFormat(indents(720, 0));
+    v.surface.setParaFormat(indents(720, 0));
     EXPECT_EQ(check(v, FormattingCommands::updateBullets), 0);
     FormattingCommands::toggleBullets(v.view);
-    ParaFormat p = v.surface.GetParaFormatSelection();
+    ParaFormat p = v.surface.getParaFormatSelection();
     EXPECT_EQ(p.numbering, numbering::Bullet);
     EXPECT_EQ(p.startIndent, 720);
     EXPECT_EQ(p.offset, FormattingCommands::kBulletIndent);
     EXPECT_EQ(check(v, FormattingCommands::updateBullets), 1);
 
     FormattingCommands::toggleBullets(v.view);
-    p = v.surface.GetParaFormatSelection();
+    p = v.surface.getParaFormatSelection();
     EXPECT_EQ(p.numbering, numbering::None);
     EXPECT_EQ(p.startIndent, 0);
     EXPECT_EQ(p.offset, 0);
@@ -144,9 +144,9 @@ TEST(Bullets, OnGivesTheBulletIndentAndOffResetsTheIndents) {
 TEST(Bullets, AnExistingHangingOffsetIsKept) {
     TestView v;
     v.setText("item");
-    v.surface.SetParaFormat(indents(100, 500));
+    v.surface.setParaFormat(indents(100, 500));
     FormattingCommands::toggleBullets(v.view);
-    const ParaFormat p = v.surface.GetParaFormatSelection();
+    const ParaFormat p = v.surface.getParaFormatSelection();
     EXPECT_EQ(p.numbering, numbering::Bullet);
     EXPECT_EQ(p.startIndent, 100);
     EXPECT_EQ(p.offset, 500);
@@ -155,17 +155,17 @@ TEST(Bullets, AnExistingHangingOffsetIsKept) {
 TEST(Bullets, AMixedSelectionIsIndeterminateAndBecomesAllBullets) {
     TestView v;
     v.setText("one\r\ntwo");
-    v.surface.SetSel(0, 0);
+    v.surface.setSel(0, 0);
     FormattingCommands::toggleBullets(v.view);
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     EXPECT_EQ(check(v, FormattingCommands::updateBullets), 2);
     FormattingCommands::toggleBullets(v.view);
     EXPECT_EQ(check(v, FormattingCommands::updateBullets), 1);
     // The first paragraph's offset was read (not 0), so only the numbering is
     // applied and the second paragraph keeps its own offset.
-    v.surface.SetSel(6, 6);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().numbering, numbering::Bullet);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().offset, 0);
+    v.surface.setSel(6, 6);
+    EXPECT_EQ(v.surface.getParaFormatSelection().numbering, numbering::Bullet);
+    EXPECT_EQ(v.surface.getParaFormatSelection().offset, 0);
 }
 
 struct IndentCase {
@@ -182,17 +182,17 @@ TEST_P(Indent, StepsBy300WithinTheLimits) {
     const IndentCase& c = GetParam();
     TestView v;
     v.setText("one\r\ntwo");
-    v.surface.SetSel(0, -1);
-    v.surface.SetParaFormat(indents(c.from, 0));
+    v.surface.setSel(0, -1);
+    v.surface.setParaFormat(indents(c.from, 0));
     if (c.increase) {
         FormattingCommands::increaseIndent(v.view);
     } else {
         FormattingCommands::decreaseIndent(v.view);
     }
-    v.surface.SetSel(0, 0);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, c.expected);
-    v.surface.SetSel(6, 6);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, c.expected);
+    v.surface.setSel(0, 0);
+    EXPECT_EQ(v.surface.getParaFormatSelection().startIndent, c.expected);
+    v.surface.setSel(6, 6);
+    EXPECT_EQ(v.surface.getParaFormatSelection().startIndent, c.expected);
 }
 
 INSTANTIATE_TEST_SUITE_P(Cases, Indent,
@@ -209,14 +209,14 @@ INSTANTIATE_TEST_SUITE_P(Cases, Indent,
 TEST(Indent, EachParagraphKeepsItsOwnIndentPlusTheStep) {
     TestView v;
     v.setText("one\r\ntwo");
-    v.surface.SetSel(6, 6);
-    v.surface.SetParaFormat(indents(900, 0));
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(6, 6);
+    v.surface.setParaFormat(indents(900, 0));
+    v.surface.setSel(0, -1);
     FormattingCommands::increaseIndent(v.view);
-    v.surface.SetSel(0, 0);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, 300);
-    v.surface.SetSel(6, 6);
-    EXPECT_EQ(v.surface.GetParaFormatSelection().startIndent, 1200);
+    v.surface.setSel(0, 0);
+    EXPECT_EQ(v.surface.getParaFormatSelection().startIndent, 300);
+    v.surface.setSel(6, 6);
+    EXPECT_EQ(v.surface.getParaFormatSelection().startIndent, 1200);
 }
 
 TEST(SetDefaultFont, CancelStillTurnsBothModesOff) {
@@ -240,7 +240,7 @@ TEST(SetDefaultFont, OkStoresTheChoiceAsTheSurfaceHasItAndAppliesIt) {
     plain.faceName = "Times New Roman";
     v.state.plainFormat = plain;
     v.setText("abc");
-    v.surface.SetSel(0, 3);
+    v.surface.setSel(0, 3);
     FontChoice choice = fontChoice("Arial", 140);
     choice.bold = true;
     choice.color = 0x000000FF;
@@ -261,23 +261,23 @@ TEST(SetDefaultFont, OkStoresTheChoiceAsTheSurfaceHasItAndAppliesIt) {
     EXPECT_EQ(f.size, 60u);
     // Read back from the selection: every field is valid and equals the text's.
     EXPECT_EQ(f.mask, charmask::All);
-    EXPECT_EQ(f, v.surface.GetCharFormatSelection());
+    EXPECT_EQ(f, v.surface.getCharFormatSelection());
 }
 
 TEST(ChangeSelectionFont, AppliesTheChoiceToTheSelectionOnlyAndTurnsModesOff) {
     TestView v;
     v.state.paliEntryOn = true;
     v.setText("abcdef");
-    v.surface.SetSel(1, 3);
+    v.surface.setSel(1, 3);
     v.platform.expectFontDialog(fontChoice("Times_CSX+"), [](const FontDialogRequest& r) {
         EXPECT_EQ(r.fonts, FontList::ScreenAndPrinterNoVector);
         EXPECT_EQ(r.initial.faceName, "Times New Roman");
     });
     FormattingCommands::changeSelectionFont(v.view);
     EXPECT_FALSE(v.state.paliEntryOn);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times_CSX+");
-    v.surface.SetSel(3, 6);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times_CSX+");
+    v.surface.setSel(3, 6);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times New Roman");
     EXPECT_EQ(v.state.plainFormat.faceName, "");  // nothing is stored
 }
 
@@ -285,19 +285,19 @@ TEST(ChangeSelectionFont, CancelChangesNoFormat) {
     TestView v;
     v.state.userTableOn = true;
     v.setText("abc");
-    v.surface.SetSel(0, 3);
+    v.surface.setSel(0, 3);
     v.platform.expectFontDialog(std::nullopt);
     FormattingCommands::changeSelectionFont(v.view);
     EXPECT_FALSE(v.state.userTableOn);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times New Roman");
 }
 
 TEST(CopyAllText, PutsTheWholeRichTextOnTheClipboardAndTheCaretAtTheStart) {
     TestView v;
     v.setText("ab\r\ncd", "VriRomanPali CN");
-    v.surface.SetSel(2, 3);
+    v.surface.setSel(2, 3);
     FormattingCommands::copyAllText(v.view);
-    EXPECT_EQ(v.surface.GetSel(), (Selection{0, 0}));
+    EXPECT_EQ(v.surface.getSel(), (Selection{0, 0}));
     ASSERT_TRUE(v.surface.clipboard().rich());
     EXPECT_EQ(v.surface.clipboard().rich()->text(), "ab\r\ncd");
     EXPECT_EQ(v.surface.clipboard().rich()->formatAt(4).faceName, "VriRomanPali CN");
@@ -307,7 +307,7 @@ TEST(CopyAllText, OnAnEmptyDocumentLeavesTheCaretAtZero) {
     TestView v;
     v.surface.clipboard().setPlain("before");
     FormattingCommands::copyAllText(v.view);
-    EXPECT_EQ(v.surface.GetSel(), (Selection{0, 0}));
+    EXPECT_EQ(v.surface.getSel(), (Selection{0, 0}));
     EXPECT_EQ(v.text(), "");
 }
 

@@ -23,7 +23,7 @@ class DefaultPaliFont : public ::testing::Test {
     }
 
     bool settingsWritten() const { return std::filesystem::exists(dir.path() / kSettingsFile); }
-    FontDescription caretFormat() const { return t.surface.GetCharFormatSelection(); }
+    FontDescription caretFormat() const { return t.surface.getCharFormatSelection(); }
 
     TempDirectory dir;
     TestView t;
@@ -156,7 +156,7 @@ TEST_F(DefaultPaliFont, WithADefaultTogglesWithoutQuestions) {
 
 TEST_F(DefaultPaliFont, ChangesTheFontOfSelectedTextWithoutConvertingIt) {
     t.state.defaultPaliFormat = face("VriRomanPali CN");
-    t.surface.SetSel(0, 2);
+    t.surface.setSel(0, 2);
     togglePaliEntry(t.view);
     EXPECT_EQ(t.text(), "abc");
     EXPECT_EQ(t.surface.document().formatAt(0).faceName, "VriRomanPali CN");
@@ -212,17 +212,17 @@ class SetCursor : public ::testing::TestWithParam<CursorCase> {
 TEST_P(SetCursor, ShowsTheModeAndPutsItsFontAtAnEmptySelection) {
     EXPECT_TRUE(onSetCursor(t.view));
     EXPECT_EQ(t.platform.cursorShape(), GetParam().shape);
-    EXPECT_EQ(t.surface.GetCharFormatSelection().faceName, GetParam().face);
+    EXPECT_EQ(t.surface.getCharFormatSelection().faceName, GetParam().face);
     EXPECT_EQ(t.surface.document().formatAt(0).faceName, "Georgia") << "no text changes";
 }
 
 TEST_P(SetCursor, WithTextSelectedOnlyThePointerChanges) {
-    t.surface.SetSel(0, 4);
+    t.surface.setSel(0, 4);
     EXPECT_TRUE(onSetCursor(t.view));
     EXPECT_EQ(t.platform.cursorShape(), GetParam().shape);
     EXPECT_EQ(t.surface.document().formatAt(0).faceName, "Georgia");
-    t.surface.SetSel(9, 9);
-    EXPECT_EQ(t.surface.GetCharFormatSelection().faceName, "Georgia");
+    t.surface.setSel(9, 9);
+    EXPECT_EQ(t.surface.getCharFormatSelection().faceName, "Georgia");
 }
 
 INSTANTIATE_TEST_SUITE_P(

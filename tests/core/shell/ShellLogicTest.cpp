@@ -189,19 +189,19 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(TextSearch, ReplaceReplacesTheSelectedMatchAndSelectsTheNext) {
     MemorySurface s;
-    s.SetWindowText("sati and sati");
-    s.SetSel(0, 4);
+    s.setWindowText("sati and sati");
+    s.setSel(0, 4);
     EXPECT_TRUE(TextSearch::replace(s, "sati", "sa\xF1\xF1\xE2", SearchOptions{}));
-    EXPECT_EQ(s.GetWindowText(), "sa\xF1\xF1\xE2 and sati");
-    EXPECT_EQ(s.GetSel(), (Selection{10, 14}));
-    EXPECT_TRUE(s.CanUndo()) << "a replacement can be undone";
+    EXPECT_EQ(s.getWindowText(), "sa\xF1\xF1\xE2 and sati");
+    EXPECT_EQ(s.getSel(), (Selection{10, 14}));
+    EXPECT_TRUE(s.canUndo()) << "a replacement can be undone";
 }
 
 TEST(TextSearch, ReplaceAllReplacesEveryMatchOnceWithoutRescanning) {
     MemorySurface s;
-    s.SetWindowText("aa a aa\r\naa");
+    s.setWindowText("aa a aa\r\naa");
     EXPECT_EQ(TextSearch::replaceAll(s, "aa", "aaa", SearchOptions{false, true, true}), 3);
-    EXPECT_EQ(s.GetWindowText(), "aaa a aaa\r\naaa");
+    EXPECT_EQ(s.getWindowText(), "aaa a aaa\r\naaa");
     EXPECT_EQ(TextSearch::replaceAll(s, "zz", "y", SearchOptions{}), 0);
 }
 

@@ -28,58 +28,58 @@ FontDescription faceOnly(std::string_view name) {
 
 TEST(MemorySurface, InsertionFormatAtAParagraphStartIsThatOfItsFirstCharacter) {
     MemorySurface s;
-    s.SetCharFormat(faceOnly("Arial"));
-    s.ReplaceSel("ab\r\n", false);
-    s.SetCharFormat(faceOnly("VriRomanPali CN"));
-    s.ReplaceSel("cd", false);
-    s.SetSel(0, 0);
-    s.SetSel(4, 4);
-    EXPECT_EQ(s.GetCharFormatSelection().faceName, "VriRomanPali CN");
-    s.SetSel(2, 2);
-    EXPECT_EQ(s.GetCharFormatSelection().faceName, "Arial");
+    s.setCharFormat(faceOnly("Arial"));
+    s.replaceSel("ab\r\n", false);
+    s.setCharFormat(faceOnly("VriRomanPali CN"));
+    s.replaceSel("cd", false);
+    s.setSel(0, 0);
+    s.setSel(4, 4);
+    EXPECT_EQ(s.getCharFormatSelection().faceName, "VriRomanPali CN");
+    s.setSel(2, 2);
+    EXPECT_EQ(s.getCharFormatSelection().faceName, "Arial");
 }
 
 TEST(MemorySurface, AnUnchangedCaretKeepsTheFormatSetAtIt) {
     MemorySurface s;
-    s.ReplaceSel("abc", false);
-    s.SetCharFormat(faceOnly("Times_Norman"));
-    s.SetSel(3, 3);
-    EXPECT_EQ(s.GetCharFormatSelection().faceName, "Times_Norman");
-    s.SetSel(2, 2);
-    s.SetSel(3, 3);
-    EXPECT_NE(s.GetCharFormatSelection().faceName, "Times_Norman");
+    s.replaceSel("abc", false);
+    s.setCharFormat(faceOnly("Times_Norman"));
+    s.setSel(3, 3);
+    EXPECT_EQ(s.getCharFormatSelection().faceName, "Times_Norman");
+    s.setSel(2, 2);
+    s.setSel(3, 3);
+    EXPECT_NE(s.getCharFormatSelection().faceName, "Times_Norman");
 }
 
 TEST(MemorySurface, UndoOfAFormatChangeRestoresTheOldFormat) {
     MemorySurface s;
-    s.SetCharFormat(faceOnly("Arial"));
-    s.ReplaceSel("abc", false);
-    s.SetSel(0, 3);
-    s.SetCharFormat(faceOnly("Times_CSX+"));
-    s.Undo();
-    s.SetSel(0, 3);
-    EXPECT_EQ(s.GetCharFormatSelection().faceName, "Arial");
+    s.setCharFormat(faceOnly("Arial"));
+    s.replaceSel("abc", false);
+    s.setSel(0, 3);
+    s.setCharFormat(faceOnly("Times_CSX+"));
+    s.undo();
+    s.setSel(0, 3);
+    EXPECT_EQ(s.getCharFormatSelection().faceName, "Arial");
 }
 
 TEST(MemorySurface, SurfacesSharingAClipboardPasteEachOthersCopies) {
     auto clipboard = std::make_shared<MemoryClipboard>();
     MemorySurface a(clipboard);
     MemorySurface b(clipboard);
-    a.ReplaceSel("shared", false);
-    a.SetSel(0, -1);
-    a.Copy();
-    b.Paste();
-    EXPECT_EQ(b.GetWindowText(), "shared");
+    a.replaceSel("shared", false);
+    a.setSel(0, -1);
+    a.copy();
+    b.paste();
+    EXPECT_EQ(b.getWindowText(), "shared");
     clipboard->setPlain("x\ny");
-    b.Paste();
-    EXPECT_EQ(b.GetWindowText(), "sharedx\r\ny");
+    b.paste();
+    EXPECT_EQ(b.getWindowText(), "sharedx\r\ny");
 }
 
 TEST(MemorySurface, DefaultAndBackgroundAreRecorded) {
     MemorySurface s;
-    s.Default();
-    s.Default();
-    s.SetBackgroundColor(0x00E6F2FB);
+    s.callDefault();
+    s.callDefault();
+    s.setBackgroundColor(0x00E6F2FB);
     EXPECT_EQ(s.defaultCalls(), 2);
     EXPECT_EQ(s.backgroundColor(), 0x00E6F2FBu);
 }

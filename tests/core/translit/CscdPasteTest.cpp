@@ -42,23 +42,23 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PasteFromCscd, PastesCleanedTextInTheCscdFontAndSelectsIt) {
     TestView v;
     v.setText("before  after", "Arial");
-    v.surface.SetSel(7, 7);
+    v.surface.setSel(7, 7);
     v.surface.clipboard().setPlain("dham-\nma. \nnext\n   more");
     pasteFromCscd(v.view);
     const std::string cleaned = "dhamma.\r\nnext\r\nmore\r\n\r\n";
     EXPECT_EQ(v.text(), "before " + cleaned + " after");
-    EXPECT_EQ(v.surface.GetSel(), (Selection{7, 7 + static_cast<long>(cleaned.size())}));
-    const FontDescription f = v.surface.GetCharFormatSelection();
+    EXPECT_EQ(v.surface.getSel(), (Selection{7, 7 + static_cast<long>(cleaned.size())}));
+    const FontDescription f = v.surface.getCharFormatSelection();
     EXPECT_EQ(f.faceName, "VriRomanPali CN");
     EXPECT_TRUE(f.has(charmask::Bold | charmask::Italic));
     EXPECT_FALSE(f.effects & (chareffect::Bold | chareffect::Italic));
-    EXPECT_TRUE(v.surface.CanUndo());
+    EXPECT_TRUE(v.surface.canUndo());
 }
 
 TEST(PasteFromCscd, ReplacesTheSelection) {
     TestView v;
     v.setText("keep DROP keep", "Arial");
-    v.surface.SetSel(5, 9);
+    v.surface.setSel(5, 9);
     v.surface.clipboard().setPlain("new");
     pasteFromCscd(v.view);
     EXPECT_EQ(v.text(), "keep new\r\n\r\n keep");
@@ -71,8 +71,8 @@ TEST(PasteFromCscd, RichTextOnTheClipboardEndsUpInTheCscdFont) {
     v.surface.clipboard().setRich(rich, "text\r\nmore");
     pasteFromCscd(v.view);
     EXPECT_EQ(v.text(), "textmore\r\n\r\n");
-    v.surface.SetSel(0, -1);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "VriRomanPali CN");
+    v.surface.setSel(0, -1);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "VriRomanPali CN");
 }
 
 TEST(PasteFromCscd, AnEmptyClipboardInsertsTwoBreaks) {
@@ -80,8 +80,8 @@ TEST(PasteFromCscd, AnEmptyClipboardInsertsTwoBreaks) {
     v.setText("x", "Arial");
     pasteFromCscd(v.view);
     EXPECT_EQ(v.text(), "x\r\n\r\n");
-    EXPECT_EQ(v.surface.GetSel(), (Selection{1, 5}));
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(v.surface.getSel(), (Selection{1, 5}));
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "VriRomanPali CN");
 }
 
 }  // namespace

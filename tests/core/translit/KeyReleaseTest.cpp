@@ -23,7 +23,7 @@ TEST_P(PaliTyping, ReplacesTheCodeBeforeTheCaretOnRelease) {
     v.setText(GetParam().before, GetParam().face);
     v.type(GetParam().keys);
     EXPECT_EQ(v.text(), GetParam().expected);
-    EXPECT_EQ(v.surface.GetSel().start, v.surface.GetTextLength());
+    EXPECT_EQ(v.surface.getSel().start, v.surface.getTextLength());
     EXPECT_EQ(v.platform.cursorCount(), 0) << "every hide of the pointer has its show";
 }
 
@@ -59,7 +59,7 @@ TEST(KeyRelease, AHeldKeyIsLookedAtOnceWhenReleased) {
     TestView v;
     v.state.paliEntryOn = true;
     v.setText("", "VriRomanPali CN");
-    v.surface.ReplaceSel("ddddd", false);  // five repeats, one release
+    v.surface.replaceSel("ddddd", false);  // five repeats, one release
     handleKeyRelease(v.view);
     EXPECT_EQ(v.text(), "dd\xB9");
 }
@@ -68,7 +68,7 @@ TEST(KeyRelease, MovingTheCaretOntoACodeReplacesItAtTheRelease) {
     TestView v;
     v.setText("xaay", "VriRomanPali CN");
     v.state.paliEntryOn = true;
-    v.surface.SetSel(3, 3);  // an arrow key moved the caret just after "aa"
+    v.surface.setSel(3, 3);  // an arrow key moved the caret just after "aa"
     handleKeyRelease(v.view);
     EXPECT_EQ(v.text(), "x\xB1y");
     EXPECT_EQ(v.surface.defaultCalls(), 1);
@@ -78,7 +78,7 @@ TEST(KeyRelease, NothingHappensWithTextSelected) {
     TestView v;
     v.setText("aa", "VriRomanPali CN");
     v.state.paliEntryOn = true;
-    v.surface.SetSel(0, 2);
+    v.surface.setSel(0, 2);
     handleKeyRelease(v.view);
     EXPECT_EQ(v.text(), "aa");
     EXPECT_EQ(v.platform.cursorHides(), 0);
@@ -107,9 +107,9 @@ TEST(KeyRelease, TheReplacementKeepsTheFontAtTheCaret) {
     v.state.paliEntryOn = true;
     v.setText("", "VriRomanPali CB");
     v.type(".d");
-    v.surface.SetSel(0, 1);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "VriRomanPali CB");
-    EXPECT_FALSE(v.surface.CanUndo()) << "keystroke replacements are not recorded for undo";
+    v.surface.setSel(0, 1);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "VriRomanPali CB");
+    EXPECT_FALSE(v.surface.canUndo()) << "keystroke replacements are not recorded for undo";
 }
 
 // The user table of these tests, closed by the end pair.
@@ -242,13 +242,13 @@ TEST(KeyRelease, AnEmptyUserTableStillHidesAndShowsThePointer) {
 // A surface that tells how much of the text the key release reads.
 class ReadCountingSurface : public MemorySurface {
   public:
-    std::string GetWindowText() const override {
+    std::string getWindowText() const override {
         ++wholeReads;
-        return MemorySurface::GetWindowText();
+        return MemorySurface::getWindowText();
     }
-    std::string GetTextRange(long start, long end) const override {
+    std::string getTextRange(long start, long end) const override {
         longestRange = std::max(longestRange, end - start);
-        return MemorySurface::GetTextRange(start, end);
+        return MemorySurface::getTextRange(start, end);
     }
     mutable int wholeReads = 0;
     mutable long longestRange = 0;
@@ -263,12 +263,12 @@ TEST(KeyRelease, ReadsOnlyAsMuchAsTheLongestCodeBeforeTheCaret) {
     RichText doc(face("VriRomanPali CN"));
     doc.append(std::string(100000, 'x'), face("VriRomanPali CN"));
     surface.setDocument(doc);
-    surface.SetSel(100000, 100000);
-    surface.ReplaceSel("ddd", false);
+    surface.setSel(100000, 100000);
+    surface.replaceSel("ddd", false);
     handleKeyRelease(view);
     EXPECT_EQ(surface.wholeReads, 0);
     EXPECT_LE(surface.longestRange, 3);
-    EXPECT_EQ(surface.GetTextRange(99990, 200000), "xxxxxxxxxx\xB9");
+    EXPECT_EQ(surface.getTextRange(99990, 200000), "xxxxxxxxxx\xB9");
 }
 
 }  // namespace

@@ -128,7 +128,7 @@ TEST(ConvertPaliFontOfSelection, ConvertsTheLettersAndAppliesTheChosenFont) {
         "Buddha\xBD sara\xBA"
         "a\xBD",
         "VriRomanPali CN");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectFontDialog(fontChoice("Times_CSX+", 140), [](const FontDialogRequest& r) {
         EXPECT_EQ(r.initial.faceName, "VriRomanPali CN");
         EXPECT_TRUE(r.offerStyle);
@@ -138,12 +138,12 @@ TEST(ConvertPaliFontOfSelection, ConvertsTheLettersAndAppliesTheChosenFont) {
     EXPECT_EQ(v.text(),
               "Buddha\xFC sara\xF5"
               "a\xFC");
-    v.surface.SetSel(0, -1);
-    const FontDescription f = v.surface.GetCharFormatSelection();
+    v.surface.setSel(0, -1);
+    const FontDescription f = v.surface.getCharFormatSelection();
     EXPECT_EQ(f.faceName, "Times_CSX+");
     EXPECT_EQ(f.height, 280);
-    ASSERT_TRUE(v.surface.CanUndo());
-    v.surface.Undo();
+    ASSERT_TRUE(v.surface.canUndo());
+    v.surface.undo();
     EXPECT_EQ(v.text(),
               "Buddha\xBD sara\xBA"
               "a\xBD")
@@ -153,7 +153,7 @@ TEST(ConvertPaliFontOfSelection, ConvertsTheLettersAndAppliesTheChosenFont) {
 TEST(ConvertPaliFontOfSelection, RefusesTextInNoPaliFont) {
     TestView v;
     v.setText("aa", "Arial");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectMessage(std::string(kNoSourceMessage));
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "aa");
@@ -162,25 +162,25 @@ TEST(ConvertPaliFontOfSelection, RefusesTextInNoPaliFont) {
 TEST(ConvertPaliFontOfSelection, RefusesANonPaliTargetAndChangesNothing) {
     TestView v;
     v.setText("\xB1", "VriRomanPali CN");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectFontDialog(fontChoice("Arial"));
     v.platform.expectMessage(std::string(kNoTargetMessage));
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "\xB1");
-    v.surface.SetSel(0, -1);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "VriRomanPali CN");
-    EXPECT_FALSE(v.surface.GetModify());
+    v.surface.setSel(0, -1);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_FALSE(v.surface.getModify());
 }
 
 TEST(ConvertPaliFontOfSelection, CancelChangesNothing) {
     TestView v;
     v.setText("\xB1", "VriRomanPali CN");
-    v.surface.SetSel(0, -1);
-    v.surface.SetModify(false);
+    v.surface.setSel(0, -1);
+    v.surface.setModify(false);
     v.platform.expectFontDialog(std::nullopt);
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "\xB1");
-    EXPECT_FALSE(v.surface.GetModify());
+    EXPECT_FALSE(v.surface.getModify());
 }
 
 TEST(ConvertPaliFontOfSelection, AtACaretOnlyTheFontAtTheCaretChanges) {
@@ -189,19 +189,19 @@ TEST(ConvertPaliFontOfSelection, AtACaretOnlyTheFontAtTheCaretChanges) {
     v.platform.expectFontDialog(fontChoice("Times_Norman"));
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "\xB1");
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times_Norman");
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times_Norman");
 }
 
 TEST(ConvertPaliFontOfSelection, TheUserTablesFontIsASourceAndATarget) {
     TestView v;
     v.state.userTableFont = "Arial";
     v.setText("\xE0[&P.d]", "Arial Narrow");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectFontDialog(fontChoice("Times_CSX+"));
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "\xE0\xF3") << "no source letters, only the typed code";
 
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectFontDialog(fontChoice("Arial"));
     convertPaliFontOfSelection(v.view);
     EXPECT_EQ(v.text(), "[&Paa][&P.d]");

@@ -95,28 +95,28 @@ TEST(StandardConversion, StandardToPaliAppliesTheDefaultFontToTheWholeSelection)
     TestView v;
     v.state.defaultPaliFormat = face("Times_CSX+");
     v.setText("xx ~na.na yy", "Arial");
-    v.surface.SetSel(3, 9);
+    v.surface.setSel(3, 9);
     standardToPaliFont(v.view);
     EXPECT_EQ(v.text(),
               "xx \xA4"
               "a\xF5"
               "a yy");
-    v.surface.SetSel(3, 7);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Times_CSX+");
-    v.surface.SetSel(0, 3);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "Arial");
-    EXPECT_FALSE(v.surface.CanUndo()) << "the replacement is not undoable";
+    v.surface.setSel(3, 7);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times_CSX+");
+    v.surface.setSel(0, 3);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Arial");
+    EXPECT_FALSE(v.surface.canUndo()) << "the replacement is not undoable";
 }
 
 TEST(StandardConversion, PaliToStandardKeepsTheFont) {
     TestView v;
     v.state.defaultPaliFormat = face("VriRomanPali CN");
     v.setText("\xB1\xB9", "VriRomanPali CB");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     paliFontToStandard(v.view);
     EXPECT_EQ(v.text(), "aa.d");
-    v.surface.SetSel(0, -1);
-    EXPECT_EQ(v.surface.GetCharFormatSelection().faceName, "VriRomanPali CB");
+    v.surface.setSel(0, -1);
+    EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "VriRomanPali CB");
 }
 
 constexpr std::string_view kChooseOneOfFive =
@@ -129,7 +129,7 @@ constexpr std::string_view kChooseOneOfFive =
 TEST(StandardConversion, WithoutADefaultFontTheDialogComesFirst) {
     TestView v;
     v.setText("aa", "Arial");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectMessage(std::string(kChooseOneOfFive));
     v.platform.expectFontDialog(fontChoice("Times_Norman"));
     standardToPaliFont(v.view);
@@ -140,7 +140,7 @@ TEST(StandardConversion, WithoutADefaultFontTheDialogComesFirst) {
 TEST(StandardConversion, ACancelledDialogGoesOnWithTheSelectionsOwnFont) {
     TestView v;
     v.setText("\xB1", "VriRomanPali CN");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     v.platform.expectMessage(std::string(kChooseOneOfFive));
     v.platform.expectFontDialog(std::nullopt);
     paliFontToStandard(v.view);
@@ -149,7 +149,7 @@ TEST(StandardConversion, ACancelledDialogGoesOnWithTheSelectionsOwnFont) {
 
     TestView w;
     w.setText("aa \"n", "Arial");
-    w.surface.SetSel(0, -1);
+    w.surface.setSel(0, -1);
     w.platform.expectMessage(std::string(kChooseOneOfFive));
     w.platform.expectFontDialog(std::nullopt);
     standardToPaliFont(w.view);
@@ -162,7 +162,7 @@ TEST(StandardConversion, ADefaultPaliFontIsNeverTakenForTheUserTablesFont) {
     v.state.userTableFont = "VriRomanPali";
     v.state.defaultPaliFormat = face("VriRomanPali CN");
     v.setText("aa", "Arial");
-    v.surface.SetSel(0, -1);
+    v.surface.setSel(0, -1);
     standardToPaliFont(v.view);
     EXPECT_EQ(v.text(), "\xB1");
 }

@@ -87,7 +87,7 @@ TEST_P(CommandsInEachFont, CopyAsUnicodeThenPasteUnicodePaliGivesTheSameBytes) {
     TestView from;
     const std::string text = "Buddha " + fontLetters(c) + "\r\n" + fontLetters(c) + "x";
     from.setText(text, c.face);
-    from.surface.SetSel(0, -1);
+    from.surface.setSel(0, -1);
     MemoryUnicodeClipboard clipboard;
     copyAsUnicode(from.view, clipboard, "Gentium Plus");
 
@@ -110,7 +110,7 @@ TEST_P(CommandsInEachFont, CopyAsUnicodeThenPasteUnicodePaliGivesTheSameBytes) {
 
     TestView to;
     to.setText("<>", "Arial");
-    to.surface.SetSel(1, 1);
+    to.surface.setSel(1, 1);
     to.state.defaultPaliFormat = paliDefault(c.face);
     pasteUnicodePali(to.view, clipboard);
     EXPECT_EQ(to.text(), "<" + text + ">");
@@ -118,9 +118,9 @@ TEST_P(CommandsInEachFont, CopyAsUnicodeThenPasteUnicodePaliGivesTheSameBytes) {
               std::vector<std::string>{c.face});
     EXPECT_EQ(to.surface.document().formatAt(1).height, 280) << "the default Pali font's size";
     EXPECT_EQ(to.surface.document().formatAt(0).faceName, "Arial");
-    EXPECT_EQ(to.surface.GetSel(),
+    EXPECT_EQ(to.surface.getSel(),
               (Selection{1 + static_cast<long>(text.size()), 1 + static_cast<long>(text.size())}));
-    to.surface.Undo();
+    to.surface.undo();
     EXPECT_EQ(to.text(), "<>") << "one step of undo";
 }
 
@@ -153,7 +153,7 @@ TEST(CopyAsUnicode, AMixedSelectionKeepsTheOtherFontsAsTheirCharacters) {
     doc.appendBreak(fontOf("VriRomanPali CN"), paraOf(alignment::Center));
     doc.append("\x93ok\x94", fontOf("Arial"));  // curly quotes
     view.surface.setDocument(doc);
-    view.surface.SetSel(2, -1);
+    view.surface.setSel(2, -1);
     MemoryUnicodeClipboard clipboard;
     copyAsUnicode(view.view, clipboard, "DejaVu Serif");
     EXPECT_EQ(*clipboard.unicodeContent().utf8, "f\u00E9 \u00B1 \u0101\u1E43\n\u201Cok\u201D");
@@ -178,7 +178,7 @@ TEST(CopyAsUnicode, WithNothingSelectedLeavesTheClipboardAlone) {
     CommandStatus status;
     updateCopyAsUnicode(view.view, status);
     EXPECT_FALSE(status.enabled);
-    view.surface.SetSel(0, 1);
+    view.surface.setSel(0, 1);
     updateCopyAsUnicode(view.view, status);
     EXPECT_TRUE(status.enabled);
 }
@@ -246,7 +246,7 @@ TEST(PasteUnicodePali, ReplacesTheSelectionAndKeepsTheParagraphFormatAtTheCaret)
     doc.append("one two", fontOf("Arial"));
     doc.appendBreak(fontOf("Arial"), paraOf(alignment::Right, 360));
     view.surface.setDocument(doc);
-    view.surface.SetSel(4, 7);
+    view.surface.setSel(4, 7);
     view.state.defaultPaliFormat = paliDefault("VriRomanPali CN");
     MemoryUnicodeClipboard clipboard;
     clipboard.offer(std::nullopt, "\u0101\n\u012B");
@@ -308,8 +308,8 @@ TEST_P(Export, WritesTheWholeDocumentInUnicode) {
     TempDir dir;
     TestView view;
     view.surface.setDocument(exportedDocument());
-    view.surface.SetSel(1, 2);
-    view.surface.SetModify(true);
+    view.surface.setSel(1, 2);
+    view.surface.setModify(true);
     view.platform.expectFileDialog(dir.file(c.chosen), [](const FileDialogRequest& request) {
         EXPECT_TRUE(request.save);
         ASSERT_EQ(request.filters.size(), 2u);
@@ -335,8 +335,8 @@ TEST_P(Export, WritesTheWholeDocumentInUnicode) {
                   (std::vector<std::string>{"Times New Roman", "DejaVu Serif", "Arial"}));
     }
     EXPECT_TRUE(view.surface.document() == exportedDocument()) << "the document is untouched";
-    EXPECT_EQ(view.surface.GetSel(), (Selection{1, 2}));
-    EXPECT_TRUE(view.surface.GetModify());
+    EXPECT_EQ(view.surface.getSel(), (Selection{1, 2}));
+    EXPECT_TRUE(view.surface.getModify());
 }
 
 INSTANTIATE_TEST_SUITE_P(Names, Export, ::testing::ValuesIn(kExports),
@@ -351,7 +351,7 @@ TEST(ExportAsUnicode, AFailedWriteIsReportedAndLeavesTheDocumentAsItWas) {
     EXPECT_FALSE(exportAsUnicode(view.view, "Gentium Plus", {"RuvoVIR1", ""}));
     EXPECT_FALSE(std::filesystem::exists(path));
     EXPECT_TRUE(view.surface.document() == exportedDocument());
-    EXPECT_FALSE(view.surface.GetModify());
+    EXPECT_FALSE(view.surface.getModify());
 }
 
 TEST(ExportAsUnicode, NeverWritesOverTheDocumentsOwnFile) {

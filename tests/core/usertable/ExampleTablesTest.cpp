@@ -147,8 +147,8 @@ TEST_F(Western, TellingRowsAreExact) {
 TEST_F(Western, EveryCodeTypesItsCharacter) {
     t.setText("", "Times New Roman");
     for (const CodePair& e : entries) {
-        t.surface.SetSel(0, -1);
-        t.surface.ReplaceSel("", false);
+        t.surface.setSel(0, -1);
+        t.surface.replaceSel("", false);
         t.type(e.code);
         EXPECT_EQ(t.text(), e.replacement) << "code " << e.code;
     }

@@ -71,35 +71,35 @@ TEST(FontCodeReference, BuildsHeadingAndRowsWithCodesInTheCaretFont) {
     }
     EXPECT_EQ(characters, 183);
     EXPECT_EQ(doc.formatAt(0).faceName, "Arial") << "the heading is in the caret's font";
-    EXPECT_EQ(t.surface.GetSel(), (Selection{0, 0}));
-    EXPECT_TRUE(t.surface.GetModify());
+    EXPECT_EQ(t.surface.getSel(), (Selection{0, 0}));
+    EXPECT_TRUE(t.surface.getModify());
 }
 
 TEST(FontCodeReference, NoAtTheFirstQuestionEndsAtOnce) {
     TestView t;
     t.setText("text");
-    t.surface.SetModify(false);
+    t.surface.setModify(false);
     t.platform.expectYesNo(kQuestion, false);
     makeFontCodeReferenceTable(t.view);
     EXPECT_EQ(t.text(), "text");
-    EXPECT_FALSE(t.surface.GetModify());
+    EXPECT_FALSE(t.surface.getModify());
 }
 
 TEST(FontCodeReference, DocumentWithTextIsAskedAndNoLeavesItUnchanged) {
     TestView t;
     t.setText("text");
-    t.surface.SetModify(false);
+    t.surface.setModify(false);
     t.platform.expectYesNo(kQuestion, true);
     t.platform.expectYesNo(kConfirm, false);
     makeFontCodeReferenceTable(t.view);
     EXPECT_EQ(t.text(), "text");
-    EXPECT_FALSE(t.surface.GetModify());
+    EXPECT_FALSE(t.surface.getModify());
 }
 
 TEST(FontCodeReference, DocumentWithTextAndYesInsertsAtTheCaret) {
     TestView t;
     t.setText("before after");
-    t.surface.SetSel(7, 7);
+    t.surface.setSel(7, 7);
     t.platform.expectYesNo(kQuestion, true);
     t.platform.expectYesNo(kConfirm, true);
     t.platform.expectFontDialog(fontChoice("Wingdings"));
@@ -114,7 +114,7 @@ TEST(FontCodeReference, CancelledFontDialogLeavesTheDocumentUnchanged) {
     t.platform.expectFontDialog(std::nullopt);
     makeFontCodeReferenceTable(t.view);
     EXPECT_EQ(t.text(), "");
-    EXPECT_FALSE(t.surface.GetModify());
+    EXPECT_FALSE(t.surface.getModify());
 }
 
 }  // namespace

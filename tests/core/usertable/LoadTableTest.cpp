@@ -71,7 +71,7 @@ TEST_F(LoadTable, LoadsTheTableSwitchesModesAndPutsItsFormatAtTheCaret) {
     EXPECT_EQ(f.charSet, 2);
     EXPECT_EQ(f.pitchAndFamily, 0x22) << "the pitch-and-family byte is left as it was";
 
-    const FontDescription caret = t.surface.GetCharFormatSelection();
+    const FontDescription caret = t.surface.getCharFormatSelection();
     EXPECT_EQ(caret.faceName, "Arial");
     EXPECT_EQ(caret.height, 220);
     EXPECT_EQ(t.text(), "text ") << "loading inserts nothing";
@@ -82,7 +82,7 @@ TEST_F(LoadTable, LoadsTheTableSwitchesModesAndPutsItsFormatAtTheCaret) {
 
 TEST_F(LoadTable, AppliesTheFormatToTheSelection) {
     t.setText("abc");
-    t.surface.SetSel(1, 2);
+    t.surface.setSel(1, 2);
     load(kNorwegianFile);
     EXPECT_EQ(t.surface.document().formatAt(1).faceName, "Arial");
     EXPECT_EQ(t.surface.document().formatAt(0).faceName, "Times New Roman");
@@ -113,7 +113,7 @@ TEST_F(LoadTable, EndLineBeforeFontLineWithNoTableLoadedGivesTheTextNoEmptyFace)
     EXPECT_EQ(t.state.userTableFont, "");
     EXPECT_TRUE(t.state.userTableOn);
     EXPECT_FALSE(t.state.userTableFormat.has(charmask::Face));
-    EXPECT_EQ(t.surface.GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(t.surface.getCharFormatSelection().faceName, "Times New Roman");
 }
 
 TEST_F(LoadTable, LongFontNameIsCutToWhatAFaceNameHolds) {
@@ -149,7 +149,7 @@ TEST_P(Refusal, ShowsItsMessageAndChangesNothing) {
     t.platform.setCursorShape(CursorShape::SizeNS);
     const TransliterationState before = t.state;
     t.setText("abc");
-    const FontDescription caretBefore = t.surface.GetCharFormatSelection();
+    const FontDescription caretBefore = t.surface.getCharFormatSelection();
 
     dir.write("bad.txt", GetParam().bytes);
     t.platform.expectFileDialog(dir.file("bad.txt"));
@@ -162,7 +162,7 @@ TEST_P(Refusal, ShowsItsMessageAndChangesNothing) {
     EXPECT_FALSE(t.state.userTableOn);
     EXPECT_TRUE(t.state.paliEntryOn);
     EXPECT_EQ(t.platform.cursorShape(), CursorShape::SizeNS);
-    EXPECT_EQ(t.surface.GetCharFormatSelection(), caretBefore);
+    EXPECT_EQ(t.surface.getCharFormatSelection(), caretBefore);
 }
 
 INSTANTIATE_TEST_SUITE_P(

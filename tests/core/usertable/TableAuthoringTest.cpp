@@ -38,7 +38,7 @@ TEST_P(InsertCommand, AsksNothingInAnEmptyDocument) {
     GetParam().afterYes(t.platform, dir);
     GetParam().run(t.view);
     EXPECT_TRUE(t.text().starts_with(GetParam().expectedStart)) << t.text().substr(0, 80);
-    EXPECT_EQ(t.surface.GetSel(), (Selection{0, 0}));
+    EXPECT_EQ(t.surface.getSel(), (Selection{0, 0}));
 }
 
 TEST_P(InsertCommand, NoInADocumentWithTextChangesNothing) {
@@ -46,12 +46,12 @@ TEST_P(InsertCommand, NoInADocumentWithTextChangesNothing) {
     t.platform.expectYesNo(kConfirm, false);
     GetParam().run(t.view);
     EXPECT_EQ(t.text(), "My QZX text");
-    EXPECT_EQ(t.surface.GetSel(), (Selection{11, 11}));
+    EXPECT_EQ(t.surface.getSel(), (Selection{11, 11}));
 }
 
 TEST_P(InsertCommand, YesGoesOnInADocumentWithText) {
     t.setText("My QZX text");
-    t.surface.SetSel(3, 6);
+    t.surface.setSel(3, 6);
     t.platform.expectYesNo(kConfirm, true);
     GetParam().afterYes(t.platform, dir);
     GetParam().run(t.view);
@@ -64,7 +64,7 @@ TEST_P(InsertCommand, YesGoesOnInADocumentWithText) {
         EXPECT_TRUE(text.ends_with(" text")) << "the insertion replaces the selection";
         EXPECT_EQ(text.find("QZX"), std::string::npos);
     }
-    EXPECT_EQ(t.surface.GetSel(), (Selection{0, 0}));
+    EXPECT_EQ(t.surface.getSel(), (Selection{0, 0}));
 }
 
 void noDialogs(ScriptedPlatform&, const TempDirectory&) {}
@@ -163,13 +163,13 @@ class SaveTable : public ::testing::Test {
 
 TEST_F(SaveTable, WritesLinesUpToTheEndLineSelectsAllAndMarksUnchanged) {
     t.setText("a comment\r\nFONT: Arial\r\n0248\t/o\r\nEND OF TRANSLITERATION xyz\r\nafter\r\n");
-    t.surface.SetSel(2, 2);
-    t.surface.SetModify(true);
+    t.surface.setSel(2, 2);
+    t.surface.setModify(true);
     save();
     EXPECT_EQ(dir.read("saved.txt"),
               "a comment\r\nFONT: Arial\r\n0248\t/o\r\nEND OF TRANSLITERATION xyz\r\n");
-    EXPECT_EQ(t.surface.GetSel(), (Selection{0, t.surface.GetTextLength()}));
-    EXPECT_FALSE(t.surface.GetModify());
+    EXPECT_EQ(t.surface.getSel(), (Selection{0, t.surface.getTextLength()}));
+    EXPECT_FALSE(t.surface.getModify());
 }
 
 TEST_F(SaveTable, WritesAnyTextWholeAndEndsTheLastLine) {
@@ -210,13 +210,13 @@ TEST_F(SaveTable, FailedSaveReportsAndChangesNothing) {
     std::filesystem::create_directory(dir.path() / "taken.txt");
     std::filesystem::create_directory(dir.path() / "taken.txt" / "inside");
     t.setText("abc");
-    t.surface.SetSel(1, 2);
-    t.surface.SetModify(true);
+    t.surface.setSel(1, 2);
+    t.surface.setModify(true);
     t.platform.expectFileDialog(dir.file("taken.txt"));
     t.platform.expectMessage(openFailureMessage(dir.file("taken.txt")));
     saveTransliterationTable(t.view);
-    EXPECT_TRUE(t.surface.GetModify());
-    EXPECT_EQ(t.surface.GetSel(), (Selection{1, 2}));
+    EXPECT_TRUE(t.surface.getModify());
+    EXPECT_EQ(t.surface.getSel(), (Selection{1, 2}));
     EXPECT_TRUE(std::filesystem::is_directory(dir.path() / "taken.txt" / "inside"));
     for (const auto& entry : std::filesystem::directory_iterator(dir.path())) {
         EXPECT_EQ(entry.path().filename(), "taken.txt") << "no temporary file is left behind";

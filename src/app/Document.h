@@ -12,7 +12,7 @@
 
 namespace sorvel {
 
-class CChildFrame;
+class DocumentWindow;
 
 // One open document: its text (shared by every window on it), its title and
 // the file it came from or was saved to.
@@ -21,19 +21,19 @@ class CChildFrame;
 // (RuvoVIR1, RuvoVIR2, ...); a document from a file takes the file's name.
 // On disk a document is RTF inside a compound file; opening also takes a
 // plain RTF file, and saving always writes the compound form.
-class CSorvelDoc : public QObject {
+class Document : public QObject {
     Q_OBJECT
 
   public:
     static constexpr const char* kDocumentName = "RuvoVIR";
 
-    explicit CSorvelDoc(QObject* parent = nullptr);
+    explicit Document(QObject* parent = nullptr);
 
     // A new empty document titled kDocumentName + `number`.
-    static std::unique_ptr<CSorvelDoc> makeNew(int number);
+    static std::unique_ptr<Document> makeNew(int number);
     // The document of a file; nothing, with the reason in `error`, when it
     // cannot be opened. `path` is made absolute.
-    static std::unique_ptr<CSorvelDoc> open(const std::string& path, DocumentError& error);
+    static std::unique_ptr<Document> open(const std::string& path, DocumentError& error);
 
     // Writes the document as a compound file to `path`. On success the
     // document takes that path and title and counts as unchanged; on failure
@@ -48,21 +48,21 @@ class CSorvelDoc : public QObject {
     bool isModified() const { return text_.isModified(); }
 
     // The open windows on the document, in the order they were opened.
-    const QList<QPointer<CChildFrame>>& frames() const { return frames_; }
-    void addFrame(CChildFrame* frame);
+    const QList<QPointer<DocumentWindow>>& windows() const { return windows_; }
+    void addWindow(DocumentWindow* frame);
     // A window has closed (it is deleted a moment later).
-    void detachFrame(CChildFrame* frame);
+    void detachWindow(DocumentWindow* frame);
     // A window is being deleted. When the last one goes, so does the
     // document, which its views show until then.
-    void frameDestroyed(CChildFrame* frame);
+    void windowDestroyed(DocumentWindow* frame);
     // Each window's title: the document's, with ":n" when there are several.
-    void updateFrameTitles();
+    void updateWindowTitles();
 
   signals:
     void titleChanged();
     // The last window on the document has closed; the document is deleted
     // once the events of the moment are done.
-    void closed(CSorvelDoc* doc);
+    void closed(Document* doc);
 
   private:
     void setTitle(const QString& title);
@@ -70,8 +70,8 @@ class CSorvelDoc : public QObject {
     QTextDocument text_;
     QString title_;
     std::string path_;
-    QList<QPointer<CChildFrame>> frames_;
-    int liveFrames_ = 0;
+    QList<QPointer<DocumentWindow>> windows_;
+    int liveWindows_ = 0;
 };
 
 }  // namespace sorvel

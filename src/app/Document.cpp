@@ -1,9 +1,9 @@
-#include "app/CSorvelDoc.h"
+#include "app/Document.h"
 
 #include <QFileInfo>
 #include <filesystem>
 
-#include "app/CChildFrame.h"
+#include "app/DocumentWindow.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
 
@@ -23,23 +23,23 @@ QString fileTitle(const std::string& path) {
 
 }  // namespace
 
-CSorvelDoc::CSorvelDoc(QObject* parent) : QObject(parent) {
+Document::Document(QObject* parent) : QObject(parent) {
     text_.setUndoRedoEnabled(true);
 }
 
-std::unique_ptr<CSorvelDoc> CSorvelDoc::makeNew(int number) {
-    auto doc = std::make_unique<CSorvelDoc>();
+std::unique_ptr<Document> Document::makeNew(int number) {
+    auto doc = std::make_unique<Document>();
     doc->setTitle(QStringLiteral("%1%2").arg(QLatin1String(kDocumentName)).arg(number));
     return doc;
 }
 
-std::unique_ptr<CSorvelDoc> CSorvelDoc::open(const std::string& path, DocumentError& error) {
+std::unique_ptr<Document> Document::open(const std::string& path, DocumentError& error) {
     DocumentFile::Opened opened = DocumentFile::open(path);
     if (!opened) {
         error = opened.error;
         return nullptr;
     }
-    auto doc = std::make_unique<CSorvelDoc>();
+    auto doc = std::make_unique<Document>();
     QtRichText::load(doc->text_, *opened.document);
     doc->path_ = absolute(path);
     doc->setTitle(fileTitle(doc->path_));
@@ -47,7 +47,7 @@ std::unique_ptr<CSorvelDoc> CSorvelDoc::open(const std::string& path, DocumentEr
     return doc;
 }
 
-DocumentError CSorvelDoc::save(const std::string& path) {
+DocumentError Document::save(const std::string& path) {
     const DocumentError error =
         DocumentFile::save(QtRichText::read(text_), path, DocumentFile::Format::Compound);
     if (error.ok()) {
@@ -58,45 +58,45 @@ DocumentError CSorvelDoc::save(const std::string& path) {
     return error;
 }
 
-void CSorvelDoc::addFrame(CChildFrame* frame) {
-    frames_.append(frame);
-    ++liveFrames_;
-    updateFrameTitles();
+void Document::addWindow(DocumentWindow* frame) {
+    windows_.append(frame);
+    ++liveWindows_;
+    updateWindowTitles();
 }
 
-void CSorvelDoc::detachFrame(CChildFrame* frame) {
-    frames_.removeAll(frame);
-    frames_.removeAll(nullptr);
-    updateFrameTitles();
-    if (frames_.isEmpty()) {
+void Document::detachWindow(DocumentWindow* frame) {
+    windows_.removeAll(frame);
+    windows_.removeAll(nullptr);
+    updateWindowTitles();
+    if (windows_.isEmpty()) {
         emit closed(this);
     }
 }
 
-void CSorvelDoc::frameDestroyed(CChildFrame* frame) {
-    if (frames_.contains(frame)) {
-        detachFrame(frame);
+void Document::windowDestroyed(DocumentWindow* frame) {
+    if (windows_.contains(frame)) {
+        detachWindow(frame);
     }
-    if (--liveFrames_ == 0) {
+    if (--liveWindows_ == 0) {
         deleteLater();
     }
 }
 
-void CSorvelDoc::updateFrameTitles() {
+void Document::updateWindowTitles() {
     int n = 0;
-    for (CChildFrame* frame : frames_) {
+    for (DocumentWindow* frame : windows_) {
         if (!frame) {
             continue;
         }
         ++n;
-        frame->setWindowTitle(frames_.size() > 1 ? QStringLiteral("%1:%2").arg(title_).arg(n)
+        frame->setWindowTitle(windows_.size() > 1 ? QStringLiteral("%1:%2").arg(title_).arg(n)
                                                  : title_);
     }
 }
 
-void CSorvelDoc::setTitle(const QString& title) {
+void Document::setTitle(const QString& title) {
     title_ = title;
-    updateFrameTitles();
+    updateWindowTitles();
     emit titleChanged();
 }
 

@@ -9,7 +9,7 @@
 
 #include "support/ScriptedPlatform.h"
 #include "pali/PaliLetters.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {
@@ -31,10 +31,10 @@ class ViewTyping : public ::testing::Test {
         view.show();
         ASSERT_TRUE(QTest::qWaitForWindowExposed(&view));
         state.paliEntryOn = true;
-        view.surface().SetCharFormat(faceOnly("VriRomanPali CN"));
+        view.surface().setCharFormat(faceOnly("VriRomanPali CN"));
     }
 
-    std::string text() { return view.surface().GetWindowText(); }
+    std::string text() { return view.surface().getWindowText(); }
 
     // Sends a key event as the window system does, auto-repeat flag included.
     void send(QEvent::Type type, Qt::Key key, const QString& text, bool autoRepeat,
@@ -45,7 +45,7 @@ class ViewTyping : public ::testing::Test {
 
     ScriptedPlatform platform;
     TransliterationState state;
-    CSorvelView view{platform, state};
+    EditorView view{platform, state};
 };
 
 TEST_F(ViewTyping, DotDBecomesUnderdotDWhenTheDIsReleased) {
@@ -54,7 +54,7 @@ TEST_F(ViewTyping, DotDBecomesUnderdotDWhenTheDIsReleased) {
     EXPECT_EQ(text(), ".d") << "nothing happens before the release";
     QTest::keyRelease(&view, Qt::Key_D);
     EXPECT_EQ(text(), std::string(1, kUnderdotD));
-    EXPECT_EQ(view.surface().GetSel(), (Selection{1, 1}));
+    EXPECT_EQ(view.surface().getSel(), (Selection{1, 1}));
     EXPECT_EQ(platform.cursorCount(), 0) << "every hide of the pointer has its show";
     EXPECT_GE(platform.cursorHides(), 1);
 }
@@ -85,7 +85,7 @@ TEST_F(ViewTyping, AnArrowKeyThatStopsAfterACodeReplacesIt) {
     QTest::keyClick(&view, Qt::Key_Left);
     const char longA = static_cast<char>(fontCharacter(1, PaliFontKind::VriRomanPali));
     EXPECT_EQ(text(), std::string(1, longA) + "x");
-    EXPECT_EQ(view.surface().GetSel(), (Selection{1, 1}));
+    EXPECT_EQ(view.surface().getSel(), (Selection{1, 1}));
 }
 
 TEST_F(ViewTyping, ReleasingShiftAloneRunsThePassToo) {
@@ -103,11 +103,11 @@ TEST_F(ViewTyping, NothingIsReplacedWhileTextIsSelected) {
     state.paliEntryOn = true;
     QTest::keyClick(&view, Qt::Key_Left, Qt::ShiftModifier);
     EXPECT_EQ(text(), "aax");
-    EXPECT_EQ(view.surface().GetSel(), (Selection{2, 3}));
+    EXPECT_EQ(view.surface().getSel(), (Selection{2, 3}));
 }
 
 TEST_F(ViewTyping, APlainFontIsNotTransliterated) {
-    view.surface().SetCharFormat(faceOnly("Times New Roman"));
+    view.surface().setCharFormat(faceOnly("Times New Roman"));
     QTest::keyClicks(&view, "aa.d");
     EXPECT_EQ(text(), "aa.d");
 }
@@ -118,7 +118,7 @@ TEST_F(ViewTyping, ShiftEnterMakesAParagraphBreak) {
     QTest::keyClick(&view, Qt::Key_Return, Qt::ShiftModifier);
     QTest::keyClick(&view, Qt::Key_B);
     EXPECT_EQ(text(), "a\r\nb");
-    EXPECT_EQ(view.surface().GetTextLength(), 4);
+    EXPECT_EQ(view.surface().getTextLength(), 4);
 }
 
 struct TypedCase {
@@ -134,7 +134,7 @@ class TypedCharacters : public ViewTyping, public ::testing::WithParamInterface<
 TEST_P(TypedCharacters, BecomeBytesOfTheDocument) {
     const TypedCase& c = GetParam();
     state.paliEntryOn = false;
-    view.surface().SetCharFormat(faceOnly(c.face));
+    view.surface().setCharFormat(faceOnly(c.face));
     send(QEvent::KeyPress, Qt::Key_unknown, c.typed, false);
     send(QEvent::KeyRelease, Qt::Key_unknown, c.typed, false);
     EXPECT_EQ(text(), c.expected);
@@ -175,10 +175,10 @@ TEST_F(ViewTyping, PastedForeignTextIsMadeToFit) {
     EXPECT_TRUE(all.starts_with(std::string("one\r\ntwo ?a ") + kUnderdotD + "?\r\n")) << all;
     EXPECT_NE(all.find("\x9A"), std::string::npos) << all;
     EXPECT_NE(all.find("\r\n?"), std::string::npos) << all;
-    EXPECT_EQ(view.surface().GetTextLength(), static_cast<long>(all.size()));
-    view.surface().SetSel(9, 10);
-    EXPECT_TRUE(view.surface().GetCharFormatSelection().effects & chareffect::Bold);
-    EXPECT_EQ(view.surface().GetCharFormatSelection().faceName, "Arial");
+    EXPECT_EQ(view.surface().getTextLength(), static_cast<long>(all.size()));
+    view.surface().setSel(9, 10);
+    EXPECT_TRUE(view.surface().getCharFormatSelection().effects & chareffect::Bold);
+    EXPECT_EQ(view.surface().getCharFormatSelection().faceName, "Arial");
 }
 
 TEST_F(ViewTyping, PastedPlainPaliIntoAPaliFontTakesTheFontsBytes) {
@@ -197,14 +197,14 @@ TEST_F(ViewTyping, CopyAndPasteInsideTheProgramKeepEveryField) {
     f.charSet = 2;
     f.pitchAndFamily = 0x12;
     f.faceName = "Times_CSX+";
-    view.surface().ReplaceSel("abc", false);
-    view.surface().SetSel(0, -1);
-    view.surface().SetCharFormat(f);
-    view.surface().Copy();
-    view.surface().SetSel(3, 3);
-    view.surface().Paste();
-    view.surface().SetSel(3, 6);
-    const FontDescription got = view.surface().GetCharFormatSelection();
+    view.surface().replaceSel("abc", false);
+    view.surface().setSel(0, -1);
+    view.surface().setCharFormat(f);
+    view.surface().copy();
+    view.surface().setSel(3, 3);
+    view.surface().paste();
+    view.surface().setSel(3, 6);
+    const FontDescription got = view.surface().getCharFormatSelection();
     EXPECT_EQ(got.height, 250);
     EXPECT_EQ(got.offset, 40);
     EXPECT_EQ(got.charSet, 2);
@@ -215,16 +215,16 @@ TEST_F(ViewTyping, CopyAndPasteInsideTheProgramKeepEveryField) {
 TEST(ViewsOfOneDocument, EachHasItsOwnCaretAndInsertionFormat) {
     ScriptedPlatform platform;
     TransliterationState state;
-    CSorvelView first(platform, state);
-    CSorvelView second(platform, state, first.document());
-    first.surface().ReplaceSel("shared text", false);
-    EXPECT_EQ(second.surface().GetWindowText(), "shared text");
-    first.surface().SetSel(2, 2);
-    second.surface().SetSel(6, 11);
-    first.surface().SetCharFormat(faceOnly("Times_Norman"));
-    EXPECT_EQ(first.surface().GetSel(), (Selection{2, 2}));
-    EXPECT_EQ(second.surface().GetSel(), (Selection{6, 11}));
-    EXPECT_NE(second.surface().GetCharFormatSelection().faceName, "Times_Norman");
+    EditorView first(platform, state);
+    EditorView second(platform, state, first.document());
+    first.surface().replaceSel("shared text", false);
+    EXPECT_EQ(second.surface().getWindowText(), "shared text");
+    first.surface().setSel(2, 2);
+    second.surface().setSel(6, 11);
+    first.surface().setCharFormat(faceOnly("Times_Norman"));
+    EXPECT_EQ(first.surface().getSel(), (Selection{2, 2}));
+    EXPECT_EQ(second.surface().getSel(), (Selection{6, 11}));
+    EXPECT_NE(second.surface().getCharFormatSelection().faceName, "Times_Norman");
 }
 
 }  // namespace

@@ -16,11 +16,11 @@ namespace sorvel {
 // window). Modal, with a caption but no close box; OK and Esc close it. Laid
 // out in dialog units of its own font, so that it keeps its proportions to its
 // text on any desktop.
-class CHelpTopicDlg : public QDialog {
+class HelpTopicDialog : public QDialog {
     Q_OBJECT
 
   public:
-    explicit CHelpTopicDlg(QWidget* parent = nullptr);
+    explicit HelpTopicDialog(QWidget* parent = nullptr);
 
     // The caption; 8-bit text.
     void setTitle(const std::string& title);

@@ -1,17 +1,17 @@
-#include "app/CChildFrame.h"
+#include "app/DocumentWindow.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
 
-#include "app/CMainFrame.h"
-#include "app/CSorvelDoc.h"
-#include "app/CSorvelView.h"
+#include "app/MainWindow.h"
+#include "app/Document.h"
+#include "app/EditorView.h"
 
 namespace sorvel {
 
-CChildFrame::CChildFrame(CSorvelView* view, CSorvelDoc* document, QWidget* parent)
+DocumentWindow::DocumentWindow(EditorView* view, Document* document, QWidget* parent)
     : QMdiSubWindow(parent), view_(view), document_(document) {
     setAttribute(Qt::WA_DeleteOnClose);
     setWidget(view);
@@ -29,26 +29,26 @@ CChildFrame::CChildFrame(CSorvelView* view, CSorvelDoc* document, QWidget* paren
         }
     }
     if (document_) {
-        document_->addFrame(this);
+        document_->addWindow(this);
     }
 }
 
-CChildFrame::~CChildFrame() {
+DocumentWindow::~DocumentWindow() {
     if (document_) {
-        document_->frameDestroyed(this);
+        document_->windowDestroyed(this);
     }
 }
 
-void CChildFrame::closeEvent(QCloseEvent* event) {
-    auto* main = qobject_cast<CMainFrame*>(window());
-    if (main && !main->canCloseFrame(this)) {
+void DocumentWindow::closeEvent(QCloseEvent* event) {
+    auto* main = qobject_cast<MainWindow*>(window());
+    if (main && !main->canCloseWindow(this)) {
         event->ignore();
         return;
     }
     QMdiSubWindow::closeEvent(event);
     if (event->isAccepted()) {
         if (document_) {
-            document_->detachFrame(this);
+            document_->detachWindow(this);
         }
         emit closing(this);
     }

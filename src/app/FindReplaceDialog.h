@@ -14,11 +14,11 @@ namespace sorvel {
 
 // The Find and the Replace dialog: modeless, over the main window, acting on
 // the active document window through signals.
-class CFindReplaceDlg : public QDialog {
+class FindReplaceDialog : public QDialog {
     Q_OBJECT
 
   public:
-    CFindReplaceDlg(bool replace, QWidget* parent);
+    FindReplaceDialog(bool replace, QWidget* parent);
 
     bool isReplace() const { return replace_; }
     // The text to find and its replacement, 8-bit.

@@ -10,15 +10,15 @@
 #include <QTest>
 #include <functional>
 
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
 #include "shell/CommandIds.h"
 #include "palifont/DefaultPaliFont.h"
 #include "palifont/PaliFontSettings.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {
@@ -42,9 +42,9 @@ class MainFrame : public ::testing::Test {
     TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
-    CMainFrame frame{platform, state};
-    CChildFrame* child = nullptr;
-    CSorvelView* view = nullptr;
+    MainWindow frame{platform, state};
+    DocumentWindow* child = nullptr;
+    EditorView* view = nullptr;
 };
 
 struct KeyCase {
@@ -61,14 +61,14 @@ class ViewKey : public MainFrame, public ::testing::WithParamInterface<KeyCase> 
     using MainFrame::check;
     using MainFrame::s;
     ScriptedPlatform& scripted() { return platform; }
-    CMainFrame& mainFrame() { return frame; }
-    CSorvelView& theView() { return *view; }
+    MainWindow& mainWindow() { return frame; }
+    EditorView& theView() { return *view; }
 };
 
 TEST_P(ViewKey, RunsItsCommandInADocumentWindow) {
     const KeyCase& c = GetParam();
-    s().SetWindowText("one\r\ntwo");
-    s().SetSel(0, 7);
+    s().setWindowText("one\r\ntwo");
+    s().setSel(0, 7);
     if (c.before) {
         c.before(*this);
     }
@@ -79,19 +79,19 @@ TEST_P(ViewKey, RunsItsCommandInADocumentWindow) {
 
 void partlyBold(MainFrame& f) {
     auto& t = static_cast<ViewKey&>(f);
-    t.s().SetSel(0, 2);
+    t.s().setSel(0, 2);
     FontDescription bold;
     bold.mask = charmask::Bold;
     bold.effects = chareffect::Bold;
-    t.s().SetCharFormat(bold);
-    t.s().SetSel(0, 7);
+    t.s().setCharFormat(bold);
+    t.s().setSel(0, 7);
     EXPECT_EQ(t.check(command::Bold), 2);
 }
 
 std::function<void(MainFrame&)> effectSet(int id, uint32_t bit) {
     return [id, bit](MainFrame& f) {
         auto& t = static_cast<ViewKey&>(f);
-        const FontDescription got = t.s().GetCharFormatSelection();
+        const FontDescription got = t.s().getCharFormatSelection();
         EXPECT_TRUE(got.has(bit));
         EXPECT_TRUE(got.effects & bit);
         EXPECT_EQ(t.check(id), 1);
@@ -101,7 +101,7 @@ std::function<void(MainFrame&)> effectSet(int id, uint32_t bit) {
 std::function<void(MainFrame&)> aligned(int id, uint16_t value) {
     return [id, value](MainFrame& f) {
         auto& t = static_cast<ViewKey&>(f);
-        const ParaFormat p = t.s().GetParaFormatSelection();
+        const ParaFormat p = t.s().getParaFormatSelection();
         EXPECT_TRUE(p.mask & paramask::Alignment);
         EXPECT_EQ(p.alignment, value);
         EXPECT_EQ(t.check(id), 1);
@@ -113,13 +113,13 @@ void centred(MainFrame& f) {
     ParaFormat p;
     p.mask = paramask::Alignment;
     p.alignment = alignment::Center;
-    t.s().SetParaFormat(p);
+    t.s().setParaFormat(p);
 }
 
 std::function<void(MainFrame&)> indentIs(int32_t twips) {
     return [twips](MainFrame& f) {
         auto& t = static_cast<ViewKey&>(f);
-        const ParaFormat p = t.s().GetParaFormatSelection();
+        const ParaFormat p = t.s().getParaFormatSelection();
         EXPECT_TRUE(p.mask & paramask::StartIndent);
         EXPECT_EQ(p.startIndent, twips);
     };
@@ -130,7 +130,7 @@ void indented600(MainFrame& f) {
     ParaFormat p;
     p.mask = paramask::StartIndent;
     p.startIndent = 600;
-    t.s().SetParaFormat(p);
+    t.s().setParaFormat(p);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -153,7 +153,7 @@ INSTANTIATE_TEST_SUITE_P(
                               nullptr,
                               [](MainFrame& f) {
                                   auto& t = static_cast<ViewKey&>(f);
-                                  const ParaFormat p = t.s().GetParaFormatSelection();
+                                  const ParaFormat p = t.s().getParaFormatSelection();
                                   EXPECT_EQ(p.numbering, numbering::Bullet);
                                   EXPECT_EQ(p.offset, 360);
                                   EXPECT_EQ(t.check(command::Bullets), 1);
@@ -167,7 +167,7 @@ INSTANTIATE_TEST_SUITE_P(
                                   auto& t = static_cast<ViewKey&>(f);
                                   EXPECT_EQ(QApplication::clipboard()->text(),
                                             QStringLiteral("one\ntwo"));
-                                  EXPECT_EQ(t.s().GetSel(), (Selection{0, 0}));
+                                  EXPECT_EQ(t.s().getSel(), (Selection{0, 0}));
                               }},
                       KeyCase{"CtrlShiftF", Qt::Key_F, Qt::ControlModifier | Qt::ShiftModifier,
                               [](MainFrame& f) {
@@ -176,8 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                               },
                               [](MainFrame& f) {
                                   auto& t = static_cast<ViewKey&>(f);
-                                  EXPECT_EQ(t.s().GetCharFormatSelection().faceName, "Times_CSX+");
-                                  EXPECT_EQ(t.s().GetCharFormatSelection().height, 240);
+                                  EXPECT_EQ(t.s().getCharFormatSelection().faceName, "Times_CSX+");
+                                  EXPECT_EQ(t.s().getCharFormatSelection().height, 240);
                               }}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -193,11 +193,11 @@ TEST_F(MainFrame, InitialUpdateFillsThePlainFormatAndPutsItAtTheCaret) {
     EXPECT_EQ(plain.height, 220);
     EXPECT_EQ(plain.mask, 0xE000000Fu);
     EXPECT_EQ(plain.color, 0u);
-    const FontDescription caret = s().GetCharFormatSelection();
+    const FontDescription caret = s().getCharFormatSelection();
     EXPECT_EQ(caret.faceName, "Times New Roman");
     EXPECT_EQ(caret.height, 220);
     EXPECT_EQ(caret.effects & (chareffect::Bold | chareffect::AutoColor), 0u);
-    EXPECT_EQ(s().backgroundColor(), CSorvelView::kBackground);
+    EXPECT_EQ(s().backgroundColor(), EditorView::kBackground);
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(251, 242, 230));
     EXPECT_EQ(view->printMargin(), 1440);
     EXPECT_EQ(view->bulletIndent(), 360);
@@ -209,9 +209,9 @@ TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
     state.paliEntryOn = true;
     state.defaultPaliFormat = face("VriRomanPali CN");
     state.userTable[0] = CodePair{"x", "y"};
-    CChildFrame* second = frame.newDocument();
+    DocumentWindow* second = frame.newDocument();
     EXPECT_EQ(state.plainFormat.faceName, "Arial");
-    EXPECT_EQ(second->view()->surface().GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(second->view()->surface().getCharFormatSelection().faceName, "VriRomanPali CN");
     EXPECT_EQ(state.userTable[0].code, kEndCode) << "no user table is loaded";
     EXPECT_EQ(second->windowTitle(), QStringLiteral("RuvoVIR2"));
 
@@ -219,8 +219,8 @@ TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
     state.userTableFont = "Times New Roman";
     state.userTableFormat = face("Times New Roman");
     state.userTable[0] = CodePair{"x", "y"};
-    CChildFrame* third = frame.newDocument();
-    EXPECT_EQ(third->view()->surface().GetCharFormatSelection().faceName, "Times New Roman");
+    DocumentWindow* third = frame.newDocument();
+    EXPECT_EQ(third->view()->surface().getCharFormatSelection().faceName, "Times New Roman");
     EXPECT_EQ(state.userTable[0].code, "x");
 }
 
@@ -229,10 +229,10 @@ TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSize) {
     const int menu = frame.menuBar()->sizeHint().height();
     const int border =
         child->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, child);
-    const QRect expected = CSorvelView::placement(screen.width(), screen.height(), menu, border);
+    const QRect expected = EditorView::placement(screen.width(), screen.height(), menu, border);
     EXPECT_EQ(child->geometry(), expected);
     child->setGeometry(10, 40, 200, 150);
-    CChildFrame* second = frame.newDocument();
+    DocumentWindow* second = frame.newDocument();
     EXPECT_EQ(second->geometry(), expected);
 }
 
@@ -250,10 +250,10 @@ TEST_F(MainFrame, WithoutASettingsFilePaliEntryStaysOff) {
 
 TEST_F(MainFrame, EveryNewWindowReadsTheSettingsFileAndTurnsPaliEntryOn) {
     dir.write(PaliFontSettings::kFileName, PaliFontSettings::format(paliFont()));
-    CChildFrame* second = frame.newDocument();
+    DocumentWindow* second = frame.newDocument();
     EXPECT_TRUE(state.paliEntryOn);
     EXPECT_EQ(state.defaultPaliFormat.faceName, "VriRomanPali CN");
-    const FontDescription caret = second->view()->surface().GetCharFormatSelection();
+    const FontDescription caret = second->view()->surface().getCharFormatSelection();
     EXPECT_EQ(caret.faceName, "VriRomanPali CN");
     EXPECT_EQ(caret.height, 280);
 
@@ -270,14 +270,14 @@ TEST_F(MainFrame, CtrlJTurnsPaliEntryOnAndTheTypedCodeBecomesTheLetter) {
     EXPECT_EQ(check(command::TogglePaliEntry), 1);
     EXPECT_EQ(platform.cursorShape(), CursorShape::SizeNS);
     QTest::keyClicks(view, "B.d");
-    EXPECT_EQ(s().GetWindowText(), "B\xB9");
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getWindowText(), "B\xB9");
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "VriRomanPali CN");
 
     QTest::keyClick(view, Qt::Key_J, Qt::ControlModifier);
     EXPECT_FALSE(state.paliEntryOn);
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Times New Roman");
     QTest::keyClicks(view, ".d");
-    EXPECT_EQ(s().GetWindowText(), "B\xB9.d");
+    EXPECT_EQ(s().getWindowText(), "B\xB9.d");
 }
 
 TEST_F(MainFrame, TheFirstCtrlJAsksForTheDefaultPaliFontAndSavesIt) {
@@ -286,33 +286,33 @@ TEST_F(MainFrame, TheFirstCtrlJAsksForTheDefaultPaliFontAndSavesIt) {
     platform.expectFontDialog(fontChoice("VriRomanPali CN", 140));
     QTest::keyClick(view, Qt::Key_J, Qt::ControlModifier);
     EXPECT_TRUE(state.paliEntryOn);
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
-    EXPECT_EQ(s().GetCharFormatSelection().height, 280);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getCharFormatSelection().height, 280);
     EXPECT_FALSE(dir.read(PaliFontSettings::kFileName).empty());
 }
 
 TEST_F(MainFrame, AMouseMoveShowsTheModeAndPutsItsFontAtTheCaret) {
     state.defaultPaliFormat = paliFont();
     state.paliEntryOn = true;
-    s().SetWindowText("abc");
-    s().SetSel(3, 3);
-    s().SetCharFormat(face("Arial"));
+    s().setWindowText("abc");
+    s().setSel(3, 3);
+    s().setCharFormat(face("Arial"));
     QTest::mouseMove(view->viewport(), QPoint(20, 20));
     EXPECT_EQ(platform.cursorShape(), CursorShape::SizeNS);
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "VriRomanPali CN");
 
     // With text selected only the pointer changes.
     state.paliEntryOn = false;
     state.userTableOn = true;
     state.userTableFormat = face("Times_Norman");
-    s().SetSel(0, 2);
+    s().setSel(0, 2);
     QTest::mouseMove(view->viewport(), QPoint(30, 25));
     EXPECT_EQ(platform.cursorShape(), CursorShape::Cross);
-    EXPECT_EQ(s().GetCharFormatSelection().faceName, "Times New Roman");
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Times New Roman");
 }
 
 TEST(Placement, FollowsTheFormulaWithTruncation) {
-    const QRect r = CSorvelView::placement(1023, 700, 19, 3);
+    const QRect r = EditorView::placement(1023, 700, 19, 3);
     EXPECT_EQ(r.width(), 818);
     EXPECT_EQ(r.left(), 511 - 409);
     EXPECT_EQ(r.top(), 6);

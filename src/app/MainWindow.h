@@ -7,7 +7,7 @@
 #include <memory>
 #include <string>
 
-#include "app/CFindReplaceDlg.h"
+#include "app/FindReplaceDialog.h"
 #include "shell/RecentFileList.h"
 #include "shell/ShellCommands.h"
 #include "shell/TextSearch.h"
@@ -20,10 +20,10 @@ class QSettings;
 
 namespace sorvel {
 
-class CChildFrame;
+class DocumentWindow;
 class CommandActions;
-class CSorvelDoc;
-class CSorvelView;
+class Document;
+class EditorView;
 class HelpWindow;
 class LockKeyIndicators;
 class Platform;
@@ -34,30 +34,30 @@ struct TransliterationState;
 // the document windows and the status bar. It runs every command: its own
 // (documents, printing, the Edit menu's dialogs, windows, About) and, by
 // handing them on, those of the active editor view.
-class CMainFrame : public QMainWindow, public ShellCommands {
+class MainWindow : public QMainWindow, public ShellCommands {
     Q_OBJECT
 
   public:
     // `settings` keeps the recent files and the preview's page count; none
     // keeps nothing.
-    CMainFrame(Platform& platform, TransliterationState& state, QSettings* settings = nullptr,
+    MainWindow(Platform& platform, TransliterationState& state, QSettings* settings = nullptr,
                QWidget* parent = nullptr);
-    ~CMainFrame() override;
+    ~MainWindow() override;
 
     // Opens a document window on a new empty document ("RuvoVIR1", ...).
-    CChildFrame* newDocument();
+    DocumentWindow* newDocument();
     // Opens the document of a file in a window, or shows the window of it
     // that is already open. Nothing, after a message, when it fails.
-    CChildFrame* openDocument(const std::string& path);
+    DocumentWindow* openDocument(const std::string& path);
     // Saves a document: under its own name, or one the user chooses when it
     // has none or `askName`. False when cancelled or failed (after a message).
-    bool saveDocument(CSorvelDoc& doc, bool askName);
+    bool saveDocument(Document& doc, bool askName);
     // Asks "Save changes to %1?" for a changed document and saves it on Yes;
     // false when the document must stay open (Cancel, or a failed save).
-    bool saveModified(CSorvelDoc& doc);
+    bool saveModified(Document& doc);
     // Whether a document window may close: the last window of a document
     // asks about its changes.
-    bool canCloseFrame(CChildFrame* frame);
+    bool canCloseWindow(DocumentWindow* frame);
     // Closes every document, asking about each changed one; false when the
     // user kept one open.
     bool closeAllDocuments();
@@ -70,15 +70,15 @@ class CMainFrame : public QMainWindow, public ShellCommands {
 
     QMdiArea* documentArea() const { return area_; }
     // The view of the active document window, or none.
-    CSorvelView* activeView() const;
-    CChildFrame* activeFrame() const;
-    CSorvelDoc* activeDocument() const;
-    QList<CSorvelDoc*> documents() const;
+    EditorView* activeView() const;
+    DocumentWindow* activeWindow() const;
+    Document* activeDocument() const;
+    QList<Document*> documents() const;
     CommandActions& commands() const { return *commands_; }
     const RecentFileList& recentFiles() const { return recent_; }
     QLabel* messagePane() const { return ready_; }
     LockKeyIndicators& lockKeys() const { return *lockKeys_; }
-    CFindReplaceDlg* findDialog() const { return findDialog_; }
+    FindReplaceDialog* findDialog() const { return findDialog_; }
     // The printer that Print Setup sets up and Print prints on.
     QPrinter& printer();
     // The help topics go here instead of the help dialog (for tests).
@@ -123,8 +123,8 @@ class CMainFrame : public QMainWindow, public ShellCommands {
     void dropEvent(QDropEvent* event) override;
 
   private:
-    CChildFrame* createFrame(CSorvelDoc* doc);
-    CSorvelDoc* adopt(std::unique_ptr<CSorvelDoc> doc);
+    DocumentWindow* createWindow(Document* doc);
+    Document* adopt(std::unique_ptr<Document> doc);
     void activeChanged();
     void updateTitle();
     void scheduleUpdate();
@@ -142,12 +142,12 @@ class CMainFrame : public QMainWindow, public ShellCommands {
     CommandActions* commands_;
     QLabel* ready_;
     LockKeyIndicators* lockKeys_;
-    QList<QPointer<CSorvelDoc>> documents_;
+    QList<QPointer<Document>> documents_;
     int documentCount_ = 0;
     RecentFileList recent_;
     std::unique_ptr<QPrinter> printer_;
     int previewPages_ = 1;
-    QPointer<CFindReplaceDlg> findDialog_;
+    QPointer<FindReplaceDialog> findDialog_;
     std::string lastFind_;
     SearchOptions lastOptions_;
     HelpWindow* helpWindow_ = nullptr;

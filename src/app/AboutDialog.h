@@ -10,7 +10,7 @@ class QPushButton;
 namespace sorvel {
 
 // The About box: the program's icon, its version and a note, and OK.
-class CAboutDlg : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
   public:
@@ -23,7 +23,7 @@ class CAboutDlg : public QDialog {
         "I also suggest that you read the Help before using this program.\n"
         "Pali fonts can be hard to use if you wish to share your work with other people.";
 
-    explicit CAboutDlg(QWidget* parent = nullptr);
+    explicit AboutDialog(QWidget* parent = nullptr);
 
     QLabel* icon() const { return icon_; }
     QLabel* version() const { return version_; }

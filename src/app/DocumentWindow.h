@@ -3,36 +3,36 @@
 #include <QMdiSubWindow>
 #include <QPointer>
 
-#include "app/CSorvelDoc.h"
+#include "app/Document.h"
 
 namespace sorvel {
 
-class CSorvelView;
+class EditorView;
 
 // A document window: one editor view of a document inside the main window's
 // document area. Closing the last window of a changed document asks whether
 // to save it first.
-class CChildFrame : public QMdiSubWindow {
+class DocumentWindow : public QMdiSubWindow {
     Q_OBJECT
 
   public:
-    explicit CChildFrame(CSorvelView* view, CSorvelDoc* document = nullptr,
+    explicit DocumentWindow(EditorView* view, Document* document = nullptr,
                          QWidget* parent = nullptr);
-    ~CChildFrame() override;
+    ~DocumentWindow() override;
 
-    CSorvelView* view() const { return view_; }
-    CSorvelDoc* document() const { return document_; }
+    EditorView* view() const { return view_; }
+    Document* document() const { return document_; }
 
   signals:
     // The window is closing for good (not when its closing was refused).
-    void closing(CChildFrame* frame);
+    void closing(DocumentWindow* frame);
 
   protected:
     void closeEvent(QCloseEvent* event) override;
 
   private:
-    CSorvelView* view_;
-    QPointer<CSorvelDoc> document_;
+    EditorView* view_;
+    QPointer<Document> document_;
 };
 
 }  // namespace sorvel

@@ -1,4 +1,4 @@
-#include "app/CFindReplaceDlg.h"
+#include "app/FindReplaceDialog.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,7 +15,7 @@
 
 namespace sorvel {
 
-CFindReplaceDlg::CFindReplaceDlg(bool replace, QWidget* parent)
+FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent)
     : QDialog(parent),
       replace_(replace),
       find_(new QLineEdit(this)),
@@ -65,15 +65,15 @@ CFindReplaceDlg::CFindReplaceDlg(bool replace, QWidget* parent)
         replaceAll_ = new QPushButton(QStringLiteral("Replace &All"), this);
         buttons->addWidget(replaceOne_);
         buttons->addWidget(replaceAll_);
-        connect(replaceOne_, &QPushButton::clicked, this, &CFindReplaceDlg::replaceRequested);
-        connect(replaceAll_, &QPushButton::clicked, this, &CFindReplaceDlg::replaceAllRequested);
+        connect(replaceOne_, &QPushButton::clicked, this, &FindReplaceDialog::replaceRequested);
+        connect(replaceAll_, &QPushButton::clicked, this, &FindReplaceDialog::replaceAllRequested);
     }
     auto* cancel = new QPushButton(QStringLiteral("Cancel"), this);
     buttons->addWidget(cancel);
     buttons->addStretch();
-    connect(findNext_, &QPushButton::clicked, this, &CFindReplaceDlg::findNextRequested);
+    connect(findNext_, &QPushButton::clicked, this, &FindReplaceDialog::findNextRequested);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(find_, &QLineEdit::textChanged, this, &CFindReplaceDlg::updateButtons);
+    connect(find_, &QLineEdit::textChanged, this, &FindReplaceDialog::updateButtons);
 
     auto* layout = new QHBoxLayout(this);
     layout->addLayout(left, 1);
@@ -81,16 +81,16 @@ CFindReplaceDlg::CFindReplaceDlg(bool replace, QWidget* parent)
     updateButtons();
 }
 
-std::string CFindReplaceDlg::findWhat() const {
+std::string FindReplaceDialog::findWhat() const {
     return QtText::toBytes(QtText::clean(find_->text(), PaliFontKind::NoPaliFont));
 }
 
-std::string CFindReplaceDlg::replaceWith() const {
+std::string FindReplaceDialog::replaceWith() const {
     return with_ ? QtText::toBytes(QtText::clean(with_->text(), PaliFontKind::NoPaliFont))
                  : std::string();
 }
 
-SearchOptions CFindReplaceDlg::options() const {
+SearchOptions FindReplaceDialog::options() const {
     SearchOptions o;
     o.matchCase = matchCase_->isChecked();
     o.wholeWord = wholeWord_->isChecked();
@@ -98,12 +98,12 @@ SearchOptions CFindReplaceDlg::options() const {
     return o;
 }
 
-void CFindReplaceDlg::setFindWhat(const std::string& text) {
+void FindReplaceDialog::setFindWhat(const std::string& text) {
     find_->setText(QtText::fromBytes(text));
     find_->selectAll();
 }
 
-void CFindReplaceDlg::updateButtons() {
+void FindReplaceDialog::updateButtons() {
     const bool any = !find_->text().isEmpty();
     findNext_->setEnabled(any);
     if (replaceOne_) {

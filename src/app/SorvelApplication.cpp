@@ -1,13 +1,13 @@
-#include "app/CSorvelApp.h"
+#include "app/SorvelApplication.h"
 
 #include <QApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
 
-#include "app/CChildFrame.h"
-#include "app/CMainFrame.h"
-#include "app/CSorvelDoc.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
+#include "app/Document.h"
 #include "app/DocumentPrinter.h"
 #include "qt/QtPlatform.h"
 #include "common/SorvelVersion.h"
@@ -15,7 +15,7 @@
 
 namespace sorvel {
 
-CSorvelApp::CSorvelApp(Platform* platform, QSettings* settings, TransliterationState* state)
+SorvelApplication::SorvelApplication(Platform* platform, QSettings* settings, TransliterationState* state)
     : platform_(platform), settings_(settings), state_(state) {
     if (!platform_) {
         ownPlatform_ = std::make_unique<QtPlatform>();
@@ -26,12 +26,12 @@ CSorvelApp::CSorvelApp(Platform* platform, QSettings* settings, TransliterationS
     }
 }
 
-CSorvelApp::~CSorvelApp() {
+SorvelApplication::~SorvelApplication() {
     // The windows go before the platform and the settings they use.
-    frame_.reset();
+    window_.reset();
 }
 
-bool CSorvelApp::InitInstance(const std::vector<std::string>& args) {
+bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     // The settings store: the user's, under the program's key.
     QCoreApplication::setOrganizationName(QString::fromLatin1(kRegistryKey));
     QCoreApplication::setApplicationName(QString::fromLatin1(kAppName));
@@ -45,16 +45,16 @@ bool CSorvelApp::InitInstance(const std::vector<std::string>& args) {
     }
     // The main window, which reads the recent-file list; files dropped on it
     // are opened.
-    frame_ = std::make_unique<CMainFrame>(*platform_, *state_, settings_);
-    frame_->setAcceptDrops(true);
+    window_ = std::make_unique<MainWindow>(*platform_, *state_, settings_);
+    window_->setAcceptDrops(true);
 
     const CommandLine line = CommandLine::parse(args);
     switch (line.action) {
         case CommandLine::Action::NewDocument:
-            frame_->newDocument();
+            window_->newDocument();
             break;
         case CommandLine::Action::Open:
-            if (!frame_->openDocument(line.file)) {
+            if (!window_->openDocument(line.file)) {
                 exitCode_ = 1;
                 return false;
             }
@@ -65,19 +65,19 @@ bool CSorvelApp::InitInstance(const std::vector<std::string>& args) {
             exitCode_ = printFile(line) ? 0 : 1;
             return false;
     }
-    frame_->showMaximized();
+    window_->showMaximized();
     return true;
 }
 
-bool CSorvelApp::printFile(const CommandLine& line) {
+bool SorvelApplication::printFile(const CommandLine& line) {
     if (line.file.empty()) {
         return false;
     }
-    CChildFrame* frame = frame_->openDocument(line.file);
+    DocumentWindow* frame = window_->openDocument(line.file);
     if (!frame || !frame->document()) {
         return false;
     }
-    QPrinter& printer = frame_->printer();
+    QPrinter& printer = window_->printer();
     if (line.action == CommandLine::Action::PrintTo) {
         if (QPrinterInfo::printerInfo(QString::fromLocal8Bit(line.printer)).isNull()) {
             return false;

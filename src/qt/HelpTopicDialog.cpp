@@ -1,4 +1,4 @@
-#include "qt/CHelpTopicDlg.h"
+#include "qt/HelpTopicDialog.h"
 
 #include <QFontMetrics>
 #include <QLabel>
@@ -55,7 +55,7 @@ QRect toQRect(const DialogRect& r) {
 
 }  // namespace
 
-CHelpTopicDlg::CHelpTopicDlg(QWidget* parent)
+HelpTopicDialog::HelpTopicDialog(QWidget* parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       units_(unitsOf(font())),
       note_(new QLabel(QString::fromStdString(Cp1252::toUtf8(helpdialog::kNote)), this)),
@@ -95,35 +95,35 @@ CHelpTopicDlg::CHelpTopicDlg(QWidget* parent)
     ok_->setFocus();
 }
 
-void CHelpTopicDlg::setTitle(const std::string& title) {
+void HelpTopicDialog::setTitle(const std::string& title) {
     setWindowTitle(fromEightBit(title));
 }
 
-std::string CHelpTopicDlg::title() const {
+std::string HelpTopicDialog::title() const {
     return toEightBit(windowTitle());
 }
 
-void CHelpTopicDlg::setText(const std::string& text) {
+void HelpTopicDialog::setText(const std::string& text) {
     textBox_->setPlainText(fromEightBit(text));
     // Setting the text renews the document's frame, and with it the margins.
     applyTextMargins();
     textBox_->moveCursor(QTextCursor::Start);
 }
 
-std::string CHelpTopicDlg::text() const {
+std::string HelpTopicDialog::text() const {
     QString raw = textBox_->document()->toRawText();
     raw.replace(QChar::ParagraphSeparator, QLatin1Char('\n'));
     raw.replace(QChar::LineSeparator, QLatin1Char('\n'));
     return toEightBit(raw);
 }
 
-void CHelpTopicDlg::showEvent(QShowEvent* event) {
+void HelpTopicDialog::showEvent(QShowEvent* event) {
     QDialog::showEvent(event);
     // Nothing selected at first: the focus is on OK, not in the text.
     ok_->setFocus();
 }
 
-void CHelpTopicDlg::applyTextMargins() {
+void HelpTopicDialog::applyTextMargins() {
     QTextFrame* root = textBox_->document()->rootFrame();
     QTextFrameFormat format = root->frameFormat();
     format.setLeftMargin(helpdialog::kTextMarginPixels);

@@ -18,7 +18,7 @@ namespace sorvel {
 // document's text, and the target of every command of the program's own.
 // Each view has its own caret and insertion format, also when several views
 // show one document.
-class CSorvelView : public EightBitTextEdit {
+class EditorView : public EightBitTextEdit {
     Q_OBJECT
 
   public:
@@ -26,7 +26,7 @@ class CSorvelView : public EightBitTextEdit {
     static constexpr uint32_t kBackground = 0x00E6F2FB;
 
     // `document` is shared with other views of it; none makes a new one.
-    CSorvelView(Platform& platform, TransliterationState& state, QTextDocument* document = nullptr,
+    EditorView(Platform& platform, TransliterationState& state, QTextDocument* document = nullptr,
                 QWidget* parent = nullptr);
 
     QtSurface& surface() { return surface_; }
@@ -35,7 +35,7 @@ class CSorvelView : public EightBitTextEdit {
     // Sets the view up the first time it is shown: margins, the document
     // window's place, the background, the state's defaults and the mode's
     // format at the caret.
-    void OnInitialUpdate();
+    void onInitialUpdate();
 
     // Runs a command that the view handles (its own commands and the help
     // topics); false when it handles no such command.

@@ -1,4 +1,4 @@
-#include "app/CAboutDlg.h"
+#include "app/AboutDialog.h"
 
 #include <QFontMetrics>
 #include <QIcon>
@@ -9,7 +9,7 @@
 
 namespace sorvel {
 
-CAboutDlg::CAboutDlg(QWidget* parent)
+AboutDialog::AboutDialog(QWidget* parent)
     : QDialog(parent),
       icon_(new QLabel(this)),
       version_(new QLabel(QString::fromLatin1(kVersion), this)),

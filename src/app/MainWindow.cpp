@@ -1,4 +1,4 @@
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -17,10 +17,10 @@
 #include <QUrl>
 #include <filesystem>
 
-#include "app/CAboutDlg.h"
-#include "app/CChildFrame.h"
-#include "app/CFindReplaceDlg.h"
-#include "app/CSorvelDoc.h"
+#include "app/AboutDialog.h"
+#include "app/DocumentWindow.h"
+#include "app/FindReplaceDialog.h"
+#include "app/Document.h"
 #include "app/CommandActions.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
@@ -28,7 +28,7 @@
 #include "app/LockKeyIndicators.h"
 #include "editor/Platform.h"
 #include "unicode/UnicodeExport.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 #include "qt/QtClipboardData.h"
 #include "qt/QtText.h"
 
@@ -67,7 +67,7 @@ std::string absolutePath(const std::string& path) {
 
 }  // namespace
 
-CMainFrame::CMainFrame(Platform& platform, TransliterationState& state, QSettings* settings,
+MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSettings* settings,
                        QWidget* parent)
     : QMainWindow(parent),
       platform_(platform),
@@ -101,11 +101,11 @@ CMainFrame::CMainFrame(Platform& platform, TransliterationState& state, QSetting
     activeChanged();
 }
 
-CMainFrame::~CMainFrame() {
+MainWindow::~MainWindow() {
     // The document area and the documents outlive this part of the window
     // while they close; they must not tell a frame that is no longer there.
     disconnect(area_, nullptr, this, nullptr);
-    for (const QPointer<CSorvelDoc>& doc : documents_) {
+    for (const QPointer<Document>& doc : documents_) {
         if (doc) {
             disconnect(doc, nullptr, this, nullptr);
         }
@@ -117,26 +117,26 @@ CMainFrame::~CMainFrame() {
 
 // --- documents -------------------------------------------------------------
 
-CSorvelDoc* CMainFrame::adopt(std::unique_ptr<CSorvelDoc> owned) {
-    CSorvelDoc* doc = owned.release();
+Document* MainWindow::adopt(std::unique_ptr<Document> owned) {
+    Document* doc = owned.release();
     doc->setParent(this);
     documents_.append(doc);
-    connect(doc, &CSorvelDoc::closed, this, [this](CSorvelDoc* gone) {
+    connect(doc, &Document::closed, this, [this](Document* gone) {
         documents_.removeAll(gone);
         scheduleUpdate();
     });
-    connect(doc, &CSorvelDoc::titleChanged, this, [this] { updateTitle(); });
+    connect(doc, &Document::titleChanged, this, [this] { updateTitle(); });
     return doc;
 }
 
-CChildFrame* CMainFrame::createFrame(CSorvelDoc* doc) {
+DocumentWindow* MainWindow::createWindow(Document* doc) {
     const bool modified = doc->isModified();
-    auto* view = new CSorvelView(platform_, state_, doc->text());
+    auto* view = new EditorView(platform_, state_, doc->text());
     view->setHelpWindow(helpWindow_);
-    auto* frame = new CChildFrame(view, doc);
+    auto* frame = new DocumentWindow(view, doc);
     area_->addSubWindow(frame);
     frame->show();
-    view->OnInitialUpdate();
+    view->onInitialUpdate();
     // Setting the view up is no change of the document.
     doc->text()->setModified(modified);
     view->setFocus();
@@ -144,35 +144,35 @@ CChildFrame* CMainFrame::createFrame(CSorvelDoc* doc) {
     connect(view, &QTextEdit::cursorPositionChanged, this, [this] { scheduleUpdate(); });
     connect(view, &QTextEdit::selectionChanged, this, [this] { scheduleUpdate(); });
     connect(view, &QTextEdit::undoAvailable, this, [this] { scheduleUpdate(); });
-    connect(view, &CSorvelView::commandDone, this, [this] { scheduleUpdate(); });
+    connect(view, &EditorView::commandDone, this, [this] { scheduleUpdate(); });
     activeChanged();
     return frame;
 }
 
-CChildFrame* CMainFrame::newDocument() {
-    return createFrame(adopt(CSorvelDoc::makeNew(++documentCount_)));
+DocumentWindow* MainWindow::newDocument() {
+    return createWindow(adopt(Document::makeNew(++documentCount_)));
 }
 
-CChildFrame* CMainFrame::openDocument(const std::string& path) {
+DocumentWindow* MainWindow::openDocument(const std::string& path) {
     const std::string full = absolutePath(path);
-    for (CSorvelDoc* doc : documents()) {
-        if (doc->path() == full && !doc->frames().isEmpty()) {
-            CChildFrame* frame = doc->frames().constFirst();
+    for (Document* doc : documents()) {
+        if (doc->path() == full && !doc->windows().isEmpty()) {
+            DocumentWindow* frame = doc->windows().constFirst();
             area_->setActiveSubWindow(frame);
             return frame;
         }
     }
     DocumentError error;
-    std::unique_ptr<CSorvelDoc> doc = CSorvelDoc::open(path, error);
+    std::unique_ptr<Document> doc = Document::open(path, error);
     if (!doc) {
         platform_.messageBox(error.message());
         return nullptr;
     }
     addRecentFile(doc->path());
-    return createFrame(adopt(std::move(doc)));
+    return createWindow(adopt(std::move(doc)));
 }
 
-bool CMainFrame::saveDocument(CSorvelDoc& doc, bool askName) {
+bool MainWindow::saveDocument(Document& doc, bool askName) {
     std::string path = doc.path();
     if (askName || path.empty()) {
         FileDialogRequest request;
@@ -196,7 +196,7 @@ bool CMainFrame::saveDocument(CSorvelDoc& doc, bool askName) {
     return true;
 }
 
-bool CMainFrame::saveModified(CSorvelDoc& doc) {
+bool MainWindow::saveModified(Document& doc) {
     if (!doc.isModified()) {
         return true;
     }
@@ -212,20 +212,20 @@ bool CMainFrame::saveModified(CSorvelDoc& doc) {
     return false;
 }
 
-bool CMainFrame::canCloseFrame(CChildFrame* frame) {
-    CSorvelDoc* doc = frame->document();
+bool MainWindow::canCloseWindow(DocumentWindow* frame) {
+    Document* doc = frame->document();
     if (closingAll_ || !doc) {
         return true;
     }
     int open = 0;
-    for (CChildFrame* f : doc->frames()) {
+    for (DocumentWindow* f : doc->windows()) {
         open += f ? 1 : 0;
     }
     return open > 1 || saveModified(*doc);
 }
 
-bool CMainFrame::closeAllDocuments() {
-    for (CSorvelDoc* doc : documents()) {
+bool MainWindow::closeAllDocuments() {
+    for (Document* doc : documents()) {
         if (!saveModified(*doc)) {
             return false;
         }
@@ -236,35 +236,35 @@ bool CMainFrame::closeAllDocuments() {
     return true;
 }
 
-QList<CSorvelDoc*> CMainFrame::documents() const {
-    QList<CSorvelDoc*> out;
-    for (const QPointer<CSorvelDoc>& doc : documents_) {
-        if (doc && !doc->frames().isEmpty()) {
+QList<Document*> MainWindow::documents() const {
+    QList<Document*> out;
+    for (const QPointer<Document>& doc : documents_) {
+        if (doc && !doc->windows().isEmpty()) {
             out.append(doc);
         }
     }
     return out;
 }
 
-CChildFrame* CMainFrame::activeFrame() const {
+DocumentWindow* MainWindow::activeWindow() const {
     // The current window stays the active one while a dialog of the program
     // (Find, say) has the focus.
-    return qobject_cast<CChildFrame*>(area_->currentSubWindow());
+    return qobject_cast<DocumentWindow*>(area_->currentSubWindow());
 }
 
-CSorvelView* CMainFrame::activeView() const {
-    CChildFrame* frame = activeFrame();
+EditorView* MainWindow::activeView() const {
+    DocumentWindow* frame = activeWindow();
     return frame ? frame->view() : nullptr;
 }
 
-CSorvelDoc* CMainFrame::activeDocument() const {
-    CChildFrame* frame = activeFrame();
+Document* MainWindow::activeDocument() const {
+    DocumentWindow* frame = activeWindow();
     return frame ? frame->document() : nullptr;
 }
 
 // --- commands --------------------------------------------------------------
 
-bool CMainFrame::runCommand(int id) {
+bool MainWindow::runCommand(int id) {
     if (id >= command::RecentFirst && id <= command::RecentLast) {
         openRecent(id - command::RecentFirst);
         return true;
@@ -279,19 +279,19 @@ bool CMainFrame::runCommand(int id) {
             (static_cast<ShellCommands*>(this)->*(c->shell))();
             ran = true;
         }
-    } else if (CSorvelView* view = activeView()) {
+    } else if (EditorView* view = activeView()) {
         ran = view->runCommand(id);
     }
     scheduleUpdate();
     return ran;
 }
 
-void CMainFrame::scheduleUpdate() {
+void MainWindow::scheduleUpdate() {
     updateTimer_.start();
 }
 
-void CMainFrame::updateCommands() {
-    CSorvelView* view = activeView();
+void MainWindow::updateCommands() {
+    EditorView* view = activeView();
     for (const Command& c : commandTable()) {
         CommandStatus status;
         if (!c.unavailable.empty()) {
@@ -311,25 +311,25 @@ void CMainFrame::updateCommands() {
     }
 }
 
-void CMainFrame::activeChanged() {
-    commands_->showMenus(activeFrame() != nullptr);
+void MainWindow::activeChanged() {
+    commands_->showMenus(activeWindow() != nullptr);
     updateTitle();
     scheduleUpdate();
 }
 
-void CMainFrame::updateTitle() {
-    const CSorvelDoc* doc = activeDocument();
+void MainWindow::updateTitle() {
+    const Document* doc = activeDocument();
     setWindowTitle(doc ? QStringLiteral("Sorvel - %1").arg(doc->title())
                        : QStringLiteral("Sorvel"));
 }
 
 // --- File ------------------------------------------------------------------
 
-void CMainFrame::fileNew() {
+void MainWindow::fileNew() {
     newDocument();
 }
 
-void CMainFrame::fileOpen() {
+void MainWindow::fileOpen() {
     FileDialogRequest request;
     request.filters = documentFilters();
     request.defaultExtension = "rtf";
@@ -338,13 +338,13 @@ void CMainFrame::fileOpen() {
     }
 }
 
-void CMainFrame::fileClose() {
-    CSorvelDoc* doc = activeDocument();
+void MainWindow::fileClose() {
+    Document* doc = activeDocument();
     if (!doc || !saveModified(*doc)) {
         return;
     }
     closingAll_ = true;
-    for (CChildFrame* frame : doc->frames()) {
+    for (DocumentWindow* frame : doc->windows()) {
         if (frame) {
             frame->close();
         }
@@ -352,19 +352,19 @@ void CMainFrame::fileClose() {
     closingAll_ = false;
 }
 
-void CMainFrame::fileSave() {
-    if (CSorvelDoc* doc = activeDocument()) {
+void MainWindow::fileSave() {
+    if (Document* doc = activeDocument()) {
         saveDocument(*doc, false);
     }
 }
 
-void CMainFrame::fileSaveAs() {
-    if (CSorvelDoc* doc = activeDocument()) {
+void MainWindow::fileSaveAs() {
+    if (Document* doc = activeDocument()) {
         saveDocument(*doc, true);
     }
 }
 
-QPrinter& CMainFrame::printer() {
+QPrinter& MainWindow::printer() {
     if (!printer_) {
         printer_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
         DocumentPrinter::setUp(*printer_);
@@ -372,8 +372,8 @@ QPrinter& CMainFrame::printer() {
     return *printer_;
 }
 
-void CMainFrame::filePrint() {
-    CSorvelDoc* doc = activeDocument();
+void MainWindow::filePrint() {
+    Document* doc = activeDocument();
     if (!doc) {
         return;
     }
@@ -384,31 +384,31 @@ void CMainFrame::filePrint() {
     }
 }
 
-void CMainFrame::filePrintPreview() {
-    if (CSorvelDoc* doc = activeDocument()) {
+void MainWindow::filePrintPreview() {
+    if (Document* doc = activeDocument()) {
         previewPages_ = DocumentPrinter::preview(*doc->text(), printer(), previewPages_, this);
         saveSettings();
     }
 }
 
-void CMainFrame::filePrintSetup() {
+void MainWindow::filePrintSetup() {
     QPageSetupDialog dialog(&printer(), this);
     dialog.exec();
 }
 
-void CMainFrame::appExit() {
+void MainWindow::appExit() {
     close();
 }
 
 // --- recent files and settings ---------------------------------------------
 
-void CMainFrame::addRecentFile(const std::string& path) {
+void MainWindow::addRecentFile(const std::string& path) {
     recent_.add(path);
     commands_->setRecentFiles(recent_);
     saveSettings();
 }
 
-void CMainFrame::openRecent(int index) {
+void MainWindow::openRecent(int index) {
     const auto i = static_cast<std::size_t>(index);
     if (i >= recent_.files().size()) {
         return;
@@ -422,7 +422,7 @@ void CMainFrame::openRecent(int index) {
     }
 }
 
-void CMainFrame::loadSettings() {
+void MainWindow::loadSettings() {
     if (!settings_) {
         return;
     }
@@ -445,7 +445,7 @@ void CMainFrame::loadSettings() {
     }
 }
 
-void CMainFrame::saveSettings() const {
+void MainWindow::saveSettings() const {
     if (!settings_) {
         return;
     }
@@ -464,37 +464,37 @@ void CMainFrame::saveSettings() const {
 
 // --- View and Window ---------------------------------------------------------
 
-void CMainFrame::viewToolbar() {
+void MainWindow::viewToolbar() {
     commands_->toolBar()->setVisible(!commands_->toolBar()->isVisible());
 }
 
-void CMainFrame::viewStatusBar() {
+void MainWindow::viewStatusBar() {
     statusBar()->setVisible(!statusBar()->isVisible());
 }
 
-void CMainFrame::updateViewToolbar(CommandStatus& status) {
+void MainWindow::updateViewToolbar(CommandStatus& status) {
     status.check = commands_->toolBar()->isVisibleTo(this) ? 1 : 0;
 }
 
-void CMainFrame::updateViewStatusBar(CommandStatus& status) {
+void MainWindow::updateViewStatusBar(CommandStatus& status) {
     status.check = statusBar()->isVisibleTo(this) ? 1 : 0;
 }
 
-void CMainFrame::windowNew() {
-    if (CSorvelDoc* doc = activeDocument()) {
-        createFrame(doc);
+void MainWindow::windowNew() {
+    if (Document* doc = activeDocument()) {
+        createWindow(doc);
     }
 }
 
-void CMainFrame::windowCascade() {
+void MainWindow::windowCascade() {
     area_->cascadeSubWindows();
 }
 
-void CMainFrame::windowTile() {
+void MainWindow::windowTile() {
     area_->tileSubWindows();
 }
 
-void CMainFrame::windowArrange() {
+void MainWindow::windowArrange() {
     // Minimised windows line up along the bottom of the document area.
     const QList<QMdiSubWindow*> windows = area_->subWindowList();
     int x = 0;
@@ -507,14 +507,14 @@ void CMainFrame::windowArrange() {
     }
 }
 
-void CMainFrame::appAbout() {
-    CAboutDlg dialog(this);
+void MainWindow::appAbout() {
+    AboutDialog dialog(this);
     dialog.exec();
 }
 
 // --- the window --------------------------------------------------------------
 
-void CMainFrame::closeEvent(QCloseEvent* event) {
+void MainWindow::closeEvent(QCloseEvent* event) {
     if (!closeAllDocuments()) {
         event->ignore();
         return;
@@ -526,13 +526,13 @@ void CMainFrame::closeEvent(QCloseEvent* event) {
     QMainWindow::closeEvent(event);
 }
 
-void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+void MainWindow::dragEnterEvent(QDragEnterEvent* event) {
     if (event->mimeData()->hasUrls()) {
         event->acceptProposedAction();
     }
 }
 
-void CMainFrame::dropEvent(QDropEvent* event) {
+void MainWindow::dropEvent(QDropEvent* event) {
     bool any = false;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {

@@ -1,11 +1,11 @@
-#include "app/CMainFrame.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
 #include <QClipboard>
 
-#include "app/CFindReplaceDlg.h"
+#include "app/FindReplaceDialog.h"
 #include "editor/Platform.h"
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 #include "qt/QtClipboardData.h"
 
 // The Edit menu's dialogs of the main window: Paste Special, Find, Replace.
@@ -14,8 +14,8 @@ namespace sorvel {
 
 // --- Edit ------------------------------------------------------------------
 
-void CMainFrame::editPasteSpecial() {
-    CSorvelView* view = activeView();
+void MainWindow::editPasteSpecial() {
+    EditorView* view = activeView();
     if (!view) {
         return;
     }
@@ -33,19 +33,19 @@ void CMainFrame::editPasteSpecial() {
                       : QtClipboardData::As::RichText);
 }
 
-void CMainFrame::showFindDialog(bool replace) {
+void MainWindow::showFindDialog(bool replace) {
     if (findDialog_ && findDialog_->isReplace() != replace) {
         findDialog_->close();
         findDialog_ = nullptr;
     }
     if (!findDialog_) {
-        findDialog_ = new CFindReplaceDlg(replace, this);
+        findDialog_ = new FindReplaceDialog(replace, this);
         findDialog_->setAttribute(Qt::WA_DeleteOnClose);
-        CFindReplaceDlg* dialog = findDialog_;
-        connect(dialog, &CFindReplaceDlg::findNextRequested, this,
+        FindReplaceDialog* dialog = findDialog_;
+        connect(dialog, &FindReplaceDialog::findNextRequested, this,
                 [this, dialog] { findNext(dialog->findWhat(), dialog->options()); });
-        connect(dialog, &CFindReplaceDlg::replaceRequested, this, [this, dialog] {
-            CSorvelView* view = activeView();
+        connect(dialog, &FindReplaceDialog::replaceRequested, this, [this, dialog] {
+            EditorView* view = activeView();
             lastFind_ = dialog->findWhat();
             lastOptions_ = dialog->options();
             if (view && !TextSearch::replace(view->surface(), lastFind_, dialog->replaceWith(),
@@ -53,8 +53,8 @@ void CMainFrame::showFindDialog(bool replace) {
                 platform_.messageBox(TextSearch::notFoundMessage(lastFind_));
             }
         });
-        connect(dialog, &CFindReplaceDlg::replaceAllRequested, this, [this, dialog] {
-            CSorvelView* view = activeView();
+        connect(dialog, &FindReplaceDialog::replaceAllRequested, this, [this, dialog] {
+            EditorView* view = activeView();
             lastFind_ = dialog->findWhat();
             lastOptions_ = dialog->options();
             if (view && TextSearch::replaceAll(view->surface(), lastFind_, dialog->replaceWith(),
@@ -64,8 +64,8 @@ void CMainFrame::showFindDialog(bool replace) {
         });
     }
     // The selection, when it is short and in one line, is what to find.
-    if (CSorvelView* view = activeView()) {
-        const std::string selected = view->surface().GetSelText();
+    if (EditorView* view = activeView()) {
+        const std::string selected = view->surface().getSelText();
         if (!selected.empty() && selected.size() < 128 &&
             selected.find('\r') == std::string::npos) {
             findDialog_->setFindWhat(selected);
@@ -78,24 +78,24 @@ void CMainFrame::showFindDialog(bool replace) {
     findDialog_->activateWindow();
 }
 
-void CMainFrame::findNext(const std::string& what, const SearchOptions& options) {
+void MainWindow::findNext(const std::string& what, const SearchOptions& options) {
     lastFind_ = what;
     lastOptions_ = options;
-    CSorvelView* view = activeView();
+    EditorView* view = activeView();
     if (view && !what.empty() && !TextSearch::findNext(view->surface(), what, options)) {
         platform_.messageBox(TextSearch::notFoundMessage(what));
     }
 }
 
-void CMainFrame::editFind() {
+void MainWindow::editFind() {
     showFindDialog(false);
 }
 
-void CMainFrame::editReplace() {
+void MainWindow::editReplace() {
     showFindDialog(true);
 }
 
-void CMainFrame::editFindNext() {
+void MainWindow::editFindNext() {
     if (lastFind_.empty()) {
         showFindDialog(false);
         return;
@@ -103,7 +103,7 @@ void CMainFrame::editFindNext() {
     findNext(lastFind_, lastOptions_);
 }
 
-void CMainFrame::updateFindNext(CommandStatus& status) {
+void MainWindow::updateFindNext(CommandStatus& status) {
     status.enabled = activeView() != nullptr;
 }
 

@@ -10,13 +10,13 @@ class QSettings;
 
 namespace sorvel {
 
-class CMainFrame;
+class MainWindow;
 class Platform;
 struct TransliterationState;
 
 // The application: starts the program (the settings store, the main window,
 // the command line) and owns what lives as long as it does.
-class CSorvelApp {
+class SorvelApplication {
   public:
     // The settings store's names: kept under "Sorvel - Halvard", "Sorvel".
     static constexpr const char* kRegistryKey = "Sorvel - Halvard";
@@ -24,20 +24,20 @@ class CSorvelApp {
 
     // `platform` answers the program's dialogs (the real ones when none);
     // `settings` stores the recent files (the user's store when none).
-    explicit CSorvelApp(Platform* platform = nullptr, QSettings* settings = nullptr,
+    explicit SorvelApplication(Platform* platform = nullptr, QSettings* settings = nullptr,
                         TransliterationState* state = nullptr);
-    ~CSorvelApp();
-    CSorvelApp(const CSorvelApp&) = delete;
-    CSorvelApp& operator=(const CSorvelApp&) = delete;
+    ~SorvelApplication();
+    SorvelApplication(const SorvelApplication&) = delete;
+    SorvelApplication& operator=(const SorvelApplication&) = delete;
 
     // Starts the program with the command line's arguments (without the
     // program's name): names the settings store, creates the main window,
     // carries out the command line and shows the window maximised. False when
     // the program is to end at once, with exitCode().
-    bool InitInstance(const std::vector<std::string>& args);
+    bool initInstance(const std::vector<std::string>& args);
     int exitCode() const { return exitCode_; }
 
-    CMainFrame* mainFrame() const { return frame_.get(); }
+    MainWindow* mainWindow() const { return window_.get(); }
     Platform& platform() const { return *platform_; }
 
   private:
@@ -49,7 +49,7 @@ class CSorvelApp {
     std::unique_ptr<QSettings> ownSettings_;
     QSettings* settings_;
     TransliterationState* state_;
-    std::unique_ptr<CMainFrame> frame_;
+    std::unique_ptr<MainWindow> window_;
     int exitCode_ = 0;
 };
 

@@ -1,4 +1,4 @@
-#include "app/CSorvelView.h"
+#include "app/EditorView.h"
 
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -19,7 +19,7 @@
 
 namespace sorvel {
 
-CSorvelView::CSorvelView(Platform& platform, TransliterationState& state, QTextDocument* document,
+EditorView::EditorView(Platform& platform, TransliterationState& state, QTextDocument* document,
                          QWidget* parent)
     : EightBitTextEdit(state, parent),
       platform_(platform),
@@ -46,7 +46,7 @@ CSorvelView::CSorvelView(Platform& platform, TransliterationState& state, QTextD
     }
 }
 
-QRect CSorvelView::placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight) {
+QRect EditorView::placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight) {
     const int width = fullWidth * 8 / 10;
     const int left = fullWidth / 2 - width / 2;
     const int top = 6;
@@ -54,7 +54,7 @@ QRect CSorvelView::placement(int fullWidth, int fullHeight, int menuHeight, int 
     return QRect(left, top, width, height);
 }
 
-void CSorvelView::placeWindow() {
+void EditorView::placeWindow() {
     auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
     if (!frame) {
         return;
@@ -70,12 +70,12 @@ void CSorvelView::placeWindow() {
     frame->update();
 }
 
-void CSorvelView::OnInitialUpdate() {
+void EditorView::onInitialUpdate() {
     TransliterationState& state = context_.state;
     printMargin_ = kPrintMargin;
     bulletIndent_ = FormattingCommands::kBulletIndent;
     placeWindow();
-    surface_.SetBackgroundColor(kBackground);
+    surface_.setBackgroundColor(kBackground);
     if (state.userTableFont.empty()) {
         state.userTable[0] = endPair();
     }
@@ -92,15 +92,15 @@ void CSorvelView::OnInitialUpdate() {
         plain.faceName = "Times New Roman";
     }
     if (state.userTableOn) {
-        surface_.SetCharFormat(state.userTableFormat);
+        surface_.setCharFormat(state.userTableFormat);
     } else if (state.paliEntryOn) {
-        surface_.SetCharFormat(state.defaultPaliFormat);
+        surface_.setCharFormat(state.defaultPaliFormat);
     } else {
-        surface_.SetCharFormat(state.plainFormat);
+        surface_.setCharFormat(state.plainFormat);
     }
 }
 
-bool CSorvelView::runCommand(int id) {
+bool EditorView::runCommand(int id) {
     const Command* c = findCommand(id);
     if (!c) {
         return false;
@@ -124,7 +124,7 @@ bool CSorvelView::runCommand(int id) {
     return true;
 }
 
-std::optional<CommandStatus> CSorvelView::commandStatus(int id) {
+std::optional<CommandStatus> EditorView::commandStatus(int id) {
     const Command* c = findCommand(id);
     if (!c || (c->route != Route::View && c->route != Route::HelpTopic)) {
         return std::nullopt;
@@ -136,7 +136,7 @@ std::optional<CommandStatus> CSorvelView::commandStatus(int id) {
     return status;
 }
 
-int CSorvelView::commandOfKey(const QKeyEvent* event) const {
+int EditorView::commandOfKey(const QKeyEvent* event) const {
     const QKeyCombination key(event->modifiers() & ~Qt::KeypadModifier,
                               static_cast<Qt::Key>(event->key()));
     for (const auto& [combination, id] : keys_) {
@@ -147,7 +147,7 @@ int CSorvelView::commandOfKey(const QKeyEvent* event) const {
     return 0;
 }
 
-bool CSorvelView::event(QEvent* event) {
+bool EditorView::event(QEvent* event) {
     // The view's keys win over every binding of the windows around it (a
     // document window closes itself on Ctrl+W, say).
     if (event->type() == QEvent::ShortcutOverride &&
@@ -158,7 +158,7 @@ bool CSorvelView::event(QEvent* event) {
     return EightBitTextEdit::event(event);
 }
 
-void CSorvelView::keyPressEvent(QKeyEvent* event) {
+void EditorView::keyPressEvent(QKeyEvent* event) {
     if (const int id = commandOfKey(event)) {
         runCommand(id);
         event->accept();
@@ -167,14 +167,14 @@ void CSorvelView::keyPressEvent(QKeyEvent* event) {
     EightBitTextEdit::keyPressEvent(event);
 }
 
-void CSorvelView::passRelease() {
+void EditorView::passRelease() {
     if (QKeyEvent* event = pendingRelease_) {
         pendingRelease_ = nullptr;
         EightBitTextEdit::keyReleaseEvent(event);
     }
 }
 
-void CSorvelView::keyReleaseEvent(QKeyEvent* event) {
+void EditorView::keyReleaseEvent(QKeyEvent* event) {
     // A key held down sends releases that are not releases; it is looked at
     // once, when it really comes up.
     if (event->isAutoRepeat()) {
@@ -191,14 +191,14 @@ void CSorvelView::keyReleaseEvent(QKeyEvent* event) {
     passRelease();  // in case the handling did not hand it on
 }
 
-void CSorvelView::mouseMoveEvent(QMouseEvent* event) {
+void EditorView::mouseMoveEvent(QMouseEvent* event) {
     EightBitTextEdit::mouseMoveEvent(event);
     becomeCursorTarget();
     // The pointer shows the mode, and the mode's font goes back to the caret.
     onSetCursor(context_);
 }
 
-void CSorvelView::focusInEvent(QFocusEvent* event) {
+void EditorView::focusInEvent(QFocusEvent* event) {
     EightBitTextEdit::focusInEvent(event);
     becomeCursorTarget();
 }
@@ -207,7 +207,7 @@ void CSorvelView::focusInEvent(QFocusEvent* event) {
 
 namespace sorvel {
 
-void CSorvelView::becomeCursorTarget() {
+void EditorView::becomeCursorTarget() {
     if (auto* qt = dynamic_cast<QtPlatform*>(&platform_)) {
         qt->setCursorWidget(this);
     }
