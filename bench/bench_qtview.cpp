@@ -9,8 +9,8 @@
 #include <string>
 
 #include "PaliText.h"
-#include "qt/QtPlatform.h"
 #include "app/EditorView.h"
+#include "qt/QtPlatform.h"
 
 namespace sorvel {
 namespace {

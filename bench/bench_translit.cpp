@@ -5,10 +5,10 @@
 
 #include "../tests/support/ReferenceConversion.h"
 #include "PaliText.h"
+#include "text/MemorySurface.h"
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
-#include "text/MemorySurface.h"
 
 namespace sorvel {
 namespace {

@@ -6,10 +6,10 @@
 #include <string>
 #include <variant>
 
+#include "text/MemorySurface.h"
 #include "translit/KeyRelease.h"
 #include "usertable/LoadTable.h"
 #include "usertable/TableFile.h"
-#include "text/MemorySurface.h"
 
 namespace {
 

@@ -7,11 +7,11 @@
 #include <QMenuBar>
 #include <QToolBar>
 
+#include "help/HelpMenuLayout.h"
+#include "qt/QtText.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
 #include "shell/RecentFileList.h"
-#include "help/HelpMenuLayout.h"
-#include "qt/QtText.h"
 
 namespace sorvel {
 

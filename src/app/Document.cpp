@@ -90,7 +90,7 @@ void Document::updateWindowTitles() {
         }
         ++n;
         frame->setWindowTitle(windows_.size() > 1 ? QStringLiteral("%1:%2").arg(title_).arg(n)
-                                                 : title_);
+                                                  : title_);
     }
 }
 

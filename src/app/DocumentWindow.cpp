@@ -5,9 +5,9 @@
 #include <QIcon>
 #include <QMenu>
 
-#include "app/MainWindow.h"
 #include "app/Document.h"
 #include "app/EditorView.h"
+#include "app/MainWindow.h"
 
 namespace sorvel {
 

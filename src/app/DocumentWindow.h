@@ -17,7 +17,7 @@ class DocumentWindow : public QMdiSubWindow {
 
   public:
     explicit DocumentWindow(EditorView* view, Document* document = nullptr,
-                         QWidget* parent = nullptr);
+                            QWidget* parent = nullptr);
     ~DocumentWindow() override;
 
     EditorView* view() const { return view_; }

@@ -8,19 +8,19 @@
 #include <QScreen>
 #include <QStyle>
 
-#include "shell/CommandTable.h"
-#include "qt/QtPlatform.h"
-#include "qt/QtHelpWindow.h"
+#include "editor/FormattingCommands.h"
 #include "help/ShowHelpTopic.h"
 #include "palifont/DefaultPaliFont.h"
 #include "palifont/PaliFontSettings.h"
+#include "qt/QtHelpWindow.h"
+#include "qt/QtPlatform.h"
+#include "shell/CommandTable.h"
 #include "translit/KeyRelease.h"
-#include "editor/FormattingCommands.h"
 
 namespace sorvel {
 
 EditorView::EditorView(Platform& platform, TransliterationState& state, QTextDocument* document,
-                         QWidget* parent)
+                       QWidget* parent)
     : EightBitTextEdit(state, parent),
       platform_(platform),
       balanced_(platform),

@@ -27,7 +27,7 @@ class EditorView : public EightBitTextEdit {
 
     // `document` is shared with other views of it; none makes a new one.
     EditorView(Platform& platform, TransliterationState& state, QTextDocument* document = nullptr,
-                QWidget* parent = nullptr);
+               QWidget* parent = nullptr);
 
     QtSurface& surface() { return surface_; }
     ViewContext& context() { return context_; }

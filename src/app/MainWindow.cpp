@@ -18,19 +18,19 @@
 #include <filesystem>
 
 #include "app/AboutDialog.h"
-#include "app/DocumentWindow.h"
-#include "app/FindReplaceDialog.h"
-#include "app/Document.h"
 #include "app/CommandActions.h"
-#include "shell/CommandIds.h"
-#include "shell/CommandTable.h"
+#include "app/Document.h"
 #include "app/DocumentPrinter.h"
+#include "app/DocumentWindow.h"
+#include "app/EditorView.h"
+#include "app/FindReplaceDialog.h"
 #include "app/LockKeyIndicators.h"
 #include "editor/Platform.h"
-#include "unicode/UnicodeExport.h"
-#include "app/EditorView.h"
 #include "qt/QtClipboardData.h"
 #include "qt/QtText.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTable.h"
+#include "unicode/UnicodeExport.h"
 
 // The toolbar's images live in the program's resources, compiled into a
 // static library: they are registered before the first window uses them.

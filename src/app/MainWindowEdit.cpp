@@ -3,9 +3,9 @@
 #include <QApplication>
 #include <QClipboard>
 
+#include "app/EditorView.h"
 #include "app/FindReplaceDialog.h"
 #include "editor/Platform.h"
-#include "app/EditorView.h"
 #include "qt/QtClipboardData.h"
 
 // The Edit menu's dialogs of the main window: Paste Special, Find, Replace.

@@ -1,9 +1,9 @@
 #include <QFile>
 
-#include "app/MainWindow.h"
 #include "app/Document.h"
-#include "qt/QtUnicodeClipboard.h"
 #include "app/EditorView.h"
+#include "app/MainWindow.h"
+#include "qt/QtUnicodeClipboard.h"
 
 // The Pali menu's doors to Unicode: the main window hands them the desktop's
 // clipboard, the Unicode font kept in the settings and the document's file.

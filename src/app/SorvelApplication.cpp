@@ -5,17 +5,18 @@
 #include <QPrinterInfo>
 #include <QSettings>
 
-#include "app/DocumentWindow.h"
-#include "app/MainWindow.h"
 #include "app/Document.h"
 #include "app/DocumentPrinter.h"
-#include "qt/QtPlatform.h"
+#include "app/DocumentWindow.h"
+#include "app/MainWindow.h"
 #include "common/SorvelVersion.h"
 #include "editor/TransliterationState.h"
+#include "qt/QtPlatform.h"
 
 namespace sorvel {
 
-SorvelApplication::SorvelApplication(Platform* platform, QSettings* settings, TransliterationState* state)
+SorvelApplication::SorvelApplication(Platform* platform, QSettings* settings,
+                                     TransliterationState* state)
     : platform_(platform), settings_(settings), state_(state) {
     if (!platform_) {
         ownPlatform_ = std::make_unique<QtPlatform>();

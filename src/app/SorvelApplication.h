@@ -25,7 +25,7 @@ class SorvelApplication {
     // `platform` answers the program's dialogs (the real ones when none);
     // `settings` stores the recent files (the user's store when none).
     explicit SorvelApplication(Platform* platform = nullptr, QSettings* settings = nullptr,
-                        TransliterationState* state = nullptr);
+                               TransliterationState* state = nullptr);
     ~SorvelApplication();
     SorvelApplication(const SorvelApplication&) = delete;
     SorvelApplication& operator=(const SorvelApplication&) = delete;

@@ -1,10 +1,10 @@
 #include "cli/TableCommands.h"
 
 #include "cli/ConvertTool.h"
-#include "usertable/FontCodeReference.h"
-#include "usertable/TableTexts.h"
 #include "text/FontDescription.h"
 #include "text/RichText.h"
+#include "usertable/FontCodeReference.h"
+#include "usertable/TableTexts.h"
 
 namespace sorvel {
 

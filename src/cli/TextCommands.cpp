@@ -3,12 +3,12 @@
 #include "cli/ConsolePlatform.h"
 #include "cli/ConvertTool.h"
 #include "cli/UnicodeCommands.h"
+#include "text/MemorySurface.h"
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
 #include "translit/StandardConversion.h"
 #include "usertable/LoadTable.h"
-#include "text/MemorySurface.h"
 
 namespace sorvel {
 

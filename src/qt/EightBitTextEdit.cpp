@@ -12,11 +12,11 @@
 #include <QUrl>
 #include <algorithm>
 
-#include "translit/IdentifyPaliFont.h"
 #include "qt/QtClipboardData.h"
 #include "qt/QtFormats.h"
 #include "qt/QtText.h"
 #include "qt/SelectionBar.h"
+#include "translit/IdentifyPaliFont.h"
 
 namespace sorvel {
 

@@ -3,8 +3,8 @@
 #include <QTextEdit>
 
 #include "editor/TransliterationState.h"
-#include "text/FontDescription.h"
 #include "qt/QtClipboardData.h"
+#include "text/FontDescription.h"
 
 namespace sorvel {
 

@@ -10,10 +10,10 @@
 
 #include "docformat/RtfReader.h"
 #include "docformat/RtfWriter.h"
-#include "translit/IdentifyPaliFont.h"
 #include "qt/QtFormats.h"
 #include "qt/QtRichText.h"
 #include "qt/QtText.h"
+#include "translit/IdentifyPaliFont.h"
 
 namespace sorvel {
 

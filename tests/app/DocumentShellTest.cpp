@@ -5,16 +5,16 @@
 #include <regex>
 #include <sstream>
 
-#include "app/DocumentWindow.h"
-#include "app/SorvelApplication.h"
 #include "app/Document.h"
-#include "shell/CommandIds.h"
 #include "app/DocumentPrinter.h"
+#include "app/DocumentWindow.h"
+#include "app/EditorView.h"
 #include "app/ShellFixture.h"
+#include "app/SorvelApplication.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
-#include "app/EditorView.h"
 #include "qt/QtRichText.h"
+#include "shell/CommandIds.h"
 
 namespace sorvel::testing {
 namespace {

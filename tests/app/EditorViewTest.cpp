@@ -7,9 +7,9 @@
 #include <QMimeData>
 #include <QTest>
 
-#include "support/ScriptedPlatform.h"
-#include "pali/PaliLetters.h"
 #include "app/EditorView.h"
+#include "pali/PaliLetters.h"
+#include "support/ScriptedPlatform.h"
 
 namespace sorvel::testing {
 namespace {

@@ -11,14 +11,14 @@
 #include <functional>
 
 #include "app/DocumentWindow.h"
+#include "app/EditorView.h"
 #include "app/MainWindow.h"
-#include "shell/CommandIds.h"
 #include "palifont/DefaultPaliFont.h"
 #include "palifont/PaliFontSettings.h"
+#include "shell/CommandIds.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
-#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {

@@ -6,9 +6,9 @@
 #include <QToolBar>
 
 #include "app/DocumentWindow.h"
-#include "shell/CommandIds.h"
-#include "app/ShellFixture.h"
 #include "app/EditorView.h"
+#include "app/ShellFixture.h"
+#include "shell/CommandIds.h"
 
 namespace sorvel::testing {
 namespace {

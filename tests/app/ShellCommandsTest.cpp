@@ -9,15 +9,15 @@
 
 #include "app/AboutDialog.h"
 #include "app/DocumentWindow.h"
+#include "app/EditorView.h"
 #include "app/FindReplaceDialog.h"
-#include "shell/CommandIds.h"
 #include "app/ShellFixture.h"
 #include "palifont/DefaultPaliFont.h"
+#include "shell/CommandIds.h"
 #include "support/TestView.h"
 #include "usertable/ExampleTables.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/TableFile.h"
-#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {

@@ -11,15 +11,15 @@
 #include <string_view>
 #include <vector>
 
-#include "app/MainWindow.h"
 #include "app/CommandActions.h"
+#include "app/EditorView.h"
+#include "app/MainWindow.h"
+#include "editor/TransliterationState.h"
 #include "help/HelpWindow.h"
+#include "qt/QtSurface.h"
 #include "support/ScriptedPlatform.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
-#include "editor/TransliterationState.h"
-#include "app/EditorView.h"
-#include "qt/QtSurface.h"
 
 namespace sorvel::testing {
 

@@ -5,12 +5,12 @@
 #include <QMimeData>
 #include <QToolBar>
 
-#include "shell/CommandIds.h"
-#include "shell/CommandTable.h"
+#include "app/EditorView.h"
 #include "app/ShellFixture.h"
 #include "docformat/RtfReader.h"
+#include "shell/CommandIds.h"
+#include "shell/CommandTable.h"
 #include "support/TestView.h"
-#include "app/EditorView.h"
 
 namespace sorvel::testing {
 namespace {

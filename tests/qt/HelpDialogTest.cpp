@@ -14,11 +14,11 @@
 #include <functional>
 #include <ostream>
 
-#include "qt/HelpTopicDialog.h"
 #include "help/HelpDialogTemplate.h"
 #include "help/HelpTopics.h"
-#include "qt/QtHelpWindow.h"
 #include "help/ShowHelpTopic.h"
+#include "qt/HelpTopicDialog.h"
+#include "qt/QtHelpWindow.h"
 
 namespace sorvel {
 namespace {

@@ -6,9 +6,9 @@
 #include <QTextCursor>
 #include <QTextDocument>
 
+#include "core/text/SurfaceContract.h"
 #include "qt/EightBitTextEdit.h"
 #include "qt/QtSurface.h"
-#include "core/text/SurfaceContract.h"
 
 namespace sorvel::testing {
 namespace {

@@ -2,17 +2,17 @@
 
 #include <array>
 
-#include "shell/CommandIds.h"
+#include "editor/EditCommands.h"
+#include "editor/FormattingCommands.h"
 #include "help/HelpMenuLayout.h"
 #include "palifont/DefaultPaliFont.h"
+#include "shell/CommandIds.h"
 #include "translit/CscdPaste.h"
 #include "translit/PaliFontConversion.h"
 #include "translit/StandardConversion.h"
 #include "usertable/FontCodeReference.h"
 #include "usertable/LoadTable.h"
 #include "usertable/TableAuthoring.h"
-#include "editor/EditCommands.h"
-#include "editor/FormattingCommands.h"
 
 namespace sorvel {
 

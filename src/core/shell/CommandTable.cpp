@@ -5,9 +5,9 @@
 #include <deque>
 #include <string>
 
+#include "help/HelpTopics.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandRows.h"
-#include "help/HelpTopics.h"
 
 namespace sorvel {
 

@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "editor/CommandStatus.h"
-#include "shell/ShellCommands.h"
 #include "editor/ViewContext.h"
+#include "shell/ShellCommands.h"
 
 namespace sorvel {
 

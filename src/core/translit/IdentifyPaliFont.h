@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "pali/PaliFontKind.h"
 #include "editor/TransliterationState.h"
+#include "pali/PaliFontKind.h"
 
 namespace sorvel {
 

@@ -2,8 +2,8 @@
 
 #include <algorithm>
 
-#include "translit/IdentifyPaliFont.h"
 #include "pali/KeystrokeTables.h"
+#include "translit/IdentifyPaliFont.h"
 
 namespace sorvel {
 

@@ -4,8 +4,8 @@
 #include <cstring>
 
 #include "editor/FontDialogRules.h"
-#include "translit/IdentifyPaliFont.h"
 #include "pali/PaliLetters.h"
+#include "translit/IdentifyPaliFont.h"
 
 namespace sorvel {
 

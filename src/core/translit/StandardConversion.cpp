@@ -3,9 +3,9 @@
 #include <array>
 #include <optional>
 
-#include "palifont/DefaultPaliFont.h"
 #include "pali/KeystrokeTables.h"
 #include "pali/TextReplace.h"
+#include "palifont/DefaultPaliFont.h"
 
 namespace sorvel {
 

@@ -3,8 +3,8 @@
 #include <string_view>
 
 #include "pali/PaliFontKind.h"
-#include "unicode/UnicodeReport.h"
 #include "text/RichText.h"
+#include "unicode/UnicodeReport.h"
 
 namespace sorvel {
 

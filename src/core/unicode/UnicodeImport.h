@@ -6,9 +6,9 @@
 #include <vector>
 
 #include "docformat/RtfReader.h"
+#include "text/RichText.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeReport.h"
-#include "text/RichText.h"
 
 namespace sorvel {
 

@@ -1,8 +1,8 @@
 #include "usertable/TableAuthoring.h"
 
-#include "editor/FontDialogRules.h"
 #include "common/TextFiles.h"
 #include "common/TextLines.h"
+#include "editor/FontDialogRules.h"
 #include "usertable/TableFileDialog.h"
 #include "usertable/TableTexts.h"
 

@@ -2,8 +2,8 @@
 
 #include <functional>
 
-#include "support/TestView.h"
 #include "editor/FormattingCommands.h"
+#include "support/TestView.h"
 
 namespace sorvel::testing {
 namespace {

@@ -4,9 +4,9 @@
 #include <string>
 #include <vector>
 
+#include "help/HelpTopics.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
-#include "help/HelpTopics.h"
 
 namespace sorvel::testing {
 namespace {

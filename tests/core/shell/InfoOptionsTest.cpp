@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "shell/InfoOptions.h"
 #include "common/SorvelVersion.h"
+#include "shell/InfoOptions.h"
 
 namespace sorvel {
 namespace {

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "text/MemorySurface.h"
 #include "core/text/SurfaceContract.h"
+#include "text/MemorySurface.h"
 
 namespace sorvel::testing {
 namespace {

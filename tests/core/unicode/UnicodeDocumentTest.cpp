@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "docformat/RtfReader.h"
+#include "pali/PaliLetters.h"
 #include "support/SampleDocuments.h"
 #include "translit/PaliFontConversion.h"
-#include "pali/PaliLetters.h"
 #include "unicode/DocumentFontConversion.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"

@@ -6,12 +6,12 @@
 #include <sstream>
 
 #include "docformat/RtfReader.h"
+#include "pali/PaliLetters.h"
 #include "palifont/DefaultPaliFont.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
 #include "support/TestView.h"
 #include "translit/IdentifyPaliFont.h"
-#include "pali/PaliLetters.h"
 #include "unicode/MemoryUnicodeClipboard.h"
 #include "unicode/UnicodeEditorCommands.h"
 #include "unicode/UnicodeImport.h"

@@ -11,10 +11,10 @@
 
 #include "common/TextFiles.h"
 #include "common/Utf8.h"
+#include "pali/PaliLetters.h"
 #include "support/OfficePeer.h"
 #include "support/SampleDocuments.h"
 #include "support/TempDir.h"
-#include "pali/PaliLetters.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"
 

@@ -4,11 +4,11 @@
 
 #include <map>
 
+#include "core/usertable/TableTestSupport.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
 #include "usertable/LoadTable.h"
 #include "usertable/TableAuthoring.h"
-#include "core/usertable/TableTestSupport.h"
 
 namespace sorvel::testing {
 namespace {

@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 #include <unistd.h>
 
+#include "core/usertable/TableTestSupport.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
 #include "usertable/TableFileDialog.h"
-#include "core/usertable/TableTestSupport.h"
 
 namespace sorvel::testing {
 namespace {

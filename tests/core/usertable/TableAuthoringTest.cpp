@@ -4,11 +4,11 @@
 
 #include <functional>
 
+#include "core/usertable/TableTestSupport.h"
 #include "support/TempDirectory.h"
 #include "support/TestView.h"
 #include "usertable/LoadTable.h"
 #include "usertable/TableFileDialog.h"
-#include "core/usertable/TableTestSupport.h"
 #include "usertable/TableTexts.h"
 
 namespace sorvel::testing {
