@@ -5,6 +5,7 @@
 #   ./dev.sh run            install, build and start Sorvel
 #   ./dev.sh test           install, build and run every test
 #   ./dev.sh asan           the tests again, built with AddressSanitizer and UBSan
+#   ./dev.sh headless       the core and sorvel-convert built and tested without Qt
 #   ./dev.sh bench          build and run the benchmarks
 #   ./dev.sh fuzz [SECONDS] build the fuzz targets with clang and run each one
 #   ./dev.sh package [DIR]  build the Debian package (Release, or from the
@@ -48,7 +49,7 @@ deps() {
 configure() {  # build-dir, extra cmake arguments...
   local dir=$1
   shift
-  cmake -S . -B "$dir" -G Ninja "$@" > /dev/null
+  cmake -S . -B "$dir" -G Ninja -DSORVEL_WERROR=ON "$@" > /dev/null
 }
 
 build() {  # build-dir
@@ -83,6 +84,14 @@ case "${1:-help}" in
     build build-asan
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
       LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp run_tests build-asan -LE e2e
+    ;;
+  headless)
+    deps
+    # As on a machine without Qt: the build must not even look for it.
+    configure build-headless -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSORVEL_GUI=OFF \
+      -DSORVEL_TESTS=ON -DCMAKE_DISABLE_FIND_PACKAGE_Qt6=ON
+    build build-headless
+    run_tests build-headless -LE interop
     ;;
   bench)
     deps

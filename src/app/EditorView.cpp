@@ -84,7 +84,6 @@ void EditorView::onInitialUpdate() {
     }
     if (state.plainFormat.faceName.empty()) {
         FontDescription& plain = state.plainFormat;
-        plain.size = 60;
         plain.mask = 0xE000000F;
         plain.effects = 0;
         plain.height = 220;

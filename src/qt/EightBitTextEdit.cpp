@@ -74,11 +74,8 @@ long EightBitTextEdit::textLength() const {
 
 long EightBitTextEdit::room() const {
     const QTextCursor c = textCursor();
-    long room = textLimit_ - textLength();
-    if (c.hasSelection()) {
-        room += surfaceLength(c.selectedText());
-    }
-    return room;
+    const long selected = c.hasSelection() ? surfaceLength(c.selectedText()) : 0;
+    return SurfaceRules::room(textLength(), selected, textLimit_);
 }
 
 bool EightBitTextEdit::fits(long incoming) const {

@@ -5,6 +5,7 @@
 #include "editor/TransliterationState.h"
 #include "qt/QtClipboardData.h"
 #include "text/FontDescription.h"
+#include "text/SurfaceRules.h"
 
 namespace sorvel {
 
@@ -32,7 +33,7 @@ class EightBitTextEdit : public QTextEdit {
     // How long the text may grow by typing, pasting and dropping, counted as
     // the surface counts it (a paragraph break is two). Text set by the
     // program, a loaded file say, is never cut.
-    static constexpr long kDefaultTextLimit = 16'777'215;
+    static constexpr long kDefaultTextLimit = SurfaceRules::kTextLimit;
     void setTextLimit(long limit) { textLimit_ = limit; }
     long textLimit() const { return textLimit_; }
     long textLength() const;

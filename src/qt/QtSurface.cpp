@@ -5,12 +5,13 @@
 #include <QTextEdit>
 #include <QTextList>
 #include <algorithm>
-#include <unordered_set>
 
 #include "qt/EightBitTextEdit.h"
 #include "qt/QtFormats.h"
 #include "qt/QtRichText.h"
 #include "qt/QtText.h"
+#include "text/MixedFormat.h"
+#include "text/SurfaceRules.h"
 
 namespace sorvel {
 
@@ -198,16 +199,9 @@ Selection QtSurface::getSel() const {
 }
 
 void QtSurface::setSel(long start, long end) {
-    const long length = getTextLength();
-    if (end < 0 || end > length) {
-        end = length;
-    }
-    start = std::clamp(start, 0L, length);
-    if (start > end) {
-        std::swap(start, end);
-    }
-    const int qs = toQt(start, false);
-    const int qe = start == end ? qs : toQt(end, true);
+    const Selection range = SurfaceRules::selectionRange(start, end, getTextLength());
+    const int qs = toQt(range.start, false);
+    const int qe = range.empty() ? qs : toQt(range.end, true);
     QTextCursor c = edit_.textCursor();
     if (c.selectionStart() == qs && c.selectionEnd() == qe) {
         return;  // an unchanged caret keeps the format set at it
@@ -262,9 +256,9 @@ std::string QtSurface::getWindowText() const {
 }
 
 std::string QtSurface::getTextRange(long start, long end) const {
-    const long length = getTextLength();
-    const long a = std::clamp(start, 0L, length);
-    const long b = std::clamp(end, a, length);
+    const Selection range = SurfaceRules::textRange(start, end, getTextLength());
+    const long a = range.start;
+    const long b = range.end;
     if (a == b) {
         return {};
     }
@@ -291,11 +285,10 @@ std::string QtSurface::getTextRange(long start, long end) const {
 }
 
 RichText QtSurface::getRichTextRange(long start, long end) const {
-    const long length = getTextLength();
-    const long b = end < 0 ? length : std::clamp(end, 0L, length);
-    const long a = std::clamp(start, 0L, b);
+    const Selection range = SurfaceRules::richRange(start, end, getTextLength());
     // A range that ends between the CR and the LF of a break takes the break.
-    return QtRichText::read(doc(), toQt(a), std::max(toQt(a), toQt(b, true)));
+    const int qa = toQt(range.start);
+    return QtRichText::read(doc(), qa, std::max(qa, toQt(range.end, true)));
 }
 
 QTextCharFormat QtSurface::charFormatAt(int qtPosition) const {
@@ -331,7 +324,7 @@ void QtSurface::forgetUndo() {
 
 void QtSurface::replaceSel(std::string_view text, bool undoable) {
     QTextCursor c = edit_.textCursor();
-    if (!c.hasSelection() && text.empty()) {
+    if (SurfaceRules::replacesNothing(!c.hasSelection(), text.empty())) {
         return;
     }
     const QTextCharFormat format =
@@ -359,7 +352,7 @@ void QtSurface::replaceSelRich(const RichText& text) {
         }
     }
     QTextCursor c = edit_.textCursor();
-    if (!c.hasSelection() && piece.empty()) {
+    if (SurfaceRules::replacesNothing(!c.hasSelection(), piece.empty())) {
         return;
     }
     c.beginEditBlock();
@@ -392,39 +385,23 @@ FontDescription QtSurface::getCharFormatSelection() const {
     const int qe = c.selectionEnd();
     // Walk the fragments that overlap the selection; breaks are not fragments
     // of a block, so they take no part unless nothing else is selected.
-    bool found = false;
-    FontDescription result;
-    uint32_t mask = charmask::All;
-    std::unordered_set<int> seen;
+    MixedFormat<FontDescription> mixed(charmask::All);
     for (QTextBlock block = doc().findBlock(qs); block.isValid() && block.position() < qe;
          block = block.next()) {
         for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
             const QTextFragment fragment = it.fragment();
             const int fs = fragment.position();
-            const int fe = fs + fragment.length();
-            if (fe <= qs) {
+            if (fs + fragment.length() <= qs) {
                 continue;
             }
             if (fs >= qe) {
                 break;
             }
-            if (!seen.insert(fragment.charFormatIndex()).second) {
-                continue;
-            }
-            const FontDescription f = describe(fragment.charFormat());
-            if (!found) {
-                result = f;
-                found = true;
-                continue;
-            }
-            mask &= ~f.differingMask(result);
+            mixed.add(static_cast<uint64_t>(fragment.charFormatIndex()),
+                      [this, &fragment] { return describe(fragment.charFormat()); });
         }
     }
-    if (!found) {
-        result = describe(charFormatAt(qs));
-    }
-    result.mask = mask;
-    return result;
+    return mixed.empty() ? mixed.result(describe(charFormatAt(qs))) : mixed.result();
 }
 
 void QtSurface::setCharFormat(const FontDescription& format) {
@@ -433,23 +410,23 @@ void QtSurface::setCharFormat(const FontDescription& format) {
     edit_.mergeCurrentCharFormat(QtFormats::charFormat(format));
 }
 
+std::pair<int, int> QtSurface::selectedParagraphs() const {
+    return SurfaceRules::selectedParagraphs(
+        getSel(), [this](long position) { return doc().findBlock(toQt(position)).blockNumber(); });
+}
+
 ParaFormat QtSurface::getParaFormatSelection() const {
-    const QTextCursor c = edit_.textCursor();
-    const QTextBlock first = doc().findBlock(c.selectionStart());
-    const QTextBlock last = c.hasSelection() ? doc().findBlock(c.selectionEnd() - 1) : first;
-    ParaFormat result = QtFormats::describe(first);
-    for (QTextBlock b = first.next(); b.isValid() && b.blockNumber() <= last.blockNumber();
+    const auto [first, last] = selectedParagraphs();
+    MixedFormat<ParaFormat> mixed(paramask::All);
+    for (QTextBlock b = doc().findBlockByNumber(first); b.isValid() && b.blockNumber() <= last;
          b = b.next()) {
-        result.mask &= ~QtFormats::describe(b).differingMask(result);
+        mixed.add(static_cast<uint64_t>(b.blockNumber()), [&b] { return QtFormats::describe(b); });
     }
-    return result;
+    return mixed.result();
 }
 
 void QtSurface::setParaFormat(const ParaFormat& format) {
-    const QTextCursor sel = edit_.textCursor();
-    const int firstNumber = doc().findBlock(sel.selectionStart()).blockNumber();
-    const int lastNumber =
-        sel.hasSelection() ? doc().findBlock(sel.selectionEnd() - 1).blockNumber() : firstNumber;
+    const auto [firstNumber, lastNumber] = selectedParagraphs();
     QTextCursor c(&doc());
     c.beginEditBlock();
     for (int n = firstNumber; n <= lastNumber; ++n) {

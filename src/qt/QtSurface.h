@@ -7,6 +7,7 @@
 #include <QTextDocument>
 #include <array>
 #include <functional>
+#include <utility>
 
 #include "text/RichEditSurface.h"
 
@@ -116,6 +117,8 @@ class QtSurface : public RichEditSurface {
     void appendQtRange(std::string& out, int from, int to) const;
     QTextCharFormat charFormatAt(int qtPosition) const;
     FontDescription describe(const QTextCharFormat& format) const;
+    // The first and last block numbers that the selection touches.
+    std::pair<int, int> selectedParagraphs() const;
     // Replaces the selection of `cursor` by 8-bit text in `format`.
     void replace(QTextCursor& cursor, std::string_view text, const QTextCharFormat& format);
     void forgetUndo();

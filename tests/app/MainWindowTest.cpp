@@ -229,7 +229,11 @@ TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSize) {
     const int menu = frame.menuBar()->sizeHint().height();
     const int border =
         child->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, child);
-    const QRect expected = EditorView::placement(screen.width(), screen.height(), menu, border);
+    // Four fifths of the screen wide, centred, six pixels from the top, as
+    // high as the screen less four menu bars and the frame.
+    const int width = screen.width() * 8 / 10;
+    const QRect expected(screen.width() / 2 - width / 2, 6, width,
+                         screen.height() + 6 - 4 * menu - border);
     EXPECT_EQ(child->geometry(), expected);
     child->setGeometry(10, 40, 200, 150);
     DocumentWindow* second = frame.newDocument();

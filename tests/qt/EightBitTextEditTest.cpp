@@ -192,26 +192,6 @@ INSTANTIATE_TEST_SUITE_P(
         LimitCase{"PastesNothingAtTheLimit", 3, "abc", 3, 3, Qt::Key_unknown, "w", "abc"}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(TextLimit, ARichReplacementIsCutWhereTheLimitFallsAndNeverInsideABreak) {
-    EditFixture f;
-    RichText piece;
-    piece.append("wx", RichText::standardFormat());
-    piece.appendBreak(RichText::standardFormat(), ParaFormat{});
-    piece.append("yz", RichText::standardFormat());
-    f.edit().setTextLimit(6);
-    f.surface().setWindowText("abc");
-    f.surface().setSel(3, 3);
-    f.surface().replaceSelRich(piece);
-    EXPECT_EQ(f.surface().getWindowText(), "abcwx");
-    f.edit().setTextLimit(5);
-    f.surface().setSel(0, 1);
-    f.surface().replaceSelRich(piece);
-    EXPECT_EQ(f.surface().getWindowText(), "wbcwx") << "the selection makes room";
-    f.surface().setSel(5, 5);
-    f.surface().replaceSelRich(piece);
-    EXPECT_EQ(f.surface().getWindowText(), "wbcwx") << "nothing at the limit";
-}
-
 TEST(TextLimit, TextSetByTheProgramIsNeverCut) {
     EditFixture f;
     f.edit().setTextLimit(3);

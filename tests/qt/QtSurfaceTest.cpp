@@ -17,6 +17,7 @@ class QtHarness : public SurfaceHarness {
   public:
     QtHarness() : edit_(state_), surface_(edit_) {}
     RichEditSurface& surface() override { return surface_; }
+    void setTextLimit(long limit) override { edit_.setTextLimit(limit); }
 
   private:
     TransliterationState state_;

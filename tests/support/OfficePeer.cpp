@@ -14,7 +14,8 @@ const char* const kPython = "/usr/bin/python3";
 std::string joined(const std::vector<std::string>& files) {
     std::string list;
     for (const std::string& f : files) {
-        list += " " + OfficePeer::quote(f);
+        list += ' ';
+        list += OfficePeer::quote(f);
     }
     return list;
 }

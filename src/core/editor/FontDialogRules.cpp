@@ -16,7 +16,6 @@ FontDialogRequest FontDialogRules::request(const FontDescription& initial, FontL
 FontDescription FontDialogRules::result(const FontDialogRequest& request,
                                         const FontChoice& choice) {
     FontDescription f = request.initial;
-    f.size = 60;
     f.mask = charmask::Face | charmask::Size;
     f.effects = (choice.bold ? chareffect::Bold : 0) | (choice.italic ? chareffect::Italic : 0) |
                 (choice.underline ? chareffect::Underline : 0) |

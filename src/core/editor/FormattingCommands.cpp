@@ -147,7 +147,6 @@ void FormattingCommands::setDefaultFont(ViewContext& view) {
     view.surface.setCharFormat(state.plainFormat);
     // Keep what the surface made of it, so that the plain format is complete.
     state.plainFormat = view.surface.getCharFormatSelection();
-    state.plainFormat.size = 60;
 }
 
 void FormattingCommands::changeSelectionFont(ViewContext& view) {

@@ -67,7 +67,6 @@ class FaceName {
 // The character-format record that the rich-edit surface and the font dialog
 // exchange. Lengths are in twips; colour is 0x00BBGGRR.
 struct FontDescription {
-    uint32_t size = 60;  // the record's size; always 60
     uint32_t mask = 0;
     uint32_t effects = 0;
     int32_t height = 0;

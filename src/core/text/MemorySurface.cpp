@@ -1,7 +1,9 @@
 #include "text/MemorySurface.h"
 
 #include <algorithm>
-#include <unordered_set>
+
+#include "text/MixedFormat.h"
+#include "text/SurfaceRules.h"
 
 namespace sorvel {
 
@@ -35,20 +37,13 @@ void MemorySurface::setDocument(const RichText& text) {
 }
 
 void MemorySurface::setSel(long start, long end) {
-    const long len = doc_.length();
-    if (end < 0 || end > len) {
-        end = len;
-    }
-    start = std::clamp(start, 0L, len);
-    if (start > end) {
-        std::swap(start, end);
-    }
+    const Selection range = SurfaceRules::selectionRange(start, end, doc_.length());
     Selection next;
-    if (start == end) {
-        next.start = next.end = doc_.snapDown(start);
+    if (range.empty()) {
+        next.start = next.end = doc_.snapDown(range.start);
     } else {
-        next.start = doc_.snapDown(start);
-        next.end = doc_.snapUp(end);
+        next.start = doc_.snapDown(range.start);
+        next.end = doc_.snapUp(range.end);
     }
     if (next == sel_) {
         return;  // an unchanged caret keeps the format set at it
@@ -64,16 +59,13 @@ std::string MemorySurface::getSelText() const {
 }
 
 std::string MemorySurface::getTextRange(long start, long end) const {
-    return std::string(doc_.textRange(start, end));
+    const Selection range = SurfaceRules::textRange(start, end, doc_.length());
+    return std::string(doc_.textRange(range.start, range.end));
 }
 
 RichText MemorySurface::getRichTextRange(long start, long end) const {
-    const long len = doc_.length();
-    if (end < 0 || end > len) {
-        end = len;
-    }
-    start = std::clamp(start, 0L, end);
-    return doc_.slice(doc_.snapDown(start), doc_.snapUp(end));
+    const Selection range = SurfaceRules::richRange(start, end, doc_.length());
+    return doc_.slice(doc_.snapDown(range.start), doc_.snapUp(range.end));
 }
 
 void MemorySurface::record(long start, long insertedLength, bool undoable, RichText removed) {
@@ -86,7 +78,7 @@ void MemorySurface::record(long start, long insertedLength, bool undoable, RichT
 
 void MemorySurface::replaceSel(std::string_view text, bool undoable) {
     const Selection s = sel_;
-    if (s.empty() && text.empty()) {
+    if (SurfaceRules::replacesNothing(s.empty(), text.empty())) {
         return;
     }
     const FontDescription format = s.empty() ? insertion_ : doc_.formatAt(s.start);
@@ -98,9 +90,20 @@ void MemorySurface::replaceSel(std::string_view text, bool undoable) {
     modified_ = true;
 }
 
+void MemorySurface::replaceSelRich(const RichText& text) {
+    // Like a paste, it stops at the limit: cut where the limit falls, never
+    // inside a break.
+    const long room = SurfaceRules::room(doc_.length(), sel_.length(), textLimit_);
+    if (text.length() <= room) {
+        replaceSelection(text, true);
+    } else if (room > 0) {
+        replaceSelection(text.slice(0, text.snapDown(room)), true);
+    }
+}
+
 void MemorySurface::replaceSelection(const RichText& piece, bool undoable) {
     const Selection s = sel_;
-    if (s.empty() && piece.empty()) {
+    if (SurfaceRules::replacesNothing(s.empty(), piece.empty())) {
         return;
     }
     RichText removed = undoable ? doc_.slice(s.start, s.end) : RichText();
@@ -123,7 +126,6 @@ void MemorySurface::setWindowText(std::string_view text) {
 FontDescription MemorySurface::getCharFormatSelection() const {
     if (sel_.empty()) {
         FontDescription f = insertion_;
-        f.size = 60;
         f.mask = charmask::All;
         return f;
     }
@@ -138,25 +140,14 @@ FontDescription MemorySurface::getCharFormatSelection() const {
     if (onlyBreaks) {
         first = sel_.start;
     }
-    FontDescription result = doc_.formatAt(first);
-    result.size = 60;
-    uint32_t mask = charmask::All;
-    uint32_t lastId = doc_.formatIdAt(first);
-    std::unordered_set<uint32_t> seen{lastId};
+    MixedFormat<FontDescription> mixed(charmask::All);
     for (long i = first; i < sel_.end; ++i) {
-        const uint32_t id = doc_.formatIdAt(i);
-        if (id == lastId || (!onlyBreaks && isBreak(i))) {
+        if (!onlyBreaks && isBreak(i)) {
             continue;
         }
-        lastId = id;
-        if (!seen.insert(id).second) {
-            continue;
-        }
-        const FontDescription& f = doc_.formatAt(i);
-        mask &= ~f.differingMask(result);
+        mixed.add(doc_.formatIdAt(i), [this, i] { return doc_.formatAt(i); });
     }
-    result.mask = mask;
-    return result;
+    return mixed.result();
 }
 
 void MemorySurface::setCharFormat(const FontDescription& format) {
@@ -169,20 +160,22 @@ void MemorySurface::setCharFormat(const FontDescription& format) {
     modified_ = true;
 }
 
+std::pair<int, int> MemorySurface::selectedParagraphs() const {
+    return SurfaceRules::selectedParagraphs(
+        sel_, [this](long position) { return doc_.paragraphAt(doc_.snapDown(position)); });
+}
+
 ParaFormat MemorySurface::getParaFormatSelection() const {
-    const int first = doc_.paragraphAt(sel_.start);
-    const int last = sel_.empty() ? first : doc_.paragraphAt(doc_.snapDown(sel_.end - 1));
-    ParaFormat result = doc_.paraFormat(first);
-    result.mask = paramask::All;
-    for (int i = first + 1; i <= last; ++i) {
-        result.mask &= ~doc_.paraFormat(i).differingMask(result);
+    const auto [first, last] = selectedParagraphs();
+    MixedFormat<ParaFormat> mixed(paramask::All);
+    for (int i = first; i <= last; ++i) {
+        mixed.add(static_cast<uint64_t>(i), [this, i] { return doc_.paraFormat(i); });
     }
-    return result;
+    return mixed.result();
 }
 
 void MemorySurface::setParaFormat(const ParaFormat& format) {
-    const int first = doc_.paragraphAt(sel_.start);
-    const int last = sel_.empty() ? first : doc_.paragraphAt(doc_.snapDown(sel_.end - 1));
+    const auto [first, last] = selectedParagraphs();
     for (int i = first; i <= last; ++i) {
         ParaFormat p = doc_.paraFormat(i);
         p.merge(format);
@@ -199,9 +192,14 @@ void MemorySurface::clear() {
 
 void MemorySurface::paste() {
     if (clipboard_->rich()) {
-        replaceSelection(*clipboard_->rich(), true);
+        replaceSelRich(*clipboard_->rich());
     } else if (clipboard_->plain()) {
-        replaceSel(*clipboard_->plain(), true);
+        const std::string_view plain = *clipboard_->plain();
+        const long room = SurfaceRules::room(doc_.length(), sel_.length(), textLimit_);
+        const long fitting = SurfaceRules::fittingLength(plain, std::max(0L, room));
+        if (fitting > 0) {
+            replaceSel(plain.substr(0, static_cast<std::size_t>(fitting)), true);
+        }
     }
 }
 

@@ -6,6 +6,7 @@
 #include "text/MemoryClipboard.h"
 #include "text/RichEditSurface.h"
 #include "text/RichText.h"
+#include "text/SurfaceRules.h"
 
 namespace sorvel {
 
@@ -25,7 +26,8 @@ class MemorySurface : public RichEditSurface {
     long getTextLength() const override { return doc_.length(); }
     std::string getTextRange(long start, long end) const override;
     RichText getRichTextRange(long start, long end) const override;
-    void replaceSelRich(const RichText& text) override { replaceSelection(text, true); }
+    // Like a paste, stops at the text limit.
+    void replaceSelRich(const RichText& text) override;
     FontDescription getCharFormatSelection() const override;
     void setCharFormat(const FontDescription& format) override;
     ParaFormat getParaFormatSelection() const override;
@@ -45,6 +47,8 @@ class MemorySurface : public RichEditSurface {
     void setDocument(const RichText& text);
     MemoryClipboard& clipboard() { return *clipboard_; }
     int defaultCalls() const { return defaultCalls_; }
+    // The longest text that a paste or rich replacement fills the text up to.
+    void setTextLimit(long limit) { textLimit_ = limit; }
     uint32_t backgroundColor() const { return background_; }
 
   private:
@@ -56,6 +60,7 @@ class MemorySurface : public RichEditSurface {
     };
 
     FontDescription formatBeforeCaret() const;
+    std::pair<int, int> selectedParagraphs() const;
     void replaceSelection(const RichText& piece, bool undoable);
     void record(long start, long insertedLength, bool undoable, RichText removed);
 
@@ -67,6 +72,7 @@ class MemorySurface : public RichEditSurface {
     bool modified_ = false;
     uint32_t background_ = 0xFFFFFF;
     int defaultCalls_ = 0;
+    long textLimit_ = SurfaceRules::kTextLimit;
 };
 
 }  // namespace sorvel

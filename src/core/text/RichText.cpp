@@ -9,7 +9,6 @@ namespace sorvel {
 namespace {
 
 FontDescription fullFormat(FontDescription f) {
-    f.size = 60;
     f.mask = charmask::All;
     return f;
 }

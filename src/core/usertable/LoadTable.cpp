@@ -43,7 +43,6 @@ void installUserTable(TransliterationState& state, const TableFile& table) {
 
     FontDescription& format = state.userTableFormat;
     const FontDescription& plain = state.plainFormat;
-    format.size = 60;
     format.mask = kUserTableFormatMask;
     format.effects = plain.effects;
     format.height = plain.height;

