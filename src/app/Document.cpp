@@ -1,21 +1,15 @@
 #include "app/Document.h"
 
 #include <QFileInfo>
-#include <filesystem>
 
 #include "app/DocumentWindow.h"
+#include "common/TextFiles.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
 
 namespace sorvel {
 
 namespace {
-
-std::string absolute(const std::string& path) {
-    std::error_code ec;
-    const std::filesystem::path p = std::filesystem::absolute(path, ec);
-    return ec ? path : p.lexically_normal().string();
-}
 
 QString fileTitle(const std::string& path) {
     return QFileInfo(QFile::decodeName(QByteArray::fromStdString(path))).fileName();
@@ -27,9 +21,9 @@ Document::Document(QObject* parent) : QObject(parent) {
     text_.setUndoRedoEnabled(true);
 }
 
-std::unique_ptr<Document> Document::makeNew(int number) {
+std::unique_ptr<Document> Document::makeNew(const std::string& title) {
     auto doc = std::make_unique<Document>();
-    doc->setTitle(QStringLiteral("%1%2").arg(QLatin1String(kDocumentName)).arg(number));
+    doc->setTitle(QString::fromStdString(title));
     return doc;
 }
 
@@ -41,7 +35,7 @@ std::unique_ptr<Document> Document::open(const std::string& path, DocumentError&
     }
     auto doc = std::make_unique<Document>();
     QtRichText::load(doc->text_, *opened.document);
-    doc->path_ = absolute(path);
+    doc->path_ = absolutePath(path);
     doc->setTitle(fileTitle(doc->path_));
     error = DocumentError{};
     return doc;
@@ -51,11 +45,19 @@ DocumentError Document::save(const std::string& path) {
     const DocumentError error =
         DocumentFile::save(QtRichText::read(text_), path, DocumentFile::Format::Compound);
     if (error.ok()) {
-        path_ = absolute(path);
+        path_ = absolutePath(path);
         text_.setModified(false);
         setTitle(fileTitle(path_));
     }
     return error;
+}
+
+int Document::windowCount() const {
+    int open = 0;
+    for (DocumentWindow* frame : windows_) {
+        open += frame ? 1 : 0;
+    }
+    return open;
 }
 
 void Document::addWindow(DocumentWindow* frame) {

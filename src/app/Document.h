@@ -9,6 +9,7 @@
 #include <string>
 
 #include "docformat/DocumentError.h"
+#include "shell/ManagedDocument.h"
 
 namespace sorvel {
 
@@ -17,20 +18,18 @@ class DocumentWindow;
 // One open document: its text (shared by every window on it), its title and
 // the file it came from or was saved to.
 //
-// A new document is titled with the document name and a running number
-// (RuvoVIR1, RuvoVIR2, ...); a document from a file takes the file's name.
-// On disk a document is RTF inside a compound file; opening also takes a
-// plain RTF file, and saving always writes the compound form.
-class Document : public QObject {
+// A new document is titled as the document manager names it (RuvoVIR1,
+// RuvoVIR2, ...); a document from a file takes the file's name. On disk a
+// document is RTF inside a compound file; opening also takes a plain RTF
+// file, and saving always writes the compound form.
+class Document : public QObject, public ManagedDocument {
     Q_OBJECT
 
   public:
-    static constexpr const char* kDocumentName = "RuvoVIR";
-
     explicit Document(QObject* parent = nullptr);
 
-    // A new empty document titled kDocumentName + `number`.
-    static std::unique_ptr<Document> makeNew(int number);
+    // A new empty document titled `title` (UTF-8).
+    static std::unique_ptr<Document> makeNew(const std::string& title);
     // The document of a file; nothing, with the reason in `error`, when it
     // cannot be opened. `path` is made absolute.
     static std::unique_ptr<Document> open(const std::string& path, DocumentError& error);
@@ -38,14 +37,15 @@ class Document : public QObject {
     // Writes the document as a compound file to `path`. On success the
     // document takes that path and title and counts as unchanged; on failure
     // the document and the file on disk stay as they were.
-    DocumentError save(const std::string& path);
+    DocumentError save(const std::string& path) override;
 
     QTextDocument* text() { return &text_; }
     const QTextDocument* text() const { return &text_; }
-    const QString& title() const { return title_; }
+    std::string title() const override { return title_.toStdString(); }
     // The file, absolute; empty for a document never saved.
-    const std::string& path() const { return path_; }
-    bool isModified() const { return text_.isModified(); }
+    const std::string& path() const override { return path_; }
+    bool isModified() const override { return text_.isModified(); }
+    int windowCount() const override;
 
     // The open windows on the document, in the order they were opened.
     const QList<QPointer<DocumentWindow>>& windows() const { return windows_; }

@@ -6,8 +6,8 @@
 #include <QMenu>
 
 #include "app/Document.h"
+#include "app/DocumentArea.h"
 #include "app/EditorView.h"
-#include "app/MainWindow.h"
 
 namespace sorvel {
 
@@ -40,8 +40,8 @@ DocumentWindow::~DocumentWindow() {
 }
 
 void DocumentWindow::closeEvent(QCloseEvent* event) {
-    auto* main = qobject_cast<MainWindow*>(window());
-    if (main && !main->canCloseWindow(this)) {
+    auto* area = qobject_cast<DocumentArea*>(mdiArea());
+    if (area && !area->mayClose(*this)) {
         event->ignore();
         return;
     }

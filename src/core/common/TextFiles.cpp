@@ -7,6 +7,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 #include <vector>
 
 namespace sorvel {
@@ -110,6 +111,12 @@ bool writeFileAtomically(const std::string& path, std::string_view bytes, FileEr
         ::unlink(temp.c_str());
     }
     return ok;
+}
+
+std::string absolutePath(const std::string& path) {
+    std::error_code ec;
+    const std::filesystem::path p = std::filesystem::absolute(path, ec);
+    return ec ? path : p.lexically_normal().string();
 }
 
 }  // namespace sorvel

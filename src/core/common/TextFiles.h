@@ -23,4 +23,8 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          FileError* error = nullptr);
 
+// `path` made absolute against the working directory, without "." and ".."
+// steps; `path` itself when that fails.
+std::string absolutePath(const std::string& path);
+
 }  // namespace sorvel

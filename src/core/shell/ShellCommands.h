@@ -7,8 +7,9 @@ namespace sorvel {
 // The commands that the shell handles itself rather than the editor view:
 // documents, printing, the dialogs of the Edit menu, the windows and the
 // About box, and the Unicode commands, which need the desktop's clipboard,
-// the settings store and the document's file besides the view. The main
-// window implements them; the command table names them.
+// the settings store and the document's file besides the view. The
+// application's command runner implements them, handing the documents' to
+// the DocumentManager; the command table names them.
 class ShellCommands {
   public:
     virtual ~ShellCommands() = default;

@@ -1,0 +1,136 @@
+#include "app/DocumentArea.h"
+
+#include <QMdiSubWindow>
+
+#include "app/DocumentWindow.h"
+#include "app/EditorView.h"
+
+namespace sorvel {
+
+namespace {
+
+Document& qtDocument(ManagedDocument& doc) {
+    // The manager hands back only the documents this area made.
+    return static_cast<Document&>(doc);
+}
+
+}  // namespace
+
+DocumentArea::DocumentArea(Platform& platform, TransliterationState& state, RecentFileStore* store,
+                           QWidget* parent)
+    : QMdiArea(parent), platform_(platform), state_(state), manager_(platform, *this, store) {
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+}
+
+DocumentArea::~DocumentArea() {
+    // The windows go while the manager is still there to hear that their
+    // documents close.
+    for (QMdiSubWindow* window : subWindowList()) {
+        delete window;
+    }
+}
+
+QList<Document*> DocumentArea::documents() const {
+    QList<Document*> out;
+    for (ManagedDocument* doc : manager_.documents()) {
+        out.append(&qtDocument(*doc));
+    }
+    return out;
+}
+
+DocumentWindow* DocumentArea::firstWindow(ManagedDocument& doc) {
+    return qtDocument(doc).windows().constFirst();
+}
+
+DocumentWindow* DocumentArea::activeWindow() const {
+    return qobject_cast<DocumentWindow*>(currentSubWindow());
+}
+
+EditorView* DocumentArea::activeView() const {
+    DocumentWindow* frame = activeWindow();
+    return frame ? frame->view() : nullptr;
+}
+
+Document* DocumentArea::activeDocument() const {
+    DocumentWindow* frame = activeWindow();
+    return frame ? frame->document() : nullptr;
+}
+
+bool DocumentArea::mayClose(DocumentWindow& window) {
+    Document* doc = window.document();
+    return !doc || manager_.mayCloseWindow(*doc);
+}
+
+void DocumentArea::arrangeMinimized() {
+    int x = 0;
+    for (QMdiSubWindow* w : subWindowList()) {
+        if (w->isMinimized()) {
+            const QSize size = w->size();
+            w->move(x, viewport()->height() - size.height());
+            x += size.width();
+        }
+    }
+}
+
+// --- DocumentHost --------------------------------------------------------------
+
+Document& DocumentArea::adopt(std::unique_ptr<Document> owned) {
+    Document* doc = owned.release();
+    doc->setParent(this);
+    connect(doc, &Document::closed, this, [this](Document* gone) {
+        manager_.documentClosed(*gone);
+        emit commandsChanged();
+    });
+    connect(doc, &Document::titleChanged, this, &DocumentArea::titleChanged);
+    return *doc;
+}
+
+ManagedDocument& DocumentArea::createDocument(const std::string& title) {
+    return adopt(Document::makeNew(title));
+}
+
+ManagedDocument* DocumentArea::readDocument(const std::string& path, DocumentError& error) {
+    std::unique_ptr<Document> doc = Document::open(path, error);
+    return doc ? &adopt(std::move(doc)) : nullptr;
+}
+
+void DocumentArea::openWindow(ManagedDocument& managed) {
+    Document& doc = qtDocument(managed);
+    const bool modified = doc.isModified();
+    auto* view = new EditorView(platform_, state_, doc.text());
+    view->setHelpWindow(helpWindow_);
+    auto* frame = new DocumentWindow(view, &doc);
+    addSubWindow(frame);
+    frame->show();
+    view->onInitialUpdate();
+    // Setting the view up is no change of the document.
+    doc.text()->setModified(modified);
+    view->setFocus();
+    setActiveSubWindow(frame);
+    connect(view, &QTextEdit::cursorPositionChanged, this, &DocumentArea::commandsChanged);
+    connect(view, &QTextEdit::selectionChanged, this, &DocumentArea::commandsChanged);
+    connect(view, &QTextEdit::undoAvailable, this, &DocumentArea::commandsChanged);
+    connect(view, &EditorView::commandDone, this, &DocumentArea::commandsChanged);
+    emit windowOpened();
+}
+
+void DocumentArea::activate(ManagedDocument& doc) {
+    setActiveSubWindow(firstWindow(doc));
+}
+
+void DocumentArea::closeWindows(ManagedDocument& doc) {
+    // A copy: each window leaves the document's list as it closes.
+    const QList<QPointer<DocumentWindow>> windows = qtDocument(doc).windows();
+    for (DocumentWindow* frame : windows) {
+        if (frame) {
+            frame->close();
+        }
+    }
+}
+
+void DocumentArea::showRecentFiles(const RecentFileList& files) {
+    emit recentFilesChanged(files);
+}
+
+}  // namespace sorvel

@@ -1,0 +1,189 @@
+#include "shell/DocumentManager.h"
+
+#include <algorithm>
+#include <filesystem>
+
+#include "common/TextFiles.h"
+#include "editor/Platform.h"
+#include "shell/CommandTable.h"
+#include "shell/DocumentHost.h"
+#include "shell/ManagedDocument.h"
+#include "shell/RecentFileStore.h"
+
+namespace sorvel {
+
+namespace {
+
+// The file dialog of Open, and of Save and Save As.
+FileDialogRequest documentDialog(bool save) {
+    FileDialogRequest request;
+    request.save = save;
+    request.filters = {{"RTF (Rich Text Format) Files", "*.rtf"}, {"All Files", "*.*"}};
+    request.defaultExtension = "rtf";
+    return request;
+}
+
+// A name saved without an extension gets ".rtf".
+std::string withDefaultExtension(const std::string& path) {
+    if (std::filesystem::path(path).filename().string().find('.') == std::string::npos) {
+        return path + ".rtf";
+    }
+    return path;
+}
+
+}  // namespace
+
+DocumentManager::DocumentManager(Platform& platform, DocumentHost& host, RecentFileStore* store)
+    : platform_(platform), host_(host), store_(store), recent_(kRecentFileCount) {
+    if (store_) {
+        recent_.assign(store_->loadRecentFiles());
+    }
+}
+
+// --- opening -----------------------------------------------------------------
+
+ManagedDocument& DocumentManager::newDocument() {
+    const std::string number = std::to_string(++documentCount_);
+    return show(host_.createDocument(std::string(kNewDocumentName) + number));
+}
+
+ManagedDocument* DocumentManager::open(const std::string& path) {
+    const std::string full = absolutePath(path);
+    for (ManagedDocument* doc : documents_) {
+        if (doc->path() == full) {
+            host_.activate(*doc);
+            return doc;
+        }
+    }
+    DocumentError error;
+    ManagedDocument* doc = host_.readDocument(path, error);
+    if (!doc) {
+        platform_.messageBox(error.message());
+        return nullptr;
+    }
+    addRecentFile(doc->path());
+    return &show(*doc);
+}
+
+ManagedDocument* DocumentManager::openChosen() {
+    const std::optional<std::string> path = platform_.chooseFile(documentDialog(false));
+    return path ? open(*path) : nullptr;
+}
+
+ManagedDocument* DocumentManager::openRecent(std::size_t index) {
+    if (index >= recent_.files().size()) {
+        return nullptr;
+    }
+    const std::string path = recent_.files()[index];
+    ManagedDocument* doc = open(path);
+    if (!doc) {
+        // A file that cannot be opened leaves the list.
+        recent_.remove(index);
+        recentFilesChanged();
+    }
+    return doc;
+}
+
+void DocumentManager::newWindow(ManagedDocument& doc) {
+    host_.openWindow(doc);
+}
+
+ManagedDocument& DocumentManager::show(ManagedDocument& doc) {
+    documents_.push_back(&doc);
+    host_.openWindow(doc);
+    return doc;
+}
+
+// --- saving ------------------------------------------------------------------
+
+bool DocumentManager::save(ManagedDocument& doc, bool askName) {
+    std::string path = doc.path();
+    if (askName || path.empty()) {
+        FileDialogRequest request = documentDialog(true);
+        request.initialName = path.empty() ? doc.title() : path;
+        const std::optional<std::string> chosen = platform_.chooseFile(request);
+        if (!chosen) {
+            return false;
+        }
+        path = withDefaultExtension(*chosen);
+    }
+    const DocumentError error = doc.save(path);
+    if (!error.ok()) {
+        platform_.messageBox(error.message());
+        return false;
+    }
+    addRecentFile(doc.path());
+    return true;
+}
+
+// --- closing -----------------------------------------------------------------
+
+bool DocumentManager::confirmClose(ManagedDocument& doc) {
+    if (!doc.isModified()) {
+        return true;
+    }
+    switch (platform_.askYesNoCancel("Save changes to " + doc.title() + "?")) {
+        case Answer::Yes:
+            return save(doc, false);
+        case Answer::No:
+            return true;
+        case Answer::Cancel:
+            break;
+    }
+    return false;
+}
+
+void DocumentManager::close(ManagedDocument& doc) {
+    if (confirmClose(doc)) {
+        closeWindows(doc);
+    }
+}
+
+bool DocumentManager::mayCloseWindow(ManagedDocument& doc) {
+    return closing_ || doc.windowCount() > 1 || confirmClose(doc);
+}
+
+bool DocumentManager::closeAll() {
+    const std::vector<ManagedDocument*> open = documents_;
+    for (ManagedDocument* doc : open) {
+        if (!confirmClose(*doc)) {
+            return false;
+        }
+    }
+    for (ManagedDocument* doc : open) {
+        closeWindows(*doc);
+    }
+    return true;
+}
+
+void DocumentManager::closeWindows(ManagedDocument& doc) {
+    // The windows close without asking again.
+    const bool wasClosing = closing_;
+    closing_ = true;
+    host_.closeWindows(doc);
+    closing_ = wasClosing;
+}
+
+void DocumentManager::documentClosed(ManagedDocument& doc) {
+    std::erase(documents_, &doc);
+}
+
+ManagedDocument* DocumentManager::activeDocument() const {
+    return host_.activeDocument();
+}
+
+// --- recent files ------------------------------------------------------------
+
+void DocumentManager::addRecentFile(const std::string& path) {
+    recent_.add(path);
+    recentFilesChanged();
+}
+
+void DocumentManager::recentFilesChanged() {
+    host_.showRecentFiles(recent_);
+    if (store_) {
+        store_->storeRecentFiles(recent_.files());
+    }
+}
+
+}  // namespace sorvel

@@ -1,0 +1,85 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "shell/RecentFileList.h"
+
+namespace sorvel {
+
+class DocumentHost;
+class ManagedDocument;
+class Platform;
+class RecentFileStore;
+
+// The open documents of the program, without any window: new documents and
+// their numbering, opening (a document already open shows its window),
+// saving through the file dialog, the question "Save changes to %1?" before
+// a changed document closes, closing one document or all of them, further
+// windows on a document and the recent-file list. It asks the user through
+// the platform and leaves the windows to its host.
+class DocumentManager {
+  public:
+    // A new document's title: this and a running number (RuvoVIR1, ...).
+    static constexpr std::string_view kNewDocumentName = "RuvoVIR";
+
+    // `store` keeps the recent files (none keeps nothing); the list is read
+    // from it here.
+    DocumentManager(Platform& platform, DocumentHost& host, RecentFileStore* store = nullptr);
+    DocumentManager(const DocumentManager&) = delete;
+    DocumentManager& operator=(const DocumentManager&) = delete;
+
+    // A new empty document in a window of its own.
+    ManagedDocument& newDocument();
+    // Opens the document of a file in a window, or activates the window of
+    // it that is already open. Nothing, after a message, when it fails.
+    ManagedDocument* open(const std::string& path);
+    // Asks for a file and opens it; nothing when cancelled or failed.
+    ManagedDocument* openChosen();
+    // Opens entry `index` of the recent-file list; a file that cannot be
+    // opened leaves the list.
+    ManagedDocument* openRecent(std::size_t index);
+    // A further window on `doc`, with a caret of its own.
+    void newWindow(ManagedDocument& doc);
+
+    // Saves `doc` under its own name, or one the user chooses when it has
+    // none or `askName` (a name without an extension gets ".rtf"). False
+    // when cancelled or failed (after a message).
+    bool save(ManagedDocument& doc, bool askName);
+    // Asks "Save changes to %1?" for a changed document and saves it on Yes;
+    // false when the document must stay open (Cancel, or a failed save).
+    bool confirmClose(ManagedDocument& doc);
+    // Closes every window of `doc`, after asking about its changes.
+    void close(ManagedDocument& doc);
+    // Whether one window of `doc` may close: only its last window asks about
+    // its changes, and none while the manager closes documents itself.
+    bool mayCloseWindow(ManagedDocument& doc);
+    // Closes every document, asking about each changed one first; false,
+    // with every document still open, when the user keeps one open.
+    bool closeAll();
+    // The host says: the last window of `doc` has closed.
+    void documentClosed(ManagedDocument& doc);
+
+    // The document of the active window, or none.
+    ManagedDocument* activeDocument() const;
+    // The open documents, in the order they were opened.
+    const std::vector<ManagedDocument*>& documents() const { return documents_; }
+    const RecentFileList& recentFiles() const { return recent_; }
+
+  private:
+    ManagedDocument& show(ManagedDocument& doc);
+    void closeWindows(ManagedDocument& doc);
+    void addRecentFile(const std::string& path);
+    void recentFilesChanged();
+
+    Platform& platform_;
+    DocumentHost& host_;
+    RecentFileStore* store_;
+    std::vector<ManagedDocument*> documents_;
+    int documentCount_ = 0;
+    RecentFileList recent_;
+    bool closing_ = false;
+};
+
+}  // namespace sorvel
