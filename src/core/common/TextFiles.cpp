@@ -1,5 +1,7 @@
 #include "common/TextFiles.h"
 
+#include "common/AtomicFile.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -59,57 +61,8 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        setError(error, "cannot create a file beside " + path);
-        return false;
-    }
-    // Keep the permissions an existing file had; a new one gets the usual 0666 & ~umask.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-    }
-    if (!ok) {
-        setError(error, "cannot write " + path);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        setError(error, "cannot write " + path);
-    }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        setError(error, "cannot replace " + path);
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-    }
-    return ok;
+    AtomicFile file;
+    return file.open(path, error) && file.write(bytes, error) && file.commit(error);
 }
 
 }  // namespace sorvel
