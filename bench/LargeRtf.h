@@ -14,10 +14,10 @@ namespace sorvel::bench {
 // character properties. 3.8 MB of text make about 8.8 MB of RTF.
 inline std::string largeOfficeRtf(std::size_t textBytes = 3800000) {
     static const char* const kRunFormats[] = {
-        "\\rtlch\\fcs1 \\af0\\afs24 \\ltrch\\fcs0 \\loch\\f0\\fs24",
-        "\\rtlch\\fcs1 \\af1\\afs24 \\ltrch\\fcs0 \\b\\loch\\f1\\fs24",
-        "\\rtlch\\fcs1 \\af2\\afs24 \\ltrch\\fcs0 \\i\\loch\\f2\\fs24",
-        "\\rtlch\\fcs1 \\af1\\afs24 \\ltrch\\fcs0 \\b\\i\\loch\\f1\\fs24",
+        "\\rtlch \\ltrch\\loch\\f0\\fs24",
+        "\\rtlch \\ltrch\\loch\\f1\\fs24\\b",
+        "\\rtlch \\ltrch\\loch\\f2\\fs24\\i",
+        "\\rtlch \\ltrch\\loch\\f1\\fs24\\b\\i",
     };
     static const char kPlain[] = "abcdeghijklmnoprstuvy";
     static const unsigned char kSpecial[] = {177, 178, 179, 185, 186, 188, 189, 181, 241, 170};
@@ -43,7 +43,7 @@ inline std::string largeOfficeRtf(std::size_t textBytes = 3800000) {
             rtf += '{';
             rtf += kRunFormats[format];
             rtf += ' ';
-            const int runWords = 3 + static_cast<int>(rng() % 3);
+            const int runWords = 4 + static_cast<int>(rng() % 5);
             for (int k = 0; k < runWords && w < words; ++k, ++w) {
                 const int length = 2 + static_cast<int>(rng() % 8);
                 for (int c = 0; c < length; ++c) {

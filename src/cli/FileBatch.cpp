@@ -318,6 +318,13 @@ class Batch {
             outcome.kind = FileOutcome::Kind::Failed;
         }
         if (outcome.kind != FileOutcome::Kind::Converted) {
+            // The folders made for the output go again where they stayed empty.
+            std::error_code ec;
+            for (fs::path dir = path.parent_path(); canonicalPath(dir) != outCanonical_ &&
+                                                    isWithin(canonicalPath(dir), outCanonical_) &&
+                                                    fs::is_empty(dir, ec) && fs::remove(dir, ec);
+                 dir = dir.parent_path()) {
+            }
             return report(item, outcome, {});
         }
         written_.emplace(canonicalPath(path), item.path);

@@ -1,6 +1,7 @@
 #include "common/TextFiles.h"
 
 #include "common/AtomicFile.h"
+#include "common/HugePages.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -39,10 +40,18 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
         setError(error, "cannot read " + path, true);
         return std::nullopt;
     }
+    // Straight into a string of the file's size (a file that grows while it
+    // is read is read to its end all the same).
     std::string data;
-    std::vector<char> buffer(1 << 16);
+    data.reserve(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 1 << 16);
+    adviseHugePages(data.data(), data.capacity());
+    data.resize(data.capacity());
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (size == data.size()) {
+            data.resize(data.size() * 2);
+        }
+        const ssize_t n = ::read(fd, data.data() + size, data.size() - size);
         if (n == 0) {
             break;
         }
@@ -54,9 +63,10 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
             ::close(fd);
             return std::nullopt;
         }
-        data.append(buffer.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    data.resize(size);
     return data;
 }
 

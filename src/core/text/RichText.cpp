@@ -1,5 +1,7 @@
 #include "text/RichText.h"
 
+#include "common/HugePages.h"
+
 #include <algorithm>
 #include <cassert>
 #include <functional>
@@ -42,6 +44,13 @@ FontDescription RichText::standardFormat() {
     f.pitchAndFamily = 0x12;  // variable pitch, roman family
     f.faceName = "Times New Roman";
     return f;
+}
+
+void RichText::reserve(std::size_t characters) {
+    text_.reserve(characters);
+    ids_.reserve(characters);
+    adviseHugePages(text_.data(), text_.capacity());
+    adviseHugePages(ids_.data(), ids_.capacity() * sizeof(ids_[0]));
 }
 
 std::string RichText::normalizeBreaks(std::string_view text) {
