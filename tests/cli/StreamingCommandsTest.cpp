@@ -181,5 +181,22 @@ TEST(StreamingCommandsTest, BlanksOfAnyLengthBeforeRtfStillMakeADocument) {
     EXPECT_EQ(text.out, blanks + "\xC4\x81");
 }
 
+TEST(StreamingCommandsTest, TypingThatEatsBackIntoWrittenTextGetsItBack) {
+    // Each a after two x's leaves one x: the a's of the second half eat
+    // back through megabytes of text that was long put away.
+    testing::TempDir dir;
+    const std::string table = dir.file("eat.txt");
+    ASSERT_TRUE(writeFileAtomically(table, "FONT: Times\n0120\txxa\nEND OF TRANSLITERATION\n"));
+    const std::string input = std::string(6 << 20, 'x') + std::string((6 << 20) - 5, 'a');
+    const ToolRun piped = runInPieces({"type", "--table", table}, input, 1 << 16);
+    ASSERT_EQ(piped.status, 0) << piped.err;
+    EXPECT_EQ(piped.out, "xxxxx");
+    const std::string out = dir.file("out.txt");
+    const ToolRun toFile =
+        runInPieces({"type", "--lf", "--table", table, "-o", out}, input + "\r\n", 1 << 20);
+    ASSERT_EQ(toFile.status, 0) << toFile.err;
+    EXPECT_EQ(readWholeFile(out), "xxxxx\n");
+}
+
 }  // namespace
 }  // namespace sorvel

@@ -31,9 +31,10 @@ bool AtomicFile::fail(FileError* error, std::string_view what) {
     return false;
 }
 
-bool AtomicFile::open(const std::string& path, FileError* error) {
+bool AtomicFile::open(const std::string& path, FileError* error, bool durable) {
     abandon();
     path_ = path;
+    durable_ = durable;
     temp_ = path + ".XXXXXX";
     fd_ = ::mkstemp(temp_.data());
     if (fd_ < 0) {
@@ -73,7 +74,7 @@ bool AtomicFile::write(std::string_view bytes, FileError* error) {
     }
     // Start putting the bytes on the disk now, while the next are made, so
     // that the flush at the end has little left to wait for.
-    if (size_ - start >= kEarlyWriteBack) {
+    if (durable_ && size_ - start >= kEarlyWriteBack) {
         ::sync_file_range(fd_, static_cast<off_t>(start), static_cast<off_t>(size_ - start),
                           SYNC_FILE_RANGE_WRITE);
     }
@@ -104,7 +105,7 @@ bool AtomicFile::takeBack(std::size_t n, std::string& into, FileError* error) {
 }
 
 bool AtomicFile::commit(FileError* error) {
-    bool ok = ::fsync(fd_) == 0 || fail(error, "cannot write " + path_);
+    bool ok = !durable_ || ::fsync(fd_) == 0 || fail(error, "cannot write " + path_);
     if (::close(fd_) != 0 && ok) {
         ok = fail(error, "cannot write " + path_);
     }

@@ -19,7 +19,11 @@ class AtomicFile {
     ~AtomicFile();
 
     // Creates the new file beside `path`; false, with the reason, on failure.
-    bool open(const std::string& path, FileError* error = nullptr);
+    // A `durable` file is on the disk before it takes the path's place, so
+    // that not even a crash of the system leaves a part of it there; the
+    // others are renamed as soon as they are written, which the system
+    // keeps whole-or-nothing as long as it keeps running.
+    bool open(const std::string& path, FileError* error = nullptr, bool durable = true);
     bool write(std::string_view bytes, FileError* error = nullptr);
     // Takes the last `n` bytes written back out of the file into `into`
     // (their place is then free again).
@@ -37,6 +41,7 @@ class AtomicFile {
     std::string temp_;
     int fd_ = -1;
     std::size_t size_ = 0;
+    bool durable_ = true;
 };
 
 }  // namespace sorvel

@@ -252,7 +252,16 @@ void RichText::clear() {
 }
 
 void RichText::append(std::string_view text, const FontDescription& format) {
-    replace(length(), length(), text, format);
+    // Text without a break only adds to the last paragraph, as a reader
+    // adds run after run.
+    if (text.find_first_of("\r\n") != std::string_view::npos ||
+        (!text_.empty() && text_.back() == '\r')) {
+        replace(length(), length(), text, format);
+        return;
+    }
+    const uint32_t id = intern(format);
+    text_.append(text);
+    ids_.insert(ids_.end(), text.size(), id);
 }
 
 void RichText::appendBreak(const FontDescription& charFormat, const ParaFormat& paraFormat) {

@@ -31,7 +31,8 @@ class PaliFontStream : public TextFilter {
     // The converted byte, or kSlow for CR, LF and '['.
     static constexpr uint16_t kSlow = 0x100;
     std::array<uint16_t, 256> table_{};
-    std::array<char, 22> letters_{};  // the target's byte of each letter, by number
+    std::array<uint8_t, 128> high_{};  // the bytes from 128 up, converted
+    std::array<char, 22> letters_{};   // the target's byte of each letter, by number
     std::string lineBreak_;
     std::string pending_;
 };
