@@ -32,22 +32,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
+// Removes the work folder when the benchmarks end; it keeps its own copy of
+// the folder's name, since it outlives workDir()'s.
+struct Cleanup {
+    fs::path dir;
+    ~Cleanup() {
+        std::error_code ec;
+        fs::remove_all(dir, ec);
+    }
+} cleanup;
+
 const fs::path& workDir() {
     static const fs::path dir = [] {
         fs::path d = fs::temp_directory_path() / ("sorvel-bench-" + std::to_string(::getpid()));
         fs::create_directories(d);
+        cleanup.dir = d;
         return d;
     }();
     return dir;
 }
-
-// Removes the work folder when the benchmarks end.
-struct Cleanup {
-    ~Cleanup() {
-        std::error_code ec;
-        fs::remove_all(workDir(), ec);
-    }
-} cleanup;
 
 struct Run {
     double seconds = 0;     // wall clock
