@@ -52,6 +52,7 @@ bool RtfParser::skipping() {
 
 RichText RtfParser::run() {
     const std::size_t n = in_.size();
+    doc_.reserve(n);  // the text is never longer than its RTF
     std::size_t i = 0;
     while (i < n) {
         const char c = in_[i];
