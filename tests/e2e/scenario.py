@@ -188,4 +188,4 @@ class SorvelScenario(unittest.TestCase):
         wait_until("the file %s" % path, lambda: os.path.exists(path), timeout)
 
 
-__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT"]
+__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT", "SORVEL"]
