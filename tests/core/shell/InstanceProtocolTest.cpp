@@ -111,6 +111,17 @@ std::vector<std::string> titles(int count) {
     return out;
 }
 
+// The rows for the windows RuvoVIR<w + 1> of `windows`, numbered from 1.
+std::vector<WindowListRow> rowsOf(const std::vector<std::size_t>& windows, std::size_t active) {
+    std::vector<WindowListRow> rows;
+    for (std::size_t i = 0; i < windows.size(); ++i) {
+        const std::size_t w = windows[i];
+        rows.push_back(
+            {"&" + std::to_string(i + 1) + " RuvoVIR" + std::to_string(w + 1), w, w == active});
+    }
+    return rows;
+}
+
 struct ListCase {
     const char* name;
     std::vector<std::string> titles;
@@ -142,29 +153,9 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  {{"&1 R&&D.rtf", 0, true}, {"&2 a.rtf:2", 1, false}},
                  false},
-        ListCase{"NineNeedNoMore", titles(9), 8,
-                 [] {
-                     std::vector<WindowListRow> rows;
-                     for (std::size_t i = 0; i < 9; ++i) {
-                         rows.push_back(
-                             {"&" + std::to_string(i + 1) + " RuvoVIR" + std::to_string(i + 1), i,
-                              i == 8});
-                     }
-                     return rows;
-                 }(),
-                 false},
+        ListCase{"NineNeedNoMore", titles(9), 8, rowsOf({0, 1, 2, 3, 4, 5, 6, 7, 8}, 8), false},
         ListCase{"TheTenthActiveTakesTheNinthRow", titles(12), 9,
-                 [] {
-                     std::vector<WindowListRow> rows;
-                     for (std::size_t i = 0; i < 8; ++i) {
-                         rows.push_back(
-                             {"&" + std::to_string(i + 1) + " RuvoVIR" + std::to_string(i + 1), i,
-                              false});
-                     }
-                     rows.push_back({"&9 RuvoVIR10", 9, true});
-                     return rows;
-                 }(),
-                 true}),
+                 rowsOf({0, 1, 2, 3, 4, 5, 6, 7, 9}, 9), true}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
