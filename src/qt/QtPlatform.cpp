@@ -215,9 +215,7 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
     for (const FileFilter& f : request.filters) {
-        QString pattern = QString::fromStdString(f.pattern);
-        pattern.replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.label), pattern);
+        filters << QString::fromStdString(f.shown());
     }
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -184,8 +184,18 @@ class SorvelScenario(unittest.TestCase):
             self.desktop.key(*keys)
         self.desktop.key("Return")
 
+    def save_new(self, name):
+        """Ctrl+S on a document never saved: the Save As dialog names the file
+        in the working folder, and the title takes its name; gives its path."""
+        path = os.path.join(self.work, name)
+        self.desktop.key("ctrl+s")
+        self.file_dialog(r"^Save As$", path)
+        self.wait_file(path)
+        self.wait_main_title(name)
+        return path
+
     def wait_file(self, path, timeout=30.0):
         wait_until("the file %s" % path, lambda: os.path.exists(path), timeout)
 
 
-__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT"]
+__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT", "SORVEL"]

@@ -7,13 +7,15 @@ SORVEL_E2E_ARTIFACTS set; screenshots go to the artifacts folder.
 """
 
 import os
+import re
 import sys
+import time
 import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from documents import compound_contents, document_text, faces_of, rtf_runs  # noqa: E402
-from scenario import CONVERT, SorvelScenario  # noqa: E402
+from scenario import CONVERT, SORVEL, SorvelScenario, wait_until  # noqa: E402
 from testfonts import FONT_COLUMNS, byte_to_char, pali_bytes  # noqa: E402
 
 SETTINGS_FILE = "Sorvel Default Pali Font.txt"
@@ -135,11 +137,7 @@ class NorwegianTable(SorvelScenario):
         self.file_dialog(r"^Open$", table)
         self.focus_main()
         self.desktop.type("Gr/ond /o")
-        path = os.path.join(self.work, "norsk.rtf")
-        self.desktop.key("ctrl+s")
-        self.file_dialog(r"^Save As$", path)
-        self.wait_file(path)
-        self.wait_main_title("norsk.rtf")
+        path = self.save_new("norsk.rtf")
         self.assertEqual(document_text(CONVERT, path), b"Gr\xf8nd \xf8")
         runs = rtf_runs(compound_contents(path))
         self.assertEqual(faces_of(runs, b"Gr\xf8nd \xf8"), {arial}, runs)
@@ -211,7 +209,8 @@ class PaliEntryInAllWindows(SorvelScenario):
         px, py = x + int(width * fx), y + int(height * fy)
         self.desktop.click(px, py)
         self.desktop.move_mouse(px + 7, py + 5)
-        self.wait_main_title(document)
+        # Marked or not: the documents are being changed.
+        self.wait_main_title(re.escape(document) + r"( \*)?")
 
     def test_switching_pali_entry_in_one_window_switches_it_in_all(self):
         self.start_sorvel()
@@ -265,6 +264,94 @@ class PaliEntryInAllWindows(SorvelScenario):
             self.assertEqual(faces_of(runs, b"\xb5"), {vri}, runs)
             self.assertNotIn(vri, faces_of(runs, b".d"), runs)
         self.quit_sorvel()
+
+
+def write_rtf(path, text):
+    """A plain RTF file such as another word processor writes."""
+    with open(path, "wb") as f:
+        f.write(b"{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs24 " +
+                text.encode("cp1252") + b"\\par}")
+
+
+def marked(document):
+    """The main window's title pattern while `document` has unsaved changes."""
+    return re.escape(document) + r" \*"
+
+
+class CommandLineFiles(SorvelScenario):
+    def test_two_files_open_in_windows_of_their_own_listed_in_the_window_menu(self):
+        for name, text in (("anicca.rtf", "Anicca"), ("dukkha.rtf", "Dukkha")):
+            write_rtf(os.path.join(self.work, name), text)
+        # The last file named is the active one.
+        self.start_sorvel("anicca.rtf", "dukkha.rtf", document="dukkha.rtf")
+        self.desktop.key("ctrl+a", "ctrl+c")
+        self.desktop.wait_clipboard("dukkha's text", lambda data: data == b"Dukkha")
+
+        # The Window menu lists both, the active one checked; its number
+        # brings the other to the front.
+        self.desktop.key("alt+w")
+        self.screenshot("window-menu")
+        self.desktop.key("1")
+        self.wait_main_title("anicca.rtf")
+        self.desktop.key("ctrl+a", "ctrl+c")
+        self.desktop.wait_clipboard("anicca's text", lambda data: data == b"Anicca")
+        self.quit_sorvel()
+
+
+class SecondStart(SorvelScenario):
+    def test_a_second_start_hands_its_file_to_the_running_sorvel_and_ends(self):
+        write_rtf(os.path.join(self.work, "first.rtf"), "Pathama")
+        write_rtf(os.path.join(self.work, "second.rtf"), "Dutiya")
+        self.start_sorvel("first.rtf", document="first.rtf")
+
+        # Started again from another folder with a relative name: the running
+        # Sorvel opens the file, and the second start ends at once.
+        elsewhere = os.path.join(self.root, "elsewhere")
+        os.makedirs(elsewhere)
+        second = self.desktop.start([SORVEL, "../work/second.rtf"], "second-start", cwd=elsewhere)
+        started = time.monotonic()
+        wait_until("the second start to end", lambda: second.poll() is not None, timeout=10)
+        print("the second start ended after %.2f s" % (time.monotonic() - started))
+        self.assertEqual(second.returncode, 0)
+        self.wait_main_title("second.rtf")
+        self.assertEqual(len(self.desktop.windows(r"^Sorvel( - .*)?$")), 1, "one main window")
+        self.focus_main()
+        self.desktop.key("ctrl+a", "ctrl+c")
+        self.desktop.wait_clipboard("the second file's text", lambda data: data == b"Dutiya")
+        self.screenshot("handed-over")
+        self.quit_sorvel()
+
+
+class TitleMarkRedoQuit(SorvelScenario):
+    def test_the_title_marks_changes_redo_puts_back_and_ctrl_q_quits(self):
+        self.start_sorvel()
+        self.desktop.type("sati")
+        self.wait_main_title(marked("RuvoVIR1"))
+        self.screenshot("marked")
+
+        # Undo back to the saved (empty) text drops the mark; redo, with
+        # either of its keys, brings the text and the mark back.
+        for redo_key in ("ctrl+y", "ctrl+shift+z"):
+            self.desktop.key("ctrl+z")
+            self.wait_main_title("RuvoVIR1")
+            self.desktop.key(redo_key)
+            self.wait_main_title(marked("RuvoVIR1"))
+
+        path = self.save_new("sati.rtf")
+        self.assertEqual(document_text(CONVERT, path), b"sati")
+
+        # Ctrl+Q quits, asking first about the unsaved change; No keeps the
+        # file as saved.
+        self.focus_main()
+        self.desktop.type(" sampajanna")
+        self.wait_main_title(marked("sati.rtf"))
+        self.desktop.key("ctrl+q")
+        box = self.desktop.wait_window(self.MESSAGE)
+        self.desktop.activate(box)
+        self.desktop.key("alt+n")
+        wait_until("Sorvel to end", lambda: self.sorvel.poll() is not None, timeout=30)
+        self.assertEqual(self.sorvel.returncode, 0)
+        self.assertEqual(document_text(CONVERT, path), b"sati")
 
 
 if __name__ == "__main__":

@@ -41,7 +41,10 @@ std::string importantReadThis() {
            "capital, and !m for overdot m). The conversions from standard transliteration do "
            "understand the double quote.\n"
            "\n"
-           "Sorvel's documents hold 8-bit text, not Unicode (see \"No Unicode support\").\n";
+           "Sorvel's documents hold 8-bit text, not Unicode (see \"No Unicode support\").\n"
+           "\n"
+           "F1 opens this topic again at any time while a document is open; Ctrl+Q quits "
+           "Sorvel.\n";
 }
 
 std::string installOrRemove() {
@@ -53,7 +56,10 @@ std::string installOrRemove() {
            "the folder where the file is:\n"
            "    sudo apt install ./FILE.deb\n"
            "where FILE.deb is the name of the package file. Sorvel then appears among your "
-           "applications, and the command sorvel starts it.\n"
+           "applications, and the command sorvel starts it; sorvel FILE... opens those files. "
+           "Sorvel runs once for you: opening more files, from the file manager or with the "
+           "command, opens them in the Sorvel that runs already. The command sorvel "
+           "--new-instance starts a second, separate Sorvel.\n"
            "\n"
            "From the source code:\n"
            "Build it as the README file of the source code explains; ./dev.sh run builds it and "

@@ -125,7 +125,7 @@ const std::map<std::string, std::vector<std::string>>& menuLabels() {
          {"Using Unformatted .txt Files", "New", "Open", "Close", "Save", "Save As", "Print",
           "Print Preview", "Print Setup", "Exit"}},
         {"Edit",
-         {"Undo", "Select All", "Cut", "Copy", "Paste", "Paste Special",
+         {"Undo", "Redo", "Select All", "Cut", "Copy", "Paste", "Paste Special",
           "Copy All Text To Clipboard", "Find", "Find Next", "Replace", "Insert New Object",
           "Links", "Object Properties"}},
         {"Format", {"Set Default Font - NO Transliteration", "Change Font of Selected Text"}},
@@ -142,7 +142,7 @@ const std::map<std::string, std::vector<std::string>>& menuLabels() {
           "Pali Font to Standard Transliteration", "Standard transliteration to Pali Font",
           "Copy as Unicode", "Paste Unicode Pali", "Export as Unicode...", "Change Unicode Font"}},
         {"View", {"Toolbar", "Status Bar"}},
-        {"Window", {"New Window", "Cascade", "Tile", "Arrange Icons"}},
+        {"Window", {"New Window", "Cascade", "Tile", "Arrange Icons", "More Windows"}},
         {"Help", {"About Sorvel"}},
     };
     return kMenus;
