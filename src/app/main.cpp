@@ -3,6 +3,7 @@
 #include <iostream>
 
 #include "app/SorvelApplication.h"
+#include "qt/PaliStandInFonts.h"
 #include "shell/InfoOptions.h"
 
 int main(int argc, char** argv) {
@@ -11,6 +12,8 @@ int main(int argc, char** argv) {
         return *status;
     }
     QApplication app(argc, argv);
+    // Before any window: documents, dialogs and printing find the Pali fonts.
+    sorvel::PaliStandInFonts::registerMissing();
     std::vector<std::string> args;
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {

@@ -1,0 +1,55 @@
+#include "qt/PaliStandInFonts.h"
+
+#include <QFontDatabase>
+
+// The fonts are resources of a static library: registered before use.
+static void registerFontResources() {
+    Q_INIT_RESOURCE(pali_fonts);
+}
+
+namespace sorvel {
+
+QStringList PaliStandInFonts::registerMissing() {
+    // Once: afterwards the font database holds our own registrations, which
+    // must not count as installed fonts.
+    static const QStringList registered = registerOnce();
+    return registered;
+}
+
+QStringList PaliStandInFonts::registerOnce() {
+    registerFontResources();
+    const QStringList installed = QFontDatabase::families();
+    QStringList registered;
+    for (const PaliFaceName& face : paliFaceNames()) {
+        const QString name = QString::fromLatin1(face.face.data(), qsizetype(face.face.size()));
+        if (holdsFamily(installed, name)) {
+            continue;
+        }
+        bool any = false;
+        for (const StandInStyle& style : standInStyles()) {
+            any = QFontDatabase::addApplicationFont(resourcePath(face.face, style)) >= 0 || any;
+        }
+        if (any) {
+            registered << name;
+        }
+    }
+    return registered;
+}
+
+bool PaliStandInFonts::holdsFamily(const QStringList& installed, const QString& face) {
+    for (const QString& family : installed) {
+        // "Family [Foundry]" where two foundries make a family of one name.
+        const qsizetype bracket = family.indexOf(QStringLiteral(" ["));
+        const QString name = bracket < 0 ? family : family.left(bracket);
+        if (name.compare(face, Qt::CaseInsensitive) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+QString PaliStandInFonts::resourcePath(std::string_view face, const StandInStyle& style) {
+    return QStringLiteral(":/pali-fonts/") + QString::fromStdString(standInFileName(face, style));
+}
+
+}  // namespace sorvel
