@@ -21,10 +21,17 @@ namespace {
 
 using namespace sorvel;
 
-// Every name and file name here is plain ASCII without quotes or
-// backslashes, so it needs no escaping.
+// A JSON string. The names are plain ASCII; quotes and backslashes are
+// escaped all the same.
 std::string quoted(std::string_view text) {
-    return "\"" + std::string(text) + "\"";
+    std::string out = "\"";
+    for (const char c : text) {
+        if (c == '"' || c == '\\') {
+            out += '\\';
+        }
+        out += c;
+    }
+    return out + "\"";
 }
 
 std::string filesOf(std::string_view family) {

@@ -40,7 +40,7 @@ from xml.sax.saxutils import escape
 
 try:
     from fontTools import subset
-    from fontTools.ttLib import TTFont, newTable
+    from fontTools.ttLib import TTFont, TTLibError, newTable
     from fontTools.ttLib.tables._c_m_a_p import CmapSubtable
 except ImportError:
     sys.exit("make_pali_fonts: fontTools is missing (Debian package python3-fonttools)")
@@ -252,7 +252,7 @@ def main():
         with open(args.table, encoding="utf-8") as f:
             table = json.load(f)
         make(table, args.base_dir, args.licence, args.fontconfig, args.out)
-    except (FontError, OSError, ValueError, KeyError) as error:
+    except (FontError, TTLibError, OSError, ValueError, KeyError) as error:
         sys.exit("make_pali_fonts: %s" % error)
     return 0
 

@@ -2,6 +2,8 @@
 
 #include <QFontDatabase>
 
+#include "qt/QtText.h"
+
 // The fonts are resources of a static library: registered before use.
 static void registerFontResources() {
     Q_INIT_RESOURCE(pali_fonts);
@@ -46,6 +48,27 @@ bool PaliStandInFonts::holdsFamily(const QStringList& installed, const QString& 
         }
     }
     return false;
+}
+
+QStringList PaliStandInFonts::familiesFor(std::string_view face) {
+    QStringList families{QtText::faceToQt(face)};
+    const PaliFontKind kind = paliFontByPrefix(face);
+    if (kind == PaliFontKind::NoPaliFont) {
+        return families;
+    }
+    const PaliFaceName* first = nullptr;
+    for (const PaliFaceName& known : paliFaceNames()) {
+        if (known.face == face) {
+            return families;
+        }
+        if (known.kind == kind && first == nullptr) {
+            first = &known;
+        }
+    }
+    if (first != nullptr) {
+        families << QtText::faceToQt(first->face);
+    }
+    return families;
 }
 
 QString PaliStandInFonts::resourcePath(std::string_view face, const StandInStyle& style) {

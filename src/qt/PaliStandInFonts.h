@@ -28,6 +28,13 @@ class PaliStandInFonts {
     // regard to case.
     static bool holdsFamily(const QStringList& installed, const QString& face);
 
+    // The families text in `face` (8-bit) is drawn with: the face itself,
+    // and after it, for a face recognised as a Pali font by a name that no
+    // stand-in is registered under ("VriRomanPali CS"), the first face name
+    // of that font, so that where the face is not installed the text still
+    // shows its font's letters.
+    static QStringList familiesFor(std::string_view face);
+
     // The resource of a face's stand-in in one style.
     static QString resourcePath(std::string_view face, const StandInStyle& style);
 

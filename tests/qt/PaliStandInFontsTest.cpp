@@ -20,6 +20,7 @@
 #include "common/Cp1252.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
+#include "qt/QtFormats.h"
 #include "unicode/PaliCharMap.h"
 
 namespace sorvel::testing {
@@ -248,6 +249,48 @@ TEST(PaliStandInFonts, APdfOfTextInALegacyFaceEmbedsItsStandIn) {
     EXPECT_TRUE(embedded.contains(QStringLiteral("VriRomanPaliCN-Bold")))
         << embedded.join(u' ').toStdString();
 }
+
+// A document may name a Pali font by a face name the stand-ins are not
+// registered under; its text is drawn with a face of the same font, and the
+// document keeps the name it gave.
+struct FallbackCase {
+    const char* name;
+    const char* face;
+    QStringList families;
+    friend void PrintTo(const FallbackCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PaliFallback : public ::testing::TestWithParam<FallbackCase> {};
+
+TEST_P(PaliFallback, FollowsTheFaceWithAFaceOfItsPaliFont) {
+    const FallbackCase& c = GetParam();
+    EXPECT_EQ(PaliStandInFonts::familiesFor(c.face), c.families);
+
+    PaliStandInFonts::registerMissing();
+    FontDescription description;
+    description.mask = charmask::Face;
+    description.faceName = c.face;
+    const QTextCharFormat format = QtFormats::charFormat(description);
+    EXPECT_EQ(QtFormats::describe(format, QFont()).faceName, c.face) << "kept as named";
+    if (c.families.size() > 1) {
+        const QString drawn = QRawFont::fromFont(format.font()).familyName();
+        EXPECT_EQ(drawn.compare(c.families.last(), Qt::CaseInsensitive), 0)
+            << "drawn with " << drawn.toStdString();
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, PaliFallback,
+    ::testing::Values(
+        FallbackCase{"RegisteredFace", "VriRomanPali CB", {"VriRomanPali CB"}},
+        FallbackCase{"OtherVriFace", "VriRomanPali CS", {"VriRomanPali CS", "VriRomanPali CN"}},
+        FallbackCase{"CsxWithAStyle", "Times_CSX+ Bold", {"Times_CSX+ Bold", "Times_CSX+"}},
+        FallbackCase{"SktInSmallLetters", "Skt Times", {"Skt Times", "SKT Times"}},
+        FallbackCase{
+            "LeedsBitVariant", "LeedsBit Pali 2", {"LeedsBit Pali 2", "LeedsBit PaliTranslit"}},
+        FallbackCase{"NoPaliFont", "DejaVu Serif", {"DejaVu Serif"}},
+        FallbackCase{"NotRecognisedInOtherCase", "vriromanpali cs", {"vriromanpali cs"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 struct Holding {
     const char* name;
