@@ -33,6 +33,7 @@ REFUGE_RTF = (b"{\\rtf1\\ansi\\deff0{\\fonttbl{\\f0\\fnil VriRomanPali CN;}}"
               b"\\f0\\fs28 Buddha\\'bd sara\\'baa\\'bd gacch\\'b1mi\\par}")
 
 faults = []
+skipped = []
 
 
 def fault(message):
@@ -153,6 +154,15 @@ def matched(env, pattern):
     return result.stdout
 
 
+def real_fonts_installed(table):
+    """The legacy face names that real fonts on this machine carry."""
+    listed = subprocess.run(["fc-list", "--format", "%{family}\n"], capture_output=True,
+                            text=True, timeout=60).stdout
+    families = {name.strip().lower() for line in listed.splitlines() for name in line.split(",")}
+    return [face["face"] for entry in table["fonts"] for face in entry["faces"]
+            if face["face"].lower() in families]
+
+
 def check_fontconfig(table, out, conf, scratch):
     env = fontconfig_env(scratch / "fc", [out / "fonts"], conf)
     faces = [(face["face"], entry["family"]) for entry in table["fonts"] for face in entry["faces"]]
@@ -214,18 +224,27 @@ def main():
         table = json.load(f)
     with tempfile.TemporaryDirectory(prefix="sorvel-pali-fonts-") as scratch:
         scratch = Path(scratch)
+        real = real_fonts_installed(table)
+        if real:
+            skipped.append(f"real fonts are installed here ({', '.join(real)}): what other "
+                           "programs see of the stand-ins is not checked")
+            print("SKIPPED:", skipped[-1])
         if args.office:
-            check_office(out, args.fontconfig, scratch)
+            if not real:
+                check_office(out, args.fontconfig, scratch)
         else:
             check_files(table, out)
             check_names_and_size(out, args.base_dir)
             check_licence(out, args.licence)
-            check_fontconfig(table, out, args.fontconfig, scratch)
+            if not real:
+                check_fontconfig(table, out, args.fontconfig, scratch)
             check_missing_base(args, scratch)
             check_reproducible(args, out, scratch)
     if faults:
         print(f"{len(faults)} fault(s)")
         return 1
+    if skipped:
+        return 77
     print("the Pali stand-in fonts are as they should be")
     return 0
 

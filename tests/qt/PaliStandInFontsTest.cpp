@@ -196,8 +196,9 @@ TEST(PaliStandInFonts, RegistersEveryFaceNameWhereNoRealFontHasIt) {
     const QStringList before = QFontDatabase::families();
     QStringList faces;
     for (const PaliFaceName& face : paliFaceNames()) {
-        ASSERT_FALSE(PaliStandInFonts::holdsFamily(before, latin(face.face)))
-            << face.face << " is installed here";
+        if (PaliStandInFonts::holdsFamily(before, latin(face.face))) {
+            GTEST_SKIP() << "a real " << face.face << " is installed on this machine";
+        }
         faces << latin(face.face);
     }
     EXPECT_EQ(PaliStandInFonts::registerMissing(), faces);
