@@ -24,6 +24,7 @@ PACKAGES=(
   python3 librsvg2-bin desktop-file-utils appstream dpkg-dev
   xvfb openbox xdotool xclip imagemagick python3-fonttools fonts-dejavu-core
   teckit
+  fonts-liberation2 fontconfig poppler-utils
 )
 # The compound-file library at least at the version with the OLE2 security fixes.
 GSF_MIN_VERSION=1.14.50-1+deb12u1

@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/SorvelApplication.h"
 #include "app/X11StartupNotice.h"
+#include "qt/PaliStandInFonts.h"
 #include "shell/CommandLine.h"
 #include "shell/InfoOptions.h"
 #include "shell/InstanceProtocol.h"
@@ -22,6 +23,8 @@ int main(int argc, char** argv) {
     const std::string startup = startupId ? startupId : "";
 
     QApplication app(argc, argv);
+    // Before any window: documents, dialogs and printing find the Pali fonts.
+    sorvel::PaliStandInFonts::registerMissing();
     std::vector<std::string> args;
     const QStringList arguments = QCoreApplication::arguments();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
