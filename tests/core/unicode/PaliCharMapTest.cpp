@@ -3,7 +3,7 @@
 #include "common/Cp1252.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 #include "unicode/UnicodeText.h"
 
 namespace sorvel {

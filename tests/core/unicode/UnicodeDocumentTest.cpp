@@ -255,6 +255,20 @@ TEST(UnicodeImport, HiddenTextDoesNotShiftTheUnicodeCharacters) {
     EXPECT_EQ(r->document.text(), "x\xB5y");  // the text read, in the Pali font
 }
 
+TEST(UnicodeImport, AFontWithoutANameIsNotTakenForThePaliFont) {
+    // The e acute is lost in the nameless Japanese font, which keeps its
+    // run; Times_CSX+ could show it, so the report must not blame it.
+    const std::optional<UnicodeImport::Result> r = UnicodeImport::fromRtf(
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset128;}}\\f0 caf\\u233?}", importInto("Times_CSX+"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->document.text(), "caf?");
+    const std::vector<UnicodeReport::Character> expected = {{U'\u00E9', 1, 4, "Windows-932"}};
+    EXPECT_EQ(r->report.listed(), expected);
+    EXPECT_EQ(r->report.describe("Times_CSX+"),
+              "1 character that their fonts cannot show: U+00E9 \"\xC3\xA9\" at line 1, column 4 "
+              "(Windows-932)");
+}
+
 TEST(DocumentFontConversion, CharactersTheTargetShowsAsLettersAreReported) {
     RichText doc;
     doc.append("ok", fontOf("Arial"));

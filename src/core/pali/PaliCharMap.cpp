@@ -1,4 +1,4 @@
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 
 #include <algorithm>
 

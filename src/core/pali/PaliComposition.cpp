@@ -1,4 +1,4 @@
-#include "unicode/PaliComposition.h"
+#include "pali/PaliComposition.h"
 
 #include <array>
 
