@@ -11,6 +11,8 @@ namespace {
 
 using K = RtfKeyword;
 
+constexpr uint64_t kFnvPrime = 1099511628211u;
+
 }  // namespace
 
 RtfParser::RtfParser(std::string_view rtf, const RtfReader::Options& options)
@@ -91,6 +93,12 @@ void RtfParser::text(std::string_view run) {
     }
     star_ = false;
     const Group& g = stack_.back();
+    if (g.dest == Dest::HeaderFooter) {
+        for (const char c : run) {
+            headerFooter_->hash = (headerFooter_->hash ^ static_cast<uint8_t>(c)) * kFnvPrime;
+        }
+        return;
+    }
     if (g.dest == Dest::Body && pendingHigh_ == 0 &&
         (run.size() > 1 || static_cast<uint8_t>(run[0]) >= 0x20 || run[0] == '\t')) {
         // The bulk of a document: text without markup, taken in one piece.
@@ -140,24 +148,39 @@ void RtfParser::closeGroup() {
     if (stack_.empty()) {
         return;
     }
-    const Group& g = stack_.back();
-    if (g.dest == Dest::FontTable && fontNumber_ >= 0) {
+    if (stack_.back().dest == Dest::FontTable && fontNumber_ >= 0) {
         commitFont();  // an entry may end with its group instead of ";"
     }
-    if (stack_.size() == 1) {
-        endState_ = g;
-    }
-    stack_.pop_back();
+    popGroup();
 }
 
 void RtfParser::skipGroup() {
     if (!stack_.empty()) {
-        if (stack_.size() == 1) {
-            endState_ = stack_.back();
-        }
-        stack_.pop_back();
+        popGroup();
     }
     skipDepth_ = 1;
+}
+
+void RtfParser::popGroup() {
+    if (stack_.size() == 1) {
+        endState_ = stack_.back();
+    }
+    if (headerFooter_ && stack_.size() == headerFooter_->depth) {
+        endHeaderFooter();
+    }
+    stack_.pop_back();
+}
+
+void RtfParser::endHeaderFooter() {
+    // Each section may repeat the header of the one before: the same text
+    // counts once.
+    const std::pair<DocumentReport::Content, uint64_t> seen = {headerFooter_->kind,
+                                                               headerFooter_->hash};
+    if (std::find(headersFooters_.begin(), headersFooters_.end(), seen) == headersFooters_.end()) {
+        headersFooters_.push_back(seen);
+        countContent(seen.first);
+    }
+    headerFooter_.reset();
 }
 
 void RtfParser::controlSymbol(char c) {
@@ -286,6 +309,9 @@ void RtfParser::countParagraph(const ParaState& p) {
 RichText RtfParser::finish() {
     if (!stack_.empty()) {
         endState_ = stack_.back();  // a missing final brace
+    }
+    if (headerFooter_) {
+        endHeaderFooter();
     }
     const Group end = endState_.value_or(Group{});
     if (pendingHigh_ != 0 && !stack_.empty()) {

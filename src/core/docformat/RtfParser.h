@@ -36,7 +36,8 @@ class RtfParser {
         ListTable,
         ListOverrideTable,
         Pn,
-        Footnote,  // read only for \ftnalt
+        Footnote,      // read only for \ftnalt
+        HeaderFooter,  // read only to tell one from another
     };
 
     struct CharState {
@@ -76,6 +77,8 @@ class RtfParser {
     void openGroup();
     void closeGroup();
     void skipGroup();
+    void popGroup();
+    void endHeaderFooter();
     bool skipping();
 
     void controlWord(RtfKeyword kw, std::string_view name, bool hasParam, int32_t param);
@@ -124,8 +127,16 @@ class RtfParser {
     bool star_ = false;  // the last control was \*
     char16_t pendingHigh_ = 0;
     std::optional<Group> endState_;
-    bool tableOpen_ = false;  // the last row ended a table that no paragraph has closed yet
+    bool tableOpen_ = false;  // a table has begun that no paragraph outside it has ended
     bool inEndnote_ = false;  // the footnote being skipped was counted as an endnote
+    // The header or footer being read: the depth of its group, and a hash of its text.
+    struct HeaderFooter {
+        std::size_t depth;
+        DocumentReport::Content kind;
+        uint64_t hash;
+    };
+    std::optional<HeaderFooter> headerFooter_;
+    std::vector<std::pair<DocumentReport::Content, uint64_t>> headersFooters_;  // those counted
 
     int ansiCodePage_ = 1252;
     int deff_ = 0;

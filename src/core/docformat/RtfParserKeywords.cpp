@@ -68,12 +68,22 @@ void RtfParser::controlWord(RtfKeyword kw, std::string_view name, bool hasParam,
                 skipGroup();
             }
             return;
+        case K::Header:
+        case K::Footer:
+            if (g.dest == Dest::Body && !headerFooter_) {
+                g.dest = Dest::HeaderFooter;
+                headerFooter_ = HeaderFooter{stack_.size(),
+                                             kw == K::Header ? DocumentReport::Content::Header
+                                                             : DocumentReport::Content::Footer,
+                                             14695981039346656037u};
+            } else {
+                skipGroup();
+            }
+            return;
         case K::Picture:
         case K::Object:
         case K::Drawing:
         case K::FieldInstruction:
-        case K::Header:
-        case K::Footer:
         case K::Annotation:
         case K::BookmarkStart:
             if (g.dest == Dest::Body) {
@@ -125,6 +135,8 @@ void RtfParser::controlWord(RtfKeyword kw, std::string_view name, bool hasParam,
                 p.pnNumber = kw == K::PnLevelNumber;
             }
             break;
+        case Dest::HeaderFooter:
+            break;
         case Dest::Footnote:
             if (kw == K::FtnAlt && !inEndnote_) {
                 countContent(DocumentReport::Content::Footnote, -1);
@@ -155,12 +167,6 @@ void RtfParser::countDestination(RtfKeyword kw) {
             break;
         case K::FieldInstruction:
             countContent(C::FieldCode);
-            break;
-        case K::Header:
-            countContent(C::Header);
-            break;
-        case K::Footer:
-            countContent(C::Footer);
             break;
         case K::Annotation:
             countContent(C::Annotation);
@@ -299,20 +305,18 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
             p.inTable = param > 0;
             break;
         case K::Par:
+            if (g.hidden) {
+                // A hidden paragraph mark joins nothing: its text is gone too.
+                countText(g, 2);
+                break;
+            }
             if (!p.inTable) {
                 tableOpen_ = false;
             }
             paragraphBreak();
             break;
-        case K::Row:
-            // Consecutive rows make one table.
-            if (!tableOpen_) {
-                countContent(DocumentReport::Content::Table);
-                tableOpen_ = true;
-            }
-            paragraphBreak();
-            break;
         case K::Line:
+        case K::Row:
         case K::NestRow:
             paragraphBreak();
             break;
@@ -323,8 +327,15 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
                 paragraphBreak();
             }
             break;
-        case K::Tab:
         case K::Cell:
+            // A table's first cell; its rows follow until a paragraph outside it.
+            if (!tableOpen_) {
+                countContent(DocumentReport::Content::Table);
+                tableOpen_ = true;
+            }
+            putChar('\t');
+            break;
+        case K::Tab:
             putChar('\t');
             break;
         case K::EmDash:

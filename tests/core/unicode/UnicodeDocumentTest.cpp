@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "docformat/DocumentFile.h"
 #include "docformat/RtfReader.h"
 #include "pali/PaliLetters.h"
 #include "support/SampleDocuments.h"
@@ -66,6 +67,30 @@ TEST_P(EachFont, UnicodeRtfComesBackAsTheSameDocument) {
         EXPECT_TRUE(back->document == doc);
         EXPECT_EQ(back->document.defaultFormat(), doc.defaultFormat());
     }
+}
+
+TEST_P(EachFont, OurUnicodeRtfOpensAsADocumentWithEveryLetterRight) {
+    RichText doc;
+    FontDescription bold = fontOf(GetParam(), 320);
+    bold.effects |= chareffect::Bold;
+    doc.append("Buddha " + lettersOf(paliFontByPrefix(GetParam())), fontOf(GetParam()));
+    doc.appendBreak(fontOf(GetParam()), paraOf(alignment::Center));
+    doc.append(lettersOf(paliFontByPrefix(GetParam())), bold);
+    const std::string rtf = UnicodeExport::toRtf(doc);
+
+    const DocumentFile::Opened opened =
+        DocumentFile::openBytes(rtf, "export.rtf", fontOf(GetParam()));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened.document->text(), doc.text());
+    for (long i = 0; i < doc.length(); ++i) {
+        if (doc.text()[static_cast<std::size_t>(i)] != '\r' &&
+            doc.text()[static_cast<std::size_t>(i)] != '\n') {
+            EXPECT_EQ(opened.document->formatAt(i), doc.formatAt(i)) << i;
+        }
+    }
+    EXPECT_FALSE(opened.report.lostContent()) << opened.report.describeContent();
+    // Every letter but the two tilde n's, which Windows-1252 has, came as \uN.
+    EXPECT_EQ(opened.report.count(DocumentReport::Formatting::PaliFont), 2 * 19);
 }
 
 TEST_P(EachFont, UnicodeRtfSetsThePaliTextInTheUnicodeFontAndKeepsTheRest) {
