@@ -151,14 +151,13 @@ std::vector<std::string> DocumentReport::contentItems(std::size_t shown) const {
     }
     for (const Characters& c : characters_) {
         std::string item =
-            counted(c.count, "character", "characters") + " that " + c.font + " cannot show:";
+            counted(c.count, "character", "characters") + " that " + c.font + " cannot show";
         const std::size_t listed = std::min(shown, c.listed.size());
         for (std::size_t i = 0; i < listed; ++i) {
-            item += (i == 0 ? " " : "; ") + characterWords(c.listed[i]);
+            item += (i == 0 ? ": " : "; ") + characterWords(c.listed[i]);
         }
-        if (c.count > static_cast<long>(listed)) {
-            item += (listed == 0 ? " " : "; ") + std::string("and ") +
-                    std::to_string(c.count - static_cast<long>(listed)) + " more";
+        if (listed > 0 && c.count > static_cast<long>(listed)) {
+            item += "; and " + std::to_string(c.count - static_cast<long>(listed)) + " more";
         }
         items.push_back(std::move(item));
     }
