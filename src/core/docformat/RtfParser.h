@@ -67,6 +67,13 @@ class RtfParser {
         bool hidden = false;
         uint16_t lostFormats = 0;  // character kinds of DocumentReport::Formatting, as bits
     };
+    // A header or footer being read: the depth of its group, and a hash of
+    // its text.
+    struct HeaderFooter {
+        std::size_t depth;
+        DocumentReport::Content kind;
+        uint64_t hash;
+    };
     // A character that came as \uN in the text not yet added, where the
     // text holds a placeholder for it.
     struct PendingUnicode {
@@ -112,6 +119,8 @@ class RtfParser {
     void countParagraph(const ParaState& p);
     const RtfFont* fontOf(const CharState& ch) const;
     const RtfFont* currentFont();
+    // What cannot show a character lost at the caret: the face of a Pali
+    // font, or the name of the font's code page.
     std::string currentCharacterSet();
     const FontDescription& resolve(const CharState& ch);
     ParaFormat paraFormat(const ParaState& p) const;
@@ -129,13 +138,7 @@ class RtfParser {
     std::optional<Group> endState_;
     bool tableOpen_ = false;  // a table has begun that no paragraph outside it has ended
     bool inEndnote_ = false;  // the footnote being skipped was counted as an endnote
-    // The header or footer being read: the depth of its group, and a hash of its text.
-    struct HeaderFooter {
-        std::size_t depth;
-        DocumentReport::Content kind;
-        uint64_t hash;
-    };
-    std::optional<HeaderFooter> headerFooter_;
+    std::optional<HeaderFooter> headerFooter_;  // the one being read
     std::vector<std::pair<DocumentReport::Content, uint64_t>> headersFooters_;  // those counted
 
     int ansiCodePage_ = 1252;
