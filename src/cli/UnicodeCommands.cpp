@@ -69,6 +69,11 @@ void refuseNul(TextJob& job, bool found, const std::string& why) {
     };
 }
 
+// What a document read could not keep, as a remark on its conversion.
+std::string leftOutNote(const DocumentReport& report) {
+    return report.lostContent() ? "left out: " + report.describeContent() : std::string();
+}
+
 // The line and column of a byte offset, counted in characters.
 std::string placeOf(std::string_view utf8, std::size_t offset) {
     long line = 1;
@@ -124,7 +129,7 @@ int unicode(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
                 return FileOutcome::converted(
                     format == "rtf" ? UnicodeExport::toRtf(*opened.document, options)
                                     : UnicodeExport::toUtf8(*opened.document, options),
-                    extension);
+                    extension, leftOutNote(opened.report));
             }
             if (!from) {
                 return FileOutcome::skipped("not a document (for 8-bit text, give --from FACE)");
@@ -301,6 +306,9 @@ int convertFontFiles(ConvertTool& tool, const CommandLine& line, ToolStreams& io
                 }
                 if (result.convertedCharacters == 0) {
                     note = "no text in " + std::string(paliFontName(*from)) + "; written unchanged";
+                }
+                if (const std::string leftOut = leftOutNote(opened.report); !leftOut.empty()) {
+                    note += (note.empty() ? "" : "; ") + leftOut;
                 }
                 std::string detail;
                 const std::optional<std::string> written =

@@ -21,7 +21,7 @@
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
 #include "qt/QtFormats.h"
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 
 namespace sorvel::testing {
 namespace {

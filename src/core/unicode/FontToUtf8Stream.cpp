@@ -1,7 +1,7 @@
 #include "unicode/FontToUtf8Stream.h"
 
 #include "common/Utf8.h"
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 
 namespace sorvel {
 
