@@ -15,7 +15,7 @@
 #include "pali/PaliLetters.h"
 #include "pali/PaliStandIns.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 
 namespace {
 
