@@ -28,12 +28,14 @@ class MemorySurface : public RichEditSurface {
     RichText getRichTextRange(long start, long end) const override;
     // Like a paste, stops at the text limit.
     void replaceSelRich(const RichText& text) override;
+    long getLimitText() const override { return textLimit_; }
     FontDescription getCharFormatSelection() const override;
     void setCharFormat(const FontDescription& format) override;
     ParaFormat getParaFormatSelection() const override;
     void setParaFormat(const ParaFormat& format) override;
     void clear() override;
     void paste() override;
+    RichText getClipboardText(const FontDescription& plainFormat) const override;
     void copy() override;
     bool canUndo() const override { return !undo_.empty(); }
     void undo() override;
