@@ -12,6 +12,7 @@
 #include "app/Document.h"
 #include "app/DocumentWindow.h"
 #include "app/LockKeyIndicators.h"
+#include "qt/QtPlatform.h"
 #include "shell/CommandTable.h"
 
 // The toolbar's images live in the program's resources, compiled into a
@@ -36,6 +37,10 @@ MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSetting
     // The message pane: the command being pointed at, else "Ready".
     statusBar()->addWidget(ready_, 1);
     lockKeys_ = new LockKeyIndicators(*statusBar());
+    // The notes the commands leave for the user go to this status bar.
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        qt->setStatusBar(statusBar());
+    }
     setAcceptDrops(true);
 
     connect(commands_, &CommandActions::triggered, this, [this](int id) { runCommand(id); });

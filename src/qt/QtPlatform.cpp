@@ -264,6 +264,13 @@ Qt::CursorShape QtPlatform::qtShape(CursorShape shape) {
     return Qt::ArrowCursor;
 }
 
+void QtPlatform::showStatus(std::string_view utf8) {
+    if (statusBar_) {
+        statusBar_->showMessage(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                                kStatusMilliseconds);
+    }
+}
+
 void QtPlatform::setCursorShape(CursorShape shape) {
     QWidget* target = cursorWidget_;
     if (!target) {

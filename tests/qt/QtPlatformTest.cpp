@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTextEdit>
 #include <QTimer>
 #include <functional>
@@ -142,6 +143,15 @@ TEST(QtPlatform, TheFontDialogOffersOnlyTheRequestedGroups) {
         static_cast<QDialog*>(dialog)->reject();
     });
     EXPECT_FALSE(platform.chooseFont(request));
+}
+
+TEST(QtPlatform, AStatusNoteShowsInTheStatusBarGiven) {
+    QtPlatform platform;
+    platform.showStatus("nowhere to go");  // no status bar: nothing happens
+    QStatusBar bar;
+    platform.setStatusBar(&bar);
+    platform.showStatus("Exported to /tmp/sara\u1E47a.txt");
+    EXPECT_EQ(bar.currentMessage(), QStringLiteral("Exported to /tmp/sara\u1E47a.txt"));
 }
 
 TEST(QtPlatform, CursorShapesGoToTheViewUnderThePointer) {
