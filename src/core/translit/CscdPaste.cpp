@@ -1,6 +1,7 @@
 #include "translit/CscdPaste.h"
 
 #include "pali/TextReplace.h"
+#include "translit/FormattedRewrite.h"
 
 namespace sorvel {
 
@@ -10,9 +11,9 @@ namespace {
 constexpr std::string_view kIndentMarker = "[T@]";
 constexpr std::string_view kFullStopMarker = "[&&]";
 
-}  // namespace
-
-std::string rewriteCscdText(std::string text) {
+// The clean-up written once for plain and for traced text.
+template <class Text>
+void rewrite(Text& text) {
     replaceAll(text, "\x85", "...");
     replaceAll(text, "\r\n   ", kIndentMarker);
     while (replaceAll(text, "  ", " ") > 0) {
@@ -24,35 +25,47 @@ std::string rewriteCscdText(std::string text) {
     replaceAll(text, kFullStopMarker, ".\r\n");
     replaceAll(text, kIndentMarker, "\r\n");
     replaceAll(text, "\r\n ", "\r\n");
-    text += "\r\n\r\n";
+    text.append("\r\n\r\n");
+}
+
+}  // namespace
+
+std::string rewriteCscdText(std::string text) {
+    rewrite(text);
+    return text;
+}
+
+TracedText rewriteCscdText(TracedText text) {
+    rewrite(text);
     return text;
 }
 
 void pasteFromCscd(ViewContext& view) {
     RichEditSurface& surface = view.surface;
-    surface.clear();
+    const Selection sel = surface.getSel();
+    // The paste replaces the selection; at a caret it comes in the caret's
+    // format, over a selection in that of the selection's first character.
+    FontDescription format = sel.empty()
+                                 ? surface.getCharFormatSelection()
+                                 : surface.getRichTextRange(sel.start, sel.start + 1).formatAt(0);
+    FontDescription cscd;
+    cscd.mask = charmask::Bold | charmask::Italic | charmask::Color | charmask::Face;
+    cscd.faceName = "VriRomanPali CN";
+    cscd.effects = chareffect::AutoColor;
+    format.merge(cscd);
 
-    FontDescription format = surface.getCharFormatSelection();
-    format.mask = charmask::Bold | charmask::Italic | charmask::Color | charmask::Face;
-    format.faceName = "VriRomanPali CN";
-    format.effects =
-        (format.effects & ~(chareffect::Bold | chareffect::Italic)) | chareffect::AutoColor;
-    surface.setCharFormat(format);
-
-    const long start = surface.getSel().start;
-    const long before = surface.getTextLength();
-    surface.paste();
-    const long pasted = surface.getTextLength() - before;
-    surface.setSel(start, start + pasted);
     // Rich text on the clipboard brings its own fonts; the cleaned text is
-    // CSCD text all the same, so it is set in the CSCD font throughout.
-    if (pasted > 0) {
-        surface.setCharFormat(format);
+    // CSCD text all the same, so it is set in the CSCD font throughout, the
+    // rest of each character's format kept.
+    RichText pasted = surface.getClipboardText(format);
+    pasted.applyFormat(0, pasted.length(), cscd);
+    const TracedText cleaned = rewriteCscdText(TracedText(pasted.text()));
+    const ParaFormat caretParagraph = surface.getRichTextRange(sel.start, sel.start).paraFormat(0);
+    const RichText result = FormattedRewrite::rebuild(pasted, cleaned, format, caretParagraph);
+    if (!FormattedRewrite::putBack(view, result)) {
+        return;
     }
-
-    const std::string cleaned = rewriteCscdText(surface.getSelText());
-    surface.replaceSel(cleaned, true);
-    surface.setSel(start, start + static_cast<long>(cleaned.size()));
+    surface.setSel(sel.start, sel.start + result.length());
 }
 
 }  // namespace sorvel

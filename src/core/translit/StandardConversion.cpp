@@ -1,11 +1,12 @@
 #include "translit/StandardConversion.h"
 
 #include <array>
-#include <optional>
+#include <utility>
 
 #include "pali/KeystrokeTables.h"
 #include "pali/TextReplace.h"
 #include "palifont/DefaultPaliFont.h"
+#include "translit/FormattedRewrite.h"
 
 namespace sorvel {
 
@@ -17,7 +18,8 @@ constexpr std::string_view kNothingSelectedMessage =
 // The letters that standard transliteration writes with a double quote.
 constexpr std::array<char, 4> kOverdotLetters = {'n', 'N', 'm', 'M'};
 
-void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
+template <class Text>
+void applyTable(Text& text, PaliFontKind kind, bool codesToLetters) {
     if (!isPaliFont(kind)) {
         return;
     }
@@ -33,31 +35,9 @@ void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
     }
 }
 
-// The selection's range after the steps both conversions share, or nothing
-// when the command is to stop.
-std::optional<Selection> beginConversion(ViewContext& view) {
-    const Selection sel = view.surface.getSel();
-    if (sel.empty()) {
-        view.platform.messageBox(kNothingSelectedMessage);
-        return std::nullopt;
-    }
-    if (view.state.defaultPaliFormat.faceName.empty()) {
-        changeDefaultPaliFont(view);
-        if (view.state.defaultPaliFormat.faceName.empty()) {
-            return std::nullopt;
-        }
-    }
-    return sel;
-}
-
-void putBack(RichEditSurface& surface, Selection sel, const std::string& text) {
-    surface.setSel(sel.start, sel.end);
-    surface.replaceSel(text, false);
-}
-
-}  // namespace
-
-std::string standardToPaliText(std::string text, PaliFontKind kind) {
+// The conversions written once for plain and for traced text.
+template <class Text>
+void toPali(Text& text, PaliFontKind kind) {
     for (const char c : kOverdotLetters) {
         replaceAll(text, std::string{' ', '"', c}, std::string{' ', '/', '&', c});
     }
@@ -68,36 +48,76 @@ std::string standardToPaliText(std::string text, PaliFontKind kind) {
     for (const char c : kOverdotLetters) {
         replaceAll(text, std::string{' ', '/', '&', c}, std::string{' ', '"', c});
     }
-    return text;
 }
 
-std::string paliToStandardText(std::string text, PaliFontKind kind) {
+template <class Text>
+void toStandard(Text& text, PaliFontKind kind) {
     applyTable(text, kind, false);
     for (const char c : kOverdotLetters) {
         replaceAll(text, std::string{'!', c}, std::string{'"', c});
     }
+}
+
+// The steps both conversions share; false when the command is to stop.
+bool beginConversion(ViewContext& view) {
+    const Selection sel = view.surface.getSel();
+    if (sel.empty()) {
+        view.platform.messageBox(kNothingSelectedMessage);
+        return false;
+    }
+    if (view.state.defaultPaliFormat.faceName.empty()) {
+        changeDefaultPaliFont(view);
+        if (view.state.defaultPaliFormat.faceName.empty()) {
+            return false;
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+std::string standardToPaliText(std::string text, PaliFontKind kind) {
+    toPali(text, kind);
+    return text;
+}
+
+TracedText standardToPaliText(TracedText text, PaliFontKind kind) {
+    toPali(text, kind);
+    return text;
+}
+
+std::string paliToStandardText(std::string text, PaliFontKind kind) {
+    toStandard(text, kind);
+    return text;
+}
+
+TracedText paliToStandardText(TracedText text, PaliFontKind kind) {
+    toStandard(text, kind);
     return text;
 }
 
 void standardToPaliFont(ViewContext& view) {
-    const std::optional<Selection> sel = beginConversion(view);
-    if (!sel) {
+    if (!beginConversion(view)) {
         return;
     }
-    const FontDescription& pali = view.state.defaultPaliFormat;
-    view.surface.setCharFormat(pali);
     // The default Pali font is never taken for the user table's font here.
-    const PaliFontKind kind = paliFontByPrefix(pali.faceName);
-    putBack(view.surface, *sel, standardToPaliText(view.surface.getSelText(), kind));
+    const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
+    // The text takes the default Pali font's face; its size, style and
+    // colour are each character's own, as they were.
+    FontDescription font = view.state.defaultPaliFormat;
+    font.mask &= charmask::Face | charmask::CharSet;
+    FormattedRewrite::rewriteSelection(
+        view, [kind](TracedText& text) { text = standardToPaliText(std::move(text), kind); },
+        &font);
 }
 
 void paliFontToStandard(ViewContext& view) {
-    const std::optional<Selection> sel = beginConversion(view);
-    if (!sel) {
+    if (!beginConversion(view)) {
         return;
     }
     const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
-    putBack(view.surface, *sel, paliToStandardText(view.surface.getSelText(), kind));
+    FormattedRewrite::rewriteSelection(
+        view, [kind](TracedText& text) { text = paliToStandardText(std::move(text), kind); });
 }
 
 }  // namespace sorvel
