@@ -13,10 +13,14 @@ namespace sorvel {
 // When no default has been chosen yet, the selection's own format becomes the
 // default before the dialog opens, and stays so when the dialog is cancelled.
 void changeDefaultPaliFont(ViewContext& view);
+// The same; true when a font was chosen, false when the dialog was cancelled.
+bool chooseDefaultPaliFont(ViewContext& view);
 
 // "Activate or Deactivate Pali Transliteration" (Ctrl+J): switches Pali entry
 // on or off (and user transliteration off), asks for a default Pali font when
-// none has been chosen, and puts the mode's font at the selection.
+// none has been chosen, and puts the mode's font at the selection. When that
+// dialog is cancelled, Pali entry stays off (with a note in the status bar)
+// and no default Pali font is chosen, so that the next Ctrl+J asks again.
 void togglePaliEntry(ViewContext& view);
 // The command is always available and shows checked while Pali entry is on.
 void updatePaliEntryCommand(const TransliterationState& state, CommandStatus& status);
@@ -33,6 +37,9 @@ inline constexpr std::string_view kChooseOneOfFiveMessage =
     "Times_Norman\n\nThis font will only be active if you have Pali transliteration turned on. "
     "There is a toolbar button you can use to turn Pali on and off at any time (or you can use "
     "Ctrl+J to turn it on and off).";
+
+inline constexpr std::string_view kNoPaliFontChosenNote =
+    "Pali transliteration is off: no default Pali font was chosen. Press Ctrl+J to choose one.";
 
 inline constexpr std::string_view kNoPaliFontYetMessage =
     "You have not yet chosen a Pali font to use for transliteration.\n\nYou will only have to do "
