@@ -49,6 +49,11 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     bool mayClose(DocumentWindow& window);
     // Lines the minimised windows up along the bottom of the area.
     void arrangeMinimized();
+    // Cascades the windows from the area's top left corner, each as large as
+    // the area allows with the title bars of those before it showing.
+    void cascade();
+    // Shrinks every window that reaches beyond the area so that it fits.
+    void keepWindowsInside();
     // The help topics of the views go here instead of the help dialog (for
     // tests); for views opened from now on.
     void setHelpWindow(HelpWindow* window) { helpWindow_ = window; }
@@ -70,6 +75,9 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     // undo or command, or a document has closed.
     void commandsChanged();
     void recentFilesChanged(const RecentFileList& files);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     Document& adopt(std::unique_ptr<Document> doc);

@@ -53,8 +53,13 @@ class EditorView : public EightBitTextEdit {
     int32_t bulletIndent() const { return bulletIndent_; }
 
     // Where a document window goes, from the full-screen client size, the
-    // height of a menu bar and of a dialog frame.
-    static QRect placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight);
+    // height of a menu bar and of a dialog frame, fitted into the workspace
+    // (the document area) when it is known.
+    static QRect placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight,
+                           QSize workspace = QSize());
+    // `window` moved and shrunk as little as it takes to lie inside a
+    // workspace of `workspace`.
+    static QRect fitted(QRect window, QSize workspace);
 
   signals:
     // A command of the view has run (its state may have changed).
