@@ -111,22 +111,18 @@ void DocumentArea::cascade() {
     setActiveSubWindow(windows.last());
 }
 
-void DocumentArea::keepWindowsInside() {
-    const QSize area = viewport()->size();
+void DocumentArea::followArea() {
     for (QMdiSubWindow* w : subWindowList()) {
-        if (w->isMinimized() || w->isMaximized()) {
-            continue;
-        }
-        const QRect fitted = EditorView::fitted(w->geometry(), area);
-        if (fitted != w->geometry()) {
-            w->setGeometry(fitted);
+        auto* frame = qobject_cast<DocumentWindow*>(w);
+        if (frame && frame->view() && frame->standsWherePlaced()) {
+            frame->view()->placeWindow();
         }
     }
 }
 
 void DocumentArea::resizeEvent(QResizeEvent* event) {
     QMdiArea::resizeEvent(event);
-    keepWindowsInside();
+    followArea();
 }
 
 // --- DocumentHost --------------------------------------------------------------

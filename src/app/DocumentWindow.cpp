@@ -41,6 +41,15 @@ DocumentWindow::~DocumentWindow() {
     }
 }
 
+void DocumentWindow::place(const QRect& geometry) {
+    setGeometry(geometry);
+    placed_ = this->geometry();
+}
+
+bool DocumentWindow::standsWherePlaced() const {
+    return !placed_.isNull() && !isMinimized() && !isMaximized() && geometry() == placed_;
+}
+
 void DocumentWindow::closeEvent(QCloseEvent* event) {
     auto* area = qobject_cast<DocumentArea*>(mdiArea());
     if (area && !area->mayClose(*this)) {

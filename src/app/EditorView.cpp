@@ -10,6 +10,7 @@
 #include <QStyle>
 #include <algorithm>
 
+#include "app/DocumentWindow.h"
 #include "editor/FormattingCommands.h"
 #include "help/ShowHelpTopic.h"
 #include "palifont/DefaultPaliFont.h"
@@ -72,7 +73,7 @@ QRect EditorView::fitted(QRect window, QSize workspace) {
 }
 
 void EditorView::placeWindow() {
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    auto* frame = qobject_cast<DocumentWindow*>(parentWidget());
     if (!frame) {
         return;
     }
@@ -84,13 +85,12 @@ void EditorView::placeWindow() {
     }
     const int frameHeight = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
     // Before the main window is shown the area has no size of its own yet;
-    // it fits its windows in when it gets one.
+    // the window is placed again when it gets one (DocumentArea::followArea).
     QSize workspace;
     if (QMdiArea* area = frame->mdiArea(); area && area->isVisible()) {
         workspace = area->viewport()->size();
     }
-    frame->setGeometry(
-        placement(screen.width(), screen.height(), menuHeight, frameHeight, workspace));
+    frame->place(placement(screen.width(), screen.height(), menuHeight, frameHeight, workspace));
     frame->update();
 }
 

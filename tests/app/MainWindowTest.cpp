@@ -251,7 +251,7 @@ TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSizeInsideTheArea) {
     EXPECT_EQ(second->geometry(), first);
 }
 
-TEST(DocumentArea, AWindowOpenedBeforeTheMainWindowShowsFitsOnceItDoes) {
+TEST(DocumentArea, AWindowOpenedBeforeTheMainWindowShowsFollowsTheAreaUntilMoved) {
     TempDirectory dir;
     ScriptedPlatform platform;
     TransliterationState state;
@@ -262,6 +262,18 @@ TEST(DocumentArea, AWindowOpenedBeforeTheMainWindowShowsFitsOnceItDoes) {
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
     EXPECT_TRUE(frame.documentArea()->viewport()->rect().contains(child->geometry()))
         << child->geometry().height() << " in " << frame.documentArea()->viewport()->height();
+    // Still where it was placed, it follows the area as it grows (as when
+    // the main window is maximised after the first window opened).
+    const int small = child->height();
+    frame.resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_GT(child->height(), small);
+    EXPECT_TRUE(frame.documentArea()->viewport()->rect().contains(child->geometry()));
+    // Moved by the user, it stays where the user put it.
+    child->setGeometry(20, 30, 300, 200);
+    frame.resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(child->geometry(), QRect(20, 30, 300, 200));
 }
 
 TEST_F(MainFrame, CtrlF4ClosesTheActiveWindowAskingWhereItsDocumentWouldClose) {
