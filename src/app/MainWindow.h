@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QTimer>
+#include <optional>
 #include <string>
 
 #include "app/AppSettings.h"
@@ -49,8 +50,14 @@ class MainWindow : public QMainWindow {
     // Runs a command as its menu row, toolbar button or key does; false when
     // it cannot run now (no document window, or not available).
     bool runCommand(int id);
-    // Refreshes every command's enabled state and check mark.
+    // Refreshes every command's enabled state and check mark, and the
+    // Window menu's list of windows.
     void updateCommands();
+    // Activates the document window at `index` in the order they opened
+    // (restored when minimised), as its row in the Window menu does.
+    void chooseWindow(std::size_t index);
+    // "More Windows...": asks which of all the windows to activate.
+    void chooseAmongAllWindows();
 
     DocumentArea* documentArea() const { return area_; }
     DocumentManager& documentManager() const { return area_->manager(); }
@@ -80,6 +87,10 @@ class MainWindow : public QMainWindow {
     void activeChanged();
     void updateTitle();
     void scheduleUpdate();
+    void updateWindowList();
+    // The document windows' titles in the order they opened, and which is
+    // the active one.
+    QStringList windowTitles(std::optional<int>* active) const;
 
     AppSettings settings_;
     DocumentArea* area_;

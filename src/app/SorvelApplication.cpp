@@ -27,6 +27,11 @@ SorvelApplication::SorvelApplication(Platform* platform, QSettings* settings,
     if (!state_) {
         state_ = &TransliterationState::instance();
     }
+    // While a dialog is open the requests wait: a file opened under a
+    // question about another document would be a surprise.
+    requestTimer_.setSingleShot(true);
+    requestTimer_.setInterval(200);
+    QObject::connect(&requestTimer_, &QTimer::timeout, [this] { doRequests(); });
 }
 
 SorvelApplication::~SorvelApplication() {
@@ -61,7 +66,7 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
             window_->newDocument();
             break;
         case CommandLine::Action::Open:
-            if (!window_->openDocument(line.file)) {
+            if (window_->documentManager().openFiles(line.files) == 0) {
                 exitCode_ = 1;
                 return false;
             }
@@ -74,6 +79,32 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     }
     window_->showMaximized();
     return true;
+}
+
+void SorvelApplication::takeRequest(const InstanceRequest& request) {
+    requests_.push_back(request);
+    doRequests();
+}
+
+void SorvelApplication::doRequests() {
+    if (requests_.empty() || doingRequests_) {
+        return;
+    }
+    if (!window_ || QApplication::activeModalWidget()) {
+        requestTimer_.start();
+        return;
+    }
+    doingRequests_ = true;
+    while (!requests_.empty()) {
+        const InstanceRequest request = requests_.front();
+        requests_.pop_front();
+        window_->documentManager().openFiles(request.files);
+    }
+    doingRequests_ = false;
+    window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 bool SorvelApplication::printFile(const CommandLine& line) {

@@ -469,6 +469,10 @@ void QtSurface::clear() {
     edit_.setTextCursor(c);
 }
 
+bool QtSurface::canPaste() const {
+    return edit_.canPaste();
+}
+
 void QtSurface::paste() {
     edit_.paste();
 }
@@ -506,6 +510,14 @@ bool QtSurface::canUndo() const {
 
 void QtSurface::undo() {
     edit_.undo();
+}
+
+bool QtSurface::canRedo() const {
+    return doc().isRedoAvailable();
+}
+
+void QtSurface::redo() {
+    edit_.redo();
 }
 
 bool QtSurface::getModify() const {

@@ -1,5 +1,8 @@
 #include "common/TextFiles.h"
 
+#include "common/AtomicFile.h"
+#include "common/HugePages.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -38,10 +41,18 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
         setError(error, "cannot read " + path, true);
         return std::nullopt;
     }
+    // Straight into a string of the file's size (a file that grows while it
+    // is read is read to its end all the same).
     std::string data;
-    std::vector<char> buffer(1 << 16);
+    data.reserve(S_ISREG(st.st_mode) ? static_cast<std::size_t>(st.st_size) + 1 : 1 << 16);
+    adviseHugePages(data.data(), data.capacity());
+    data.resize(data.capacity());
+    std::size_t size = 0;
     for (;;) {
-        const ssize_t n = ::read(fd, buffer.data(), buffer.size());
+        if (size == data.size()) {
+            data.resize(data.size() * 2);
+        }
+        const ssize_t n = ::read(fd, data.data() + size, data.size() - size);
         if (n == 0) {
             break;
         }
@@ -53,64 +64,16 @@ std::optional<std::string> readWholeFile(const std::string& path, FileError* err
             ::close(fd);
             return std::nullopt;
         }
-        data.append(buffer.data(), static_cast<std::size_t>(n));
+        size += static_cast<std::size_t>(n);
     }
     ::close(fd);
+    data.resize(size);
     return data;
 }
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes, FileError* error) {
-    std::string temp = path + ".XXXXXX";
-    const int fd = ::mkstemp(temp.data());
-    if (fd < 0) {
-        setError(error, "cannot create a file beside " + path);
-        return false;
-    }
-    // Keep the permissions an existing file had; a new one gets the usual 0666 & ~umask.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
-    }
-    ::fchmod(fd, mode);
-
-    const char* p = bytes.data();
-    std::size_t left = bytes.size();
-    bool ok = true;
-    while (left > 0) {
-        const ssize_t n = ::write(fd, p, left);
-        if (n < 0) {
-            if (errno == EINTR) {
-                continue;
-            }
-            ok = false;
-            break;
-        }
-        p += n;
-        left -= static_cast<std::size_t>(n);
-    }
-    if (ok && ::fsync(fd) != 0) {
-        ok = false;
-    }
-    if (!ok) {
-        setError(error, "cannot write " + path);
-    }
-    if (::close(fd) != 0 && ok) {
-        ok = false;
-        setError(error, "cannot write " + path);
-    }
-    if (ok && ::rename(temp.c_str(), path.c_str()) != 0) {
-        ok = false;
-        setError(error, "cannot replace " + path);
-    }
-    if (!ok) {
-        ::unlink(temp.c_str());
-    }
-    return ok;
+    AtomicFile file;
+    return file.open(path, error) && file.write(bytes, error) && file.commit(error);
 }
 
 std::string absolutePath(const std::string& path) {

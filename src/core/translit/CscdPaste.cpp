@@ -1,6 +1,7 @@
 #include "translit/CscdPaste.h"
 
-#include "pali/TextReplace.h"
+#include "common/AppendFilter.h"
+#include "pali/ReplaceSteps.h"
 #include "translit/FormattedRewrite.h"
 
 namespace sorvel {
@@ -11,33 +12,43 @@ namespace {
 constexpr std::string_view kIndentMarker = "[T@]";
 constexpr std::string_view kFullStopMarker = "[&&]";
 
-// The clean-up written once for plain and for traced text.
-template <class Text>
-void rewrite(Text& text) {
-    replaceAll(text, "\x85", "...");
-    replaceAll(text, "\r\n   ", kIndentMarker);
-    while (replaceAll(text, "  ", " ") > 0) {
-    }
-    replaceAll(text, ". \r\n", kFullStopMarker);
-    replaceAll(text, "-\r\n", "");
-    replaceAll(text, " \r\n", " ");
-    replaceAll(text, "\r\n", "");
-    replaceAll(text, kFullStopMarker, ".\r\n");
-    replaceAll(text, kIndentMarker, "\r\n");
-    replaceAll(text, "\r\n ", "\r\n");
-    text.append("\r\n\r\n");
+const ReplaceSteps& cscdSteps() {
+    static const ReplaceSteps steps = {
+        {"\x85", "..."},
+        {"\r\n   ", std::string(kIndentMarker)},
+        {"  ", " ", true},
+        {". \r\n", std::string(kFullStopMarker)},
+        {"-\r\n", ""},
+        {" \r\n", " "},
+        {"\r\n", ""},
+        {std::string(kFullStopMarker), ".\r\n"},
+        {std::string(kIndentMarker), "\r\n"},
+        {"\r\n ", "\r\n"},
+    };
+    return steps;
 }
+
+// Two breaks close the cleaned text.
+constexpr std::string_view kClosingBreaks = "\r\n\r\n";
 
 }  // namespace
 
 std::string rewriteCscdText(std::string text) {
-    rewrite(text);
+    applySteps(text, cscdSteps());
+    text += kClosingBreaks;
     return text;
 }
 
 TracedText rewriteCscdText(TracedText text) {
-    rewrite(text);
+    applySteps(text, cscdSteps());
+    text.append(kClosingBreaks);
     return text;
+}
+
+std::unique_ptr<TextFilter> cscdFilter() {
+    std::unique_ptr<FilterChain> chain = stepsFilter(cscdSteps());
+    chain->add(std::make_unique<AppendFilter>(std::string(kClosingBreaks)));
+    return chain;
 }
 
 void pasteFromCscd(ViewContext& view) {

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "common/TextFilter.h"
 #include "editor/ViewContext.h"
 #include "pali/TracedText.h"
 
@@ -14,6 +16,9 @@ namespace sorvel {
 std::string rewriteCscdText(std::string text);
 // The same clean-up, telling where each character of the result came from.
 TracedText rewriteCscdText(TracedText text);
+
+// The same clean-up for text that comes in pieces, with the same output.
+std::unique_ptr<TextFilter> cscdFilter();
 
 // "Paste from CSCD": pastes the clipboard in place of the selection in
 // "VriRomanPali CN" (bold and italic off, automatic colour; size and the rest

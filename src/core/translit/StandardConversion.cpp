@@ -4,7 +4,7 @@
 #include <utility>
 
 #include "pali/KeystrokeTables.h"
-#include "pali/TextReplace.h"
+#include "pali/ReplaceSteps.h"
 #include "palifont/DefaultPaliFont.h"
 #include "translit/FormattedRewrite.h"
 
@@ -18,8 +18,8 @@ constexpr std::string_view kNothingSelectedMessage =
 // The letters that standard transliteration writes with a double quote.
 constexpr std::array<char, 4> kOverdotLetters = {'n', 'N', 'm', 'M'};
 
-template <class Text>
-void applyTable(Text& text, PaliFontKind kind, bool codesToLetters) {
+// The table's pairs as steps: codes to letters, or letters to codes.
+void addTableSteps(ReplaceSteps& steps, PaliFontKind kind, bool codesToLetters) {
     if (!isPaliFont(kind)) {
         return;
     }
@@ -28,72 +28,83 @@ void applyTable(Text& text, PaliFontKind kind, bool codesToLetters) {
             break;
         }
         if (codesToLetters) {
-            replaceAll(text, pair.code, pair.replacement);
+            steps.push_back({pair.code, pair.replacement});
         } else {
-            replaceAll(text, pair.replacement, pair.code);
+            steps.push_back({pair.replacement, pair.code});
         }
     }
 }
 
-// The conversions written once for plain and for traced text.
-template <class Text>
-void toPali(Text& text, PaliFontKind kind) {
+ReplaceSteps standardToPaliSteps(PaliFontKind kind) {
+    ReplaceSteps steps;
+    // An opening quote after a blank is held apart while the codes are read.
     for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{' ', '"', c}, std::string{' ', '/', '&', c});
+        steps.push_back({std::string{' ', '"', c}, std::string{' ', '/', '&', c}});
     }
     for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{'"', c}, std::string{'!', c});
+        steps.push_back({std::string{'"', c}, std::string{'!', c}});
     }
-    applyTable(text, kind, true);
+    addTableSteps(steps, kind, true);
     for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{' ', '/', '&', c}, std::string{' ', '"', c});
+        steps.push_back({std::string{' ', '/', '&', c}, std::string{' ', '"', c}});
     }
+    return steps;
 }
 
-template <class Text>
-void toStandard(Text& text, PaliFontKind kind) {
-    applyTable(text, kind, false);
+ReplaceSteps paliToStandardSteps(PaliFontKind kind) {
+    ReplaceSteps steps;
+    addTableSteps(steps, kind, false);
     for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{'!', c}, std::string{'"', c});
+        steps.push_back({std::string{'!', c}, std::string{'"', c}});
     }
+    return steps;
 }
 
-// The steps both conversions share; false when the command is to stop.
-bool beginConversion(ViewContext& view) {
+// The selection's range after the steps both conversions share, or nothing
+// when the command is to stop.
+std::optional<Selection> beginConversion(ViewContext& view) {
     const Selection sel = view.surface.getSel();
     if (sel.empty()) {
         view.platform.messageBox(kNothingSelectedMessage);
-        return false;
+        return std::nullopt;
     }
     if (view.state.defaultPaliFormat.faceName.empty()) {
         changeDefaultPaliFont(view);
         if (view.state.defaultPaliFormat.faceName.empty()) {
-            return false;
+            return std::nullopt;
         }
     }
-    return true;
+    return sel;
 }
 
 }  // namespace
 
 std::string standardToPaliText(std::string text, PaliFontKind kind) {
-    toPali(text, kind);
+    applySteps(text, standardToPaliSteps(kind));
     return text;
 }
 
 TracedText standardToPaliText(TracedText text, PaliFontKind kind) {
-    toPali(text, kind);
+    applySteps(text, standardToPaliSteps(kind));
     return text;
 }
 
 std::string paliToStandardText(std::string text, PaliFontKind kind) {
-    toStandard(text, kind);
+    applySteps(text, paliToStandardSteps(kind));
     return text;
 }
 
 TracedText paliToStandardText(TracedText text, PaliFontKind kind) {
-    toStandard(text, kind);
+    applySteps(text, paliToStandardSteps(kind));
     return text;
+}
+
+std::unique_ptr<TextFilter> standardToPaliFilter(PaliFontKind kind) {
+    return stepsFilter(standardToPaliSteps(kind));
+}
+
+std::unique_ptr<TextFilter> paliToStandardFilter(PaliFontKind kind) {
+    return stepsFilter(paliToStandardSteps(kind));
 }
 
 void standardToPaliFont(ViewContext& view) {
