@@ -203,7 +203,10 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& reques
     }
     const QFont font = dialog.selectedFont();
     FontChoice choice;
-    choice.faceName = QtText::faceFromQt(font.family());
+    const auto* existing = dynamic_cast<const ExistingFontDialog*>(&dialog);
+    choice.faceName = QtText::faceFromQt(existing && !existing->familyTakenAsTyped().isEmpty()
+                                             ? existing->familyTakenAsTyped()
+                                             : font.family());
     choice.pitchAndFamily = pitchAndFamily(font);
     choice.pointSizeTenths = static_cast<int>(std::lround(font.pointSizeF() * 10));
     choice.bold = font.weight() >= QFont::DemiBold;
