@@ -2,9 +2,9 @@
 
 #include "common/Cp1252.h"
 #include "common/Utf8.h"
+#include "pali/PaliComposition.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliComposition.h"
 
 namespace sorvel {
 

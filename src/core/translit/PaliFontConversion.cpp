@@ -96,7 +96,8 @@ TracedText convertPaliFontText(const TracedText& text, PaliFontKind source, Pali
     for (std::size_t i = 0; i < in.size();) {
         const int32_t origin = text.originAt(i);
         const int letter = sourceLetters[static_cast<uint8_t>(in[i])];
-        const int code = in[i] == '[' ? codeAt(in, i) : 0;
+        const int code =
+            in[i] == '[' ? intermediateCodeLetter(std::string_view(in).substr(i, 6)) : 0;
         if (isPaliFont(target) && (letter || code)) {
             out.push(static_cast<char>(fontCharacter(letter ? letter : code, target)), origin);
         } else if (letter) {
