@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "docformat/DocumentError.h"
 #include "shell/RecentFileList.h"
 
 namespace sorvel {
@@ -52,8 +53,9 @@ class DocumentManager {
     // none or `askName` (a name without an extension gets ".rtf"). False
     // when cancelled or failed (after a message).
     bool save(ManagedDocument& doc, bool askName);
-    // Asks "Save changes to %1?" for a changed document and saves it on Yes;
-    // false when the document must stay open (Cancel, or a failed save).
+    // Asks "Save changes to %1?" for a changed document, its window brought
+    // to the front first, and saves it on Yes; false when the document must
+    // stay open (Cancel, or a failed save).
     bool confirmClose(ManagedDocument& doc);
     // Closes every window of `doc`, after asking about its changes.
     void close(ManagedDocument& doc);
@@ -68,6 +70,10 @@ class DocumentManager {
 
     // The document of the active window, or none.
     ManagedDocument* activeDocument() const;
+
+    // The message when a file cannot be opened: for a file that is no
+    // document, what it is not, and for a .txt file where such files open.
+    static std::string openFailureMessage(const DocumentError& error);
     // The open documents, in the order they were opened.
     const std::vector<ManagedDocument*>& documents() const { return documents_; }
     const RecentFileList& recentFiles() const { return recent_; }
