@@ -19,6 +19,7 @@ QString fileTitle(const std::string& path) {
 
 Document::Document(QObject* parent) : QObject(parent) {
     text_.setUndoRedoEnabled(true);
+    connect(&text_, &QTextDocument::contentsChanged, this, [this] { ++changes_; });
 }
 
 std::unique_ptr<Document> Document::makeNew(const std::string& title) {
@@ -39,6 +40,20 @@ std::unique_ptr<Document> Document::open(const std::string& path, DocumentError&
     doc->setTitle(fileTitle(doc->path_));
     error = DocumentError{};
     return doc;
+}
+
+std::unique_ptr<Document> Document::restore(const RichText& text, const std::string& path,
+                                            const std::string& title) {
+    auto doc = std::make_unique<Document>();
+    QtRichText::load(doc->text_, text);
+    doc->path_ = path;
+    doc->setTitle(QString::fromStdString(title));
+    doc->text_.setModified(true);
+    return doc;
+}
+
+RichText Document::snapshot() const {
+    return QtRichText::read(text_);
 }
 
 DocumentError Document::save(const std::string& path) {

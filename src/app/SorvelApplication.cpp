@@ -1,9 +1,13 @@
 #include "app/SorvelApplication.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "app/Document.h"
 #include "app/DocumentPrinter.h"
@@ -40,6 +44,7 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     // Lets the desktop match the windows with the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(SORVEL_APP_ID));
     if (!settings_) {
+        ownsSettings_ = true;
         ownSettings_ = std::make_unique<QSettings>(QString::fromLatin1(kRegistryKey),
                                                    QString::fromLatin1(kAppName));
         settings_ = ownSettings_.get();
@@ -50,12 +55,20 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     window_->setAcceptDrops(true);
 
     const CommandLine line = CommandLine::parse(args);
+    // Printing from the command line leaves the copies to a program the
+    // user works in.
+    const bool printing =
+        line.action == CommandLine::Action::Print || line.action == CommandLine::Action::PrintTo;
+    const int recovered = printing ? 0 : startRecovery();
     switch (line.action) {
         case CommandLine::Action::NewDocument:
-            window_->newDocument();
+            // Recovered documents stand in for the new empty one.
+            if (recovered == 0) {
+                window_->newDocument();
+            }
             break;
         case CommandLine::Action::Open:
-            if (!window_->openDocument(line.file)) {
+            if (!window_->openDocument(line.file) && recovered == 0) {
                 exitCode_ = 1;
                 return false;
             }
@@ -68,6 +81,23 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     }
     window_->showMaximized();
     return true;
+}
+
+int SorvelApplication::startRecovery() {
+    const QString root =
+        ownsSettings_ ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                      : QFileInfo(settings_->fileName()).absolutePath();
+    if (root.isEmpty()) {
+        return 0;
+    }
+    // The question comes before the main window shows; closing it must not
+    // end the program as the last window closing does.
+    const bool quitOnClose = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const int recovered = window_->startRecovery(
+        QFile::encodeName(QDir(root).filePath(QStringLiteral("recovery"))).toStdString());
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
+    return recovered;
 }
 
 bool SorvelApplication::printFile(const CommandLine& line) {
