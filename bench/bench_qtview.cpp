@@ -95,14 +95,3 @@ BENCHMARK(BM_KeyReleaseReplacing)->Arg(1024)->Arg(16 << 20)->Unit(benchmark::kMi
 
 }  // namespace
 }  // namespace sorvel
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -6,6 +6,7 @@
 #include "common/TextFiles.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
+#include "qt/QtRichTextSnapshot.h"
 
 namespace sorvel {
 
@@ -52,8 +53,9 @@ std::unique_ptr<Document> Document::restore(const RichText& text, const std::str
     return doc;
 }
 
-RichText Document::snapshot() const {
-    return QtRichText::read(text_);
+std::function<RichText()> Document::snapshot() const {
+    auto taken = std::make_shared<const QtRichTextSnapshot>(QtRichTextSnapshot::take(text_));
+    return [taken] { return taken->build(); };
 }
 
 DocumentError Document::save(const std::string& path) {

@@ -52,7 +52,7 @@ class Document : public QObject, public ManagedDocument {
     bool isModified() const override { return text_.isModified(); }
     int windowCount() const override;
     std::uint64_t changeCount() const override { return changes_; }
-    RichText snapshot() const override;
+    std::function<RichText()> snapshot() const override;
 
     // The open windows on the document, in the order they were opened.
     const QList<QPointer<DocumentWindow>>& windows() const { return windows_; }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QElapsedTimer>
 #include <QObject>
 #include <QTimer>
 #include <memory>
@@ -16,10 +17,17 @@ class Platform;
 // The recovery copies of the program's documents: a folder of copies for
 // this run of the program, and the timer that has the changed documents
 // copied into it every so often (see DocumentRecovery).
+//
+// A round of copies that falls due waits for a pause in the user's typing
+// and clicking (kPauseMs without either), so that taking the snapshot of a
+// large document never interrupts typing; it goes ahead regardless once a
+// whole further interval has passed without such a pause.
 class RecoveryCopies : public QObject {
     Q_OBJECT
 
   public:
+    static constexpr int kPauseMs = 1000;
+
     // Copies the changed documents of `manager` into a folder of this run
     // under `root` every `seconds` (never with 0). Without a folder (it
     // cannot be made) nothing is copied.
@@ -29,7 +37,7 @@ class RecoveryCopies : public QObject {
 
     bool isOpen() const { return recovery_ != nullptr; }
     const RecoveryStore& store() const { return store_; }
-    int intervalSeconds() const { return timer_.isActive() ? timer_.interval() / 1000 : 0; }
+    int intervalSeconds() const { return interval_.isActive() ? interval_.interval() / 1000 : 0; }
 
     // Offers the copies that programs which did not end normally left under
     // the root; gives the number of documents restored.
@@ -39,11 +47,23 @@ class RecoveryCopies : public QObject {
     // The program ends normally: its copies and their folder go.
     void endNormally();
 
+  protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
   private:
+    void fallDue();
+    // Runs the round that is due if the user has paused, or has waited long enough.
+    void tryRound();
+    void round();
+
     DocumentManager& manager_;
     RecoveryStore store_;
     std::unique_ptr<DocumentRecovery> recovery_;
-    QTimer timer_;
+    QTimer interval_;
+    QTimer pause_;  // a pause long enough after the last input
+    QElapsedTimer sinceInput_;
+    QElapsedTimer sinceDue_;
+    bool due_ = false;
 };
 
 }  // namespace sorvel

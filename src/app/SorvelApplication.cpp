@@ -53,6 +53,8 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     // are opened.
     window_ = std::make_unique<MainWindow>(*platform_, *state_, settings_);
     window_->setAcceptDrops(true);
+    // Also for the boxes shown before the main window is (the recovery question).
+    QApplication::setWindowIcon(window_->windowIcon());
 
     const CommandLine line = CommandLine::parse(args);
     // Printing from the command line leaves the copies to a program the

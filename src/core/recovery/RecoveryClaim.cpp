@@ -79,8 +79,12 @@ std::string RecoveryClaim::keepAside(const std::string& file) {
     const std::string base =
         damagedFolder_ + "/" + from.parent_path().filename().string() + "-" + from.stem().string();
     for (int n = 0; n < 1000; ++n) {
-        const std::string to =
-            base + (n ? "-" + std::to_string(n) : "") + from.extension().string();
+        std::string to = base;
+        if (n > 0) {
+            to += '-';
+            to += std::to_string(n);
+        }
+        to += from.extension().string();
         if (fs::exists(to, ec)) {
             continue;
         }

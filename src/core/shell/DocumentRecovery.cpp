@@ -35,9 +35,9 @@ void DocumentRecovery::writeCopies(const std::vector<ManagedDocument*>& document
             // next round takes the changes since.
             continue;
         }
-        std::shared_ptr<const RichText> text;
+        std::function<RichText()> text;
         try {
-            text = std::make_shared<const RichText>(doc->snapshot());
+            text = doc->snapshot();
         } catch (const std::bad_alloc&) {
             continue;  // no memory for a copy now; the document itself is untouched
         }
@@ -56,7 +56,7 @@ void DocumentRecovery::writeCopies(const std::vector<ManagedDocument*>& document
             } done{*writing};
             *failed = true;  // until it is written
             const std::optional<std::string> bytes =
-                DocumentFile::toBytes(*text, DocumentFile::Format::Compound);
+                DocumentFile::toBytes(text(), DocumentFile::Format::Compound);
             *failed = !bytes || !store->writeCopy(id, *bytes, info);
         });
     }
@@ -123,7 +123,8 @@ int DocumentRecovery::recoverAbandoned(Platform& platform, DocumentManager& mana
         std::string question(kQuestion);
         question += "\n";
         for (const auto& [copy, text] : readable) {
-            question += "\n" + copy.info.describe();
+            question += '\n';
+            question += copy.info.describe();
         }
         if (platform.askYesNo(question)) {
             for (const auto& [copy, text] : readable) {

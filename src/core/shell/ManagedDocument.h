@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -33,8 +34,10 @@ class ManagedDocument {
     // A number that grows with every change of the text or its formats, so
     // that a recovery copy can tell whether it is still up to date.
     virtual std::uint64_t changeCount() const = 0;
-    // The whole document as it is now, for a recovery copy.
-    virtual RichText snapshot() const = 0;
+    // The whole document as it is now, for a recovery copy: taken here, at
+    // little cost, as a function that makes the rich text from it. The
+    // function holds all it needs, and may be called later on another thread.
+    virtual std::function<RichText()> snapshot() const = 0;
 
     // What the document's file looked like when the document was read from
     // it or last written to it; none for a new document. Saving compares it

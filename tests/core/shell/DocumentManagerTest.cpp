@@ -42,10 +42,12 @@ class FakeDocument : public ManagedDocument {
     bool isModified() const override { return modified; }
     int windowCount() const override { return windows; }
     std::uint64_t changeCount() const override { return changes; }
-    RichText snapshot() const override {
-        RichText r;
-        r.append(text, RichText::standardFormat());
-        return r;
+    std::function<RichText()> snapshot() const override {
+        return [text = text] {
+            RichText r;
+            r.append(text, RichText::standardFormat());
+            return r;
+        };
     }
     // Typing: a change not saved.
     void type(const std::string& more) {
