@@ -23,6 +23,8 @@ PACKAGES=(
   libgsf-1-dev libreoffice-writer-nogui python3-olefile
   python3 librsvg2-bin desktop-file-utils appstream dpkg-dev
   xvfb openbox xdotool xclip imagemagick python3-fonttools fonts-dejavu-core
+  teckit
+  fonts-liberation2 fontconfig poppler-utils
 )
 # The compound-file library at least at the version with the OLE2 security fixes.
 GSF_MIN_VERSION=1.14.50-1+deb12u1
@@ -97,7 +99,15 @@ case "${1:-help}" in
     deps
     configure build-bench -DCMAKE_BUILD_TYPE=Release -DSORVEL_BENCH=ON -DSORVEL_TESTS=OFF
     build build-bench
-    for b in build-bench/bench/bench_*; do "$b" "${@:2}"; done
+    # Every benchmark runs, also after one that fails; the status says so.
+    failed=()
+    for b in build-bench/bench/bench_*; do
+      "$b" "${@:2}" || failed+=("$(basename "$b")")
+    done
+    if [ ${#failed[@]} -gt 0 ]; then
+      echo "failed: ${failed[*]}"
+      exit 1
+    fi
     ;;
   fuzz)
     deps

@@ -30,6 +30,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         case 3:
             args = {"cscd"};
             break;
+        case 4:
+            // Documents: what is left out is said, or with --strict fails.
+            args = (data[0] & 0x40) ? std::vector<std::string>{"text", "--strict", "-"}
+                                    : std::vector<std::string>{"save", "--rtf", "-", "-"};
+            break;
         case 6:
             args = {"unicode", "--from", face, "--format", (data[0] & 0x40) ? "rtf" : "txt"};
             break;

@@ -8,7 +8,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"
 #include "unicode/UnicodeText.h"

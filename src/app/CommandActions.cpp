@@ -51,6 +51,9 @@ CommandActions::CommandActions(QMainWindow& window) : QObject(&window), window_(
                        Menu::Pali, Menu::View, Menu::Window, Menu::Help}) {
             if (!rowsOf(m, document).empty()) {
                 menus.append(buildMenu(static_cast<int>(m), document));
+                if (m == Menu::Window && document) {
+                    windowMenu_ = menus.back();
+                }
             }
         }
     }
@@ -78,10 +81,7 @@ QAction* CommandActions::makeAction(int id) {
             action->setIcon(QIcon(QStringLiteral(":/icons/%1.svg")
                                       .arg(QString::fromLatin1(c->icon.data(), c->icon.size()))));
         }
-        if (c->update != nullptr || c->shellUpdate != nullptr) {
-            action->setCheckable(c->id != command::EditUndo && c->id != command::EditCut &&
-                                 c->id != command::EditCopy && c->id != command::EditFindNext);
-        }
+        action->setCheckable(c->checkable);
         if (!c->unavailable.empty()) {
             action->setEnabled(false);
         }
@@ -194,6 +194,38 @@ void CommandActions::setRecentFiles(const RecentFileList& files) {
         } else {
             a->setVisible(false);
         }
+    }
+}
+
+void CommandActions::setWindowList(const std::vector<WindowListRow>& rows, bool more) {
+    if (!windowMenu_ || (rows == shownRows_ && more == shownMore_)) {
+        return;
+    }
+    shownRows_ = rows;
+    shownMore_ = more;
+    for (QAction* a : windowRows_) {
+        windowMenu_->removeAction(a);
+        a->deleteLater();
+    }
+    windowRows_.clear();
+    if (rows.empty()) {
+        return;
+    }
+    windowRows_.append(windowMenu_->addSeparator());
+    for (const WindowListRow& row : rows) {
+        QAction* a = windowMenu_->addAction(QString::fromStdString(row.label));
+        a->setStatusTip(text8(WindowList::kRowPrompt));
+        a->setCheckable(true);
+        a->setChecked(row.active);
+        const std::size_t window = row.window;
+        connect(a, &QAction::triggered, this, [this, window] { emit windowChosen(window); });
+        windowRows_.append(a);
+    }
+    if (more) {
+        QAction* a = windowMenu_->addAction(text8(WindowList::kMoreWindows));
+        a->setStatusTip(text8(WindowList::kMorePrompt));
+        connect(a, &QAction::triggered, this, &CommandActions::moreWindowsChosen);
+        windowRows_.append(a);
     }
 }
 

@@ -4,7 +4,10 @@
 #include <QList>
 #include <QObject>
 
+#include <vector>
+
 #include "editor/CommandStatus.h"
+#include "shell/WindowList.h"
 
 class QAction;
 class QMainWindow;
@@ -45,8 +48,18 @@ class CommandActions : public QObject {
     // Enables and checks the action of `id`.
     void setStatus(int id, const CommandStatus& status);
 
+    // The list of document windows at the foot of the Window menu, and
+    // "More Windows..." after it when `more`.
+    void setWindowList(const std::vector<WindowListRow>& rows, bool more);
+    // The rows of that list now in the menu, "More Windows..." included.
+    const QList<QAction*>& windowListActions() const { return windowRows_; }
+
   signals:
     void triggered(int id);
+    // A row of the window list was chosen: the window at `window` in the
+    // order the windows opened.
+    void windowChosen(std::size_t window);
+    void moreWindowsChosen();
 
   private:
     QAction* makeAction(int id);
@@ -60,6 +73,10 @@ class CommandActions : public QObject {
     QAction* recentPlaceholder_ = nullptr;
     QList<QMenu*> documentMenus_;
     QList<QMenu*> frameMenus_;
+    QMenu* windowMenu_ = nullptr;  // the document menu's Window menu
+    QList<QAction*> windowRows_;   // its window list, with the separator before
+    std::vector<WindowListRow> shownRows_;
+    bool shownMore_ = false;
     QToolBar* toolBar_ = nullptr;
     bool showingDocument_ = false;
 };

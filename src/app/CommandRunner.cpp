@@ -13,6 +13,7 @@
 #include "app/DocumentArea.h"
 #include "app/DocumentPrinter.h"
 #include "app/EditorView.h"
+#include "editor/EditCommands.h"
 #include "shell/CommandIds.h"
 #include "shell/CommandTable.h"
 
@@ -134,8 +135,32 @@ void CommandRunner::appExit() {
 
 // --- Edit, View, Window and Help ---------------------------------------------
 
+void CommandRunner::updatePasteSpecial(CommandStatus& status) {
+    EditorView* view = area_.activeView();
+    status.enabled = view != nullptr;
+    if (view) {
+        EditCommands::updatePaste(view->context(), status);
+    }
+}
+
+void CommandRunner::updateFind(CommandStatus& status) {
+    EditorView* view = area_.activeView();
+    status.enabled = view != nullptr;
+    if (view) {
+        EditCommands::updateNeedText(view->context(), status);
+    }
+}
+
+void CommandRunner::updateReplace(CommandStatus& status) {
+    updateFind(status);
+}
+
 void CommandRunner::updateFindNext(CommandStatus& status) {
-    status.enabled = area_.activeView() != nullptr;
+    EditorView* view = area_.activeView();
+    status.enabled = view != nullptr;
+    if (view) {
+        EditCommands::updateNeedSearch(view->context(), edit_.lastSearch(), status);
+    }
 }
 
 void CommandRunner::viewToolbar() {

@@ -52,7 +52,10 @@ class CommandRunner : public ShellCommands {
     void editFind() override { edit_.find(); }
     void editFindNext() override { edit_.findNext(); }
     void editReplace() override { edit_.replace(); }
+    void updatePasteSpecial(CommandStatus& status) override;
+    void updateFind(CommandStatus& status) override;
     void updateFindNext(CommandStatus& status) override;
+    void updateReplace(CommandStatus& status) override;
     void viewToolbar() override;
     void viewStatusBar() override;
     void updateViewToolbar(CommandStatus& status) override;

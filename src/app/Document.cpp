@@ -3,6 +3,7 @@
 #include <QFileInfo>
 
 #include "app/DocumentWindow.h"
+#include "app/ModifiedMark.h"
 #include "common/TextFiles.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
@@ -21,6 +22,12 @@ QString fileTitle(const std::string& path) {
 Document::Document(QObject* parent) : QObject(parent) {
     text_.setUndoRedoEnabled(true);
     connect(&text_, &QTextDocument::contentsChanged, this, [this] { ++changes_; });
+    // Every window of the document marks its unsaved changes; undoing back
+    // to the saved text takes the mark away again.
+    connect(&text_, &QTextDocument::modificationChanged, this, [this] {
+        updateWindowTitles();
+        emit titleChanged();
+    });
 }
 
 std::unique_ptr<Document> Document::makeNew(const std::string& title) {
@@ -102,15 +109,28 @@ void Document::windowDestroyed(DocumentWindow* frame) {
 }
 
 void Document::updateWindowTitles() {
-    int n = 0;
     for (DocumentWindow* frame : windows_) {
-        if (!frame) {
-            continue;
+        if (frame) {
+            frame->setWindowTitle(ModifiedMark::placeAfterInside(windowTitleOf(frame)));
+            frame->setWindowModified(text_.isModified());
         }
-        ++n;
-        frame->setWindowTitle(windows_.size() > 1 ? QStringLiteral("%1:%2").arg(title_).arg(n)
-                                                  : title_);
     }
+}
+
+QString Document::windowTitleOf(const DocumentWindow* frame) const {
+    if (windows_.size() < 2) {
+        return title_;
+    }
+    int n = 0;
+    for (const DocumentWindow* each : windows_) {
+        if (each) {
+            ++n;
+        }
+        if (each == frame) {
+            break;
+        }
+    }
+    return QStringLiteral("%1:%2").arg(title_).arg(n);
 }
 
 void Document::setTitle(const QString& title) {

@@ -62,8 +62,11 @@ class Document : public QObject, public ManagedDocument {
     // A window is being deleted. When the last one goes, so does the
     // document, which its views show until then.
     void windowDestroyed(DocumentWindow* frame);
-    // Each window's title: the document's, with ":n" when there are several.
+    // Each window's title: the document's, with ":n" when there are several,
+    // and the mark of unsaved changes.
     void updateWindowTitles();
+    // The title of one of its windows, without the mark.
+    QString windowTitleOf(const DocumentWindow* frame) const;
 
   signals:
     void titleChanged();

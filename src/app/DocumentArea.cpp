@@ -43,6 +43,17 @@ DocumentWindow* DocumentArea::firstWindow(ManagedDocument& doc) {
     return qtDocument(doc).windows().constFirst();
 }
 
+QList<DocumentWindow*> DocumentArea::documentWindows() const {
+    QList<DocumentWindow*> out;
+    for (QMdiSubWindow* w : subWindowList(QMdiArea::CreationOrder)) {
+        // A window that has closed stays in the list until it is deleted.
+        if (auto* frame = qobject_cast<DocumentWindow*>(w); frame && !frame->isHidden()) {
+            out.append(frame);
+        }
+    }
+    return out;
+}
+
 DocumentWindow* DocumentArea::activeWindow() const {
     return qobject_cast<DocumentWindow*>(currentSubWindow());
 }

@@ -38,6 +38,8 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     // The first window of `doc`.
     static DocumentWindow* firstWindow(ManagedDocument& doc);
 
+    // The document windows in the order they opened.
+    QList<DocumentWindow*> documentWindows() const;
     // The active document window (it stays active while a dialog of the
     // program has the focus), its view and its document; none without one.
     DocumentWindow* activeWindow() const;

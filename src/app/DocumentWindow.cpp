@@ -4,6 +4,7 @@
 #include <QCloseEvent>
 #include <QIcon>
 #include <QMenu>
+#include <QProxyStyle>
 
 #include "app/Document.h"
 #include "app/DocumentArea.h"
@@ -11,9 +12,31 @@
 
 namespace sorvel {
 
+namespace {
+
+// The program's style, except that a maximised document window keeps its
+// own title bar. Otherwise Qt moves the window's buttons into the menu bar
+// and writes its title into the main window's ("Sorvel - a.rtf - [a.rtf]"),
+// where the main window names the active document already.
+class OwnTitleBarStyle : public QProxyStyle {
+  public:
+    int styleHint(StyleHint hint, const QStyleOption* option, const QWidget* widget,
+                  QStyleHintReturn* returnData) const override {
+        if (hint == SH_Workspace_FillSpaceOnMaximize) {
+            return 1;
+        }
+        return QProxyStyle::styleHint(hint, option, widget, returnData);
+    }
+};
+
+}  // namespace
+
 DocumentWindow::DocumentWindow(EditorView* view, Document* document, QWidget* parent)
     : QMdiSubWindow(parent), view_(view), document_(document) {
     setAttribute(Qt::WA_DeleteOnClose);
+    auto* style = new OwnTitleBarStyle;
+    style->setParent(this);
+    setStyle(style);
     setWidget(view);
     // The program's own icon in the window's corner, not the toolkit's.
     setWindowIcon(QIcon(QStringLiteral(":/icons/sorvel.svg")));

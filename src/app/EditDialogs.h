@@ -29,6 +29,8 @@ class EditDialogs {
     void replace() { showFindDialog(true); }
     // Finds what was looked for last again; the Find dialog when nothing was.
     void findNext();
+    // What was looked for last; empty before the first search.
+    const std::string& lastSearch() const { return lastFind_; }
     // The open Find or Replace dialog, or none.
     FindReplaceDialog* findDialog() const { return findDialog_; }
     void closeFindDialog();

@@ -1,5 +1,7 @@
 #include "app/MainWindow.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QFile>
 #include <QLabel>
@@ -11,10 +13,14 @@
 #include "app/CommandActions.h"
 #include "app/Document.h"
 #include "app/DocumentWindow.h"
+#include "app/EditorView.h"
 #include "app/LockKeyIndicators.h"
+#include "app/ModifiedMark.h"
 #include "app/RecoveryCopies.h"
+#include "app/WindowListDialog.h"
 #include "shell/CommandTable.h"
 #include "shell/OutOfMemory.h"
+#include "shell/WindowList.h"
 
 // The toolbar's images live in the program's resources, compiled into a
 // static library: they are registered before the first window uses them.
@@ -33,6 +39,7 @@ MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSetting
       commands_((registerIcons(), new CommandActions(*this))),
       runner_(platform, *this, *area_, *commands_, settings_),
       ready_(new QLabel(QString::fromLatin1(kIdlePrompt.data(), kIdlePrompt.size()))) {
+    ModifiedMark::install();
     setWindowIcon(QIcon(QStringLiteral(":/icons/sorvel.svg")));
     setCentralWidget(area_);
     statusBar()->setObjectName(QStringLiteral("statusbar"));
@@ -44,9 +51,18 @@ MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSetting
     connect(commands_, &CommandActions::triggered, this, [this](int id) { runCommand(id); });
     connect(area_, &QMdiArea::subWindowActivated, this, [this] { activeChanged(); });
     connect(area_, &DocumentArea::windowOpened, this, [this] { activeChanged(); });
-    connect(area_, &DocumentArea::titleChanged, this, [this] { updateTitle(); });
+    connect(area_, &DocumentArea::titleChanged, this, [this] {
+        updateTitle();
+        scheduleUpdate();
+    });
     connect(area_, &DocumentArea::commandsChanged, this, [this] { scheduleUpdate(); });
     connect(area_, &DocumentArea::recentFilesChanged, commands_, &CommandActions::setRecentFiles);
+    connect(commands_, &CommandActions::windowChosen, this, &MainWindow::chooseWindow);
+    connect(commands_, &CommandActions::moreWindowsChosen, this,
+            &MainWindow::chooseAmongAllWindows);
+    // Paste follows what the clipboard holds.
+    connect(QApplication::clipboard(), &QClipboard::dataChanged, this,
+            [this] { scheduleUpdate(); });
     updateTimer_.setSingleShot(true);
     updateTimer_.setInterval(0);
     connect(&updateTimer_, &QTimer::timeout, this, [this] { updateCommands(); });
@@ -90,6 +106,58 @@ bool MainWindow::runCommand(int id) {
 
 void MainWindow::updateCommands() {
     runner_.updateActions();
+    updateWindowList();
+}
+
+QStringList MainWindow::windowTitles(std::optional<int>* active) const {
+    QStringList titles;
+    const DocumentWindow* current = activeWindow();
+    for (DocumentWindow* frame : area_->documentWindows()) {
+        if (frame == current && active) {
+            *active = static_cast<int>(titles.size());
+        }
+        titles.append(frame->document() ? frame->document()->windowTitleOf(frame)
+                                        : frame->windowTitle());
+    }
+    return titles;
+}
+
+void MainWindow::updateWindowList() {
+    std::optional<int> active;
+    const QStringList titles = windowTitles(&active);
+    std::vector<std::string> names;
+    for (const QString& title : titles) {
+        names.push_back(title.toStdString());
+    }
+    const std::optional<std::size_t> activeIndex =
+        active ? std::optional<std::size_t>(static_cast<std::size_t>(*active)) : std::nullopt;
+    commands_->setWindowList(WindowList::rows(names, activeIndex),
+                             WindowList::hasMore(names.size()));
+}
+
+void MainWindow::chooseWindow(std::size_t index) {
+    const QList<DocumentWindow*> windows = area_->documentWindows();
+    if (index >= static_cast<std::size_t>(windows.size())) {
+        return;
+    }
+    DocumentWindow* frame = windows[static_cast<qsizetype>(index)];
+    if (frame->isMinimized()) {
+        frame->showNormal();
+    }
+    area_->setActiveSubWindow(frame);
+    if (EditorView* view = frame->view()) {
+        view->setFocus();
+    }
+}
+
+void MainWindow::chooseAmongAllWindows() {
+    std::optional<int> active;
+    WindowListDialog dialog(windowTitles(&active), active, this);
+    if (dialog.exec() == QDialog::Accepted) {
+        if (const std::optional<int> chosen = dialog.chosen()) {
+            chooseWindow(static_cast<std::size_t>(*chosen));
+        }
+    }
 }
 
 void MainWindow::scheduleUpdate() {
@@ -99,13 +167,17 @@ void MainWindow::scheduleUpdate() {
 void MainWindow::activeChanged() {
     commands_->showMenus(activeWindow() != nullptr);
     updateTitle();
+    updateWindowList();
     scheduleUpdate();
 }
 
 void MainWindow::updateTitle() {
     const Document* doc = activeDocument();
-    setWindowTitle(doc ? QStringLiteral("Sorvel - %1").arg(QString::fromStdString(doc->title()))
-                       : QStringLiteral("Sorvel"));
+    setWindowTitle(
+        doc ? ModifiedMark::placeAfter(
+                  QStringLiteral("Sorvel - %1").arg(QString::fromStdString(doc->title())))
+            : QStringLiteral("Sorvel"));
+    setWindowModified(doc && doc->isModified());
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <QTimer>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "app/AppSettings.h"
@@ -58,8 +59,14 @@ class MainWindow : public QMainWindow {
     // Runs a command as its menu row, toolbar button or key does; false when
     // it cannot run now (no document window, or not available).
     bool runCommand(int id);
-    // Refreshes every command's enabled state and check mark.
+    // Refreshes every command's enabled state and check mark, and the
+    // Window menu's list of windows.
     void updateCommands();
+    // Activates the document window at `index` in the order they opened
+    // (restored when minimised), as its row in the Window menu does.
+    void chooseWindow(std::size_t index);
+    // "More Windows...": asks which of all the windows to activate.
+    void chooseAmongAllWindows();
 
     DocumentArea* documentArea() const { return area_; }
     DocumentManager& documentManager() const { return area_->manager(); }
@@ -89,6 +96,10 @@ class MainWindow : public QMainWindow {
     void activeChanged();
     void updateTitle();
     void scheduleUpdate();
+    void updateWindowList();
+    // The document windows' titles in the order they opened, and which is
+    // the active one.
+    QStringList windowTitles(std::optional<int>* active) const;
 
     Platform& platform_;
     AppSettings settings_;

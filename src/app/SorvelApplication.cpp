@@ -29,6 +29,11 @@ SorvelApplication::SorvelApplication(Platform* platform, QSettings* settings,
     if (!state_) {
         state_ = &TransliterationState::instance();
     }
+    // While a dialog is open the requests wait: a file opened under a
+    // question about another document would be a surprise.
+    requestTimer_.setSingleShot(true);
+    requestTimer_.setInterval(200);
+    QObject::connect(&requestTimer_, &QTimer::timeout, [this] { doRequests(); });
 }
 
 SorvelApplication::~SorvelApplication() {
@@ -70,7 +75,7 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
             }
             break;
         case CommandLine::Action::Open:
-            if (!window_->openDocument(line.file) && recovered == 0) {
+            if (window_->documentManager().openFiles(line.files) == 0 && recovered == 0) {
                 exitCode_ = 1;
                 return false;
             }
@@ -100,6 +105,32 @@ int SorvelApplication::startRecovery() {
         QFile::encodeName(QDir(root).filePath(QStringLiteral("recovery"))).toStdString());
     QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
     return recovered;
+}
+
+void SorvelApplication::takeRequest(const InstanceRequest& request) {
+    requests_.push_back(request);
+    doRequests();
+}
+
+void SorvelApplication::doRequests() {
+    if (requests_.empty() || doingRequests_) {
+        return;
+    }
+    if (!window_ || QApplication::activeModalWidget()) {
+        requestTimer_.start();
+        return;
+    }
+    doingRequests_ = true;
+    while (!requests_.empty()) {
+        const InstanceRequest request = requests_.front();
+        requests_.pop_front();
+        window_->documentManager().openFiles(request.files);
+    }
+    doingRequests_ = false;
+    window_->setWindowState((window_->windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    window_->show();
+    window_->raise();
+    window_->activateWindow();
 }
 
 bool SorvelApplication::printFile(const CommandLine& line) {

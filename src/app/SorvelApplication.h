@@ -1,10 +1,13 @@
 #pragma once
 
+#include <QTimer>
+#include <deque>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "shell/CommandLine.h"
+#include "shell/InstanceProtocol.h"
 
 class QSettings;
 
@@ -34,10 +37,17 @@ class SorvelApplication {
 
     // Starts the program with the command line's arguments (without the
     // program's name): names the settings store, creates the main window,
-    // carries out the command line and shows the window maximised. False when
-    // the program is to end at once, with exitCode().
+    // carries out the command line and shows the window maximised. Each file
+    // named opens in a window of its own; one that cannot be opened gives
+    // its message and the others still open, and when none opens the program
+    // ends. False when the program is to end at once, with exitCode().
     bool initInstance(const std::vector<std::string>& args);
     int exitCode() const { return exitCode_; }
+
+    // What a later start of the program asks (its files, or a new
+    // document): done as soon as no dialog of the program's is open, and
+    // the main window comes to the front.
+    void takeRequest(const InstanceRequest& request);
 
     MainWindow* mainWindow() const { return window_.get(); }
     Platform& platform() const { return *platform_; }
@@ -48,6 +58,7 @@ class SorvelApplication {
     int startRecovery();
     // Prints the document of `file` (on `printer` when named); true when done.
     bool printFile(const CommandLine& line);
+    void doRequests();
 
     std::unique_ptr<Platform> ownPlatform_;
     Platform* platform_;
@@ -57,6 +68,9 @@ class SorvelApplication {
     TransliterationState* state_;
     std::unique_ptr<MainWindow> window_;
     int exitCode_ = 0;
+    std::deque<InstanceRequest> requests_;
+    QTimer requestTimer_;
+    bool doingRequests_ = false;
 };
 
 }  // namespace sorvel

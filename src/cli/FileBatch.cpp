@@ -10,8 +10,11 @@
 #include <ostream>
 #include <set>
 #include <utility>
+#include <variant>
 #include <vector>
 
+#include "cli/DocumentProbe.h"
+#include "cli/TextPump.h"
 #include "common/TextFiles.h"
 
 namespace sorvel {
@@ -76,8 +79,9 @@ struct Item {
 
 class Batch {
   public:
-    Batch(const CommandLine& line, ToolStreams& io, const FileBatch::Converter& convert)
-        : line_(line), io_(io), convert_(convert) {}
+    Batch(const CommandLine& line, ToolStreams& io, const FileBatch::Converter& convert,
+          const FileBatch::Streamer& stream)
+        : line_(line), io_(io), convert_(convert), stream_(stream) {}
 
     int single() {
         const std::string path = line_.inputs.empty() ? "-" : line_.inputs[0];
@@ -86,39 +90,55 @@ class Batch {
             return ConvertTool::fail(io_, "a folder as input needs --out-dir DIR", 2);
         }
         const std::string name = path == "-" ? "standard input" : path;
-        std::string bytes;
-        if (path == "-") {
-            bytes.assign(std::istreambuf_iterator<char>(io_.in), std::istreambuf_iterator<char>());
-            if (io_.in.bad()) {
-                return ConvertTool::fail(io_, "cannot read standard input");
-            }
-        } else {
-            FileError error;
-            std::optional<std::string> file = readWholeFile(path, &error);
-            if (!file) {
-                return ConvertTool::fail(io_, error.message);
-            }
-            bytes = std::move(*file);
-        }
-        const FileOutcome outcome = convert_(bytes, name, false);
-        if (outcome.kind != FileOutcome::Kind::Converted) {
-            return ConvertTool::fail(io_, name + ": " + outcome.note);
+        std::string error;
+        std::unique_ptr<TextInput> input = path == "-"
+                                               ? TextInput::fromStream(io_.in, "standard input")
+                                               : TextInput::openFile(path, error);
+        if (!input) {
+            return ConvertTool::fail(io_, error);
         }
         const std::string out = line_.value("output");
-        if (!out.empty() && out != "-") {
-            if (path != "-" && sameFile(path, out)) {
-                return ConvertTool::fail(
-                    io_, out + " is the input file; sorvel-convert never writes over its input");
+        const bool toFile = !out.empty() && out != "-";
+        if (toFile && path != "-" && sameFile(path, out)) {
+            return ConvertTool::fail(
+                io_, out + " is the input file; sorvel-convert never writes over its input");
+        }
+        std::optional<TextJob> job = textJob(*input, name, false);
+        if (input->failed()) {
+            return ConvertTool::fail(io_, input->error());
+        }
+        FileOutcome outcome;
+        if (job) {
+            std::unique_ptr<TextOutput> output =
+                TextPump::openOutput(line_, io_, job->mayRefuse, error);
+            if (!output) {
+                return ConvertTool::fail(io_, error);
             }
-            FileError error;
-            if (!writeFileAtomically(out, outcome.bytes, &error)) {
-                return ConvertTool::fail(io_, error.message);
+            outcome = TextPump::run(*job, *input, *output);
+            if (outcome.kind != FileOutcome::Kind::Converted) {
+                return ConvertTool::fail(io_, name + ": " + outcome.note);
             }
         } else {
-            io_.out.write(outcome.bytes.data(), static_cast<std::streamsize>(outcome.bytes.size()));
-            io_.out.flush();
-            if (!io_.out.good()) {
-                return ConvertTool::fail(io_, "cannot write standard output");
+            const std::optional<std::string> bytes = input->readAll();
+            if (!bytes) {
+                return ConvertTool::fail(io_, input->error());
+            }
+            outcome = convert_(*bytes, name, false);
+            if (outcome.kind != FileOutcome::Kind::Converted) {
+                return ConvertTool::fail(io_, name + ": " + outcome.note);
+            }
+            if (toFile) {
+                FileError e;
+                if (!writeFileAtomically(out, outcome.bytes, &e)) {
+                    return ConvertTool::fail(io_, e.message);
+                }
+            } else {
+                io_.out.write(outcome.bytes.data(),
+                              static_cast<std::streamsize>(outcome.bytes.size()));
+                io_.out.flush();
+                if (!io_.out.good()) {
+                    return ConvertTool::fail(io_, "cannot write standard output");
+                }
             }
         }
         if (!outcome.note.empty()) {
@@ -161,6 +181,20 @@ class Batch {
     }
 
   private:
+    // The job that streams this input, when it is text and the command
+    // streams text; nothing for a document (read whole then).
+    std::optional<TextJob> textJob(TextInput& input, const std::string& name, bool found) {
+        if (!stream_) {
+            return std::nullopt;
+        }
+        DocumentProbe probe;
+        input.lookAhead([&probe](std::string_view piece) { return probe.wantsMore(piece); });
+        if (input.failed() || probe.isDocument()) {
+            return std::nullopt;
+        }
+        return stream_(name, found);
+    }
+
     static bool sameFile(const std::string& a, const std::string& b) {
         const std::optional<FileId> ia = fileId(a);
         const std::optional<FileId> ib = fileId(b);
@@ -207,14 +241,46 @@ class Batch {
         }
     }
 
+    // Where a file's output goes, or why it cannot go there.
+    std::variant<fs::path, FileOutcome> outputPath(const Item& item, const std::string& extension) {
+        fs::path relative = item.relative;
+        if (!extension.empty()) {
+            relative.replace_extension(extension);
+        }
+        const fs::path out = fs::path(outDir_) / relative;
+        const std::string outPath = out.string();
+        if (const std::optional<FileId> id = fileId(outPath); id && inputIds_.contains(*id)) {
+            return FileOutcome::failed(outPath +
+                                       " is an input file; sorvel-convert never writes over its "
+                                       "input");
+        }
+        if (const auto it = written_.find(canonicalPath(out)); it != written_.end()) {
+            return FileOutcome::failed(outPath + " is already the output of " + it->second);
+        }
+        std::error_code ec;
+        fs::create_directories(out.parent_path(), ec);
+        return out;
+    }
+
     // Converts one file and reports it; true when it failed.
     bool convertOne(const Item& item) {
         ++done_;
         drawProgress();
-        FileError error;
-        const std::optional<std::string> bytes = readWholeFile(item.path, &error);
+        std::string error;
+        std::unique_ptr<TextInput> input = TextInput::openFile(item.path, error);
+        if (!input) {
+            return report(item, FileOutcome::failed(error), {});
+        }
+        std::optional<TextJob> job = textJob(*input, item.path, item.walked);
+        if (input->failed()) {
+            return report(item, FileOutcome::failed(input->error()), {});
+        }
+        if (job) {
+            return streamOne(item, *job, *input);
+        }
+        const std::optional<std::string> bytes = input->readAll();
         if (!bytes) {
-            return report(item, FileOutcome::failed(error.message), {});
+            return report(item, FileOutcome::failed(input->error()), {});
         }
         FileOutcome outcome = convert_(*bytes, item.path, item.walked);
         if (outcome.kind == FileOutcome::Kind::Skipped && !item.walked) {
@@ -223,31 +289,46 @@ class Batch {
         if (outcome.kind != FileOutcome::Kind::Converted) {
             return report(item, outcome, {});
         }
-        fs::path relative = item.relative;
-        if (!outcome.extension.empty()) {
-            relative.replace_extension(outcome.extension);
+        std::variant<fs::path, FileOutcome> out = outputPath(item, outcome.extension);
+        if (auto* refused = std::get_if<FileOutcome>(&out)) {
+            return report(item, *refused, {});
         }
-        const fs::path out = fs::path(outDir_) / relative;
-        const std::string outPath = out.string();
-        if (const std::optional<FileId> id = fileId(outPath); id && inputIds_.contains(*id)) {
-            return report(
-                item,
-                FileOutcome::failed(outPath + " is an input file; sorvel-convert never writes "
-                                              "over its input"),
-                {});
+        const fs::path& path = std::get<fs::path>(out);
+        FileError e;
+        if (!writeFileAtomically(path.string(), outcome.bytes, &e)) {
+            return report(item, FileOutcome::failed(e.message), {});
         }
-        const fs::path canonical = canonicalPath(out);
-        if (const auto it = written_.find(canonical); it != written_.end()) {
-            return report(
-                item, FileOutcome::failed(outPath + " is already the output of " + it->second), {});
+        written_.emplace(canonicalPath(path), item.path);
+        return report(item, outcome, path.string());
+    }
+
+    bool streamOne(const Item& item, TextJob& job, TextInput& input) {
+        std::variant<fs::path, FileOutcome> out = outputPath(item, job.extension);
+        if (auto* refused = std::get_if<FileOutcome>(&out)) {
+            return report(item, *refused, {});
         }
-        std::error_code ec;
-        fs::create_directories(out.parent_path(), ec);
-        if (!writeFileAtomically(outPath, outcome.bytes, &error)) {
-            return report(item, FileOutcome::failed(error.message), {});
+        const fs::path& path = std::get<fs::path>(out);
+        std::string error;
+        std::unique_ptr<TextOutput> output = TextOutput::toFile(path.string(), error);
+        if (!output) {
+            return report(item, FileOutcome::failed(error), {});
         }
-        written_.emplace(canonical, item.path);
-        return report(item, outcome, outPath);
+        FileOutcome outcome = TextPump::run(job, input, *output);
+        if (outcome.kind == FileOutcome::Kind::Skipped && !item.walked) {
+            outcome.kind = FileOutcome::Kind::Failed;
+        }
+        if (outcome.kind != FileOutcome::Kind::Converted) {
+            // The folders made for the output go again where they stayed empty.
+            std::error_code ec;
+            for (fs::path dir = path.parent_path(); canonicalPath(dir) != outCanonical_ &&
+                                                    isWithin(canonicalPath(dir), outCanonical_) &&
+                                                    fs::is_empty(dir, ec) && fs::remove(dir, ec);
+                 dir = dir.parent_path()) {
+            }
+            return report(item, outcome, {});
+        }
+        written_.emplace(canonicalPath(path), item.path);
+        return report(item, outcome, path.string());
     }
 
     bool report(const Item& item, const FileOutcome& outcome, const std::string& outPath) {
@@ -298,6 +379,7 @@ class Batch {
     const CommandLine& line_;
     ToolStreams& io_;
     const FileBatch::Converter& convert_;
+    const FileBatch::Streamer& stream_;
     std::string outDir_;
     fs::path outCanonical_;
     std::vector<Item> items_;
@@ -310,7 +392,8 @@ class Batch {
 
 }  // namespace
 
-int FileBatch::run(const CommandLine& line, ToolStreams& io, const Converter& convert) {
+int FileBatch::run(const CommandLine& line, ToolStreams& io, const Converter& convert,
+                   const Streamer& stream) {
     const bool toFolder = line.values.contains("out-dir");
     if (toFolder && line.values.contains("output")) {
         return ConvertTool::fail(io, "give either -o FILE or --out-dir DIR, not both", 2);
@@ -319,14 +402,14 @@ int FileBatch::run(const CommandLine& line, ToolStreams& io, const Converter& co
         if (line.inputs.size() > 1) {
             return ConvertTool::fail(io, "several inputs need --out-dir DIR", 2);
         }
-        return Batch(line, io, convert).single();
+        return Batch(line, io, convert, stream).single();
     }
     if (line.inputs.empty() ||
         std::find(line.inputs.begin(), line.inputs.end(), "-") != line.inputs.end()) {
         return ConvertTool::fail(io, "--out-dir needs files or folders to read, not standard input",
                                  2);
     }
-    return Batch(line, io, convert).many();
+    return Batch(line, io, convert, stream).many();
 }
 
 }  // namespace sorvel

@@ -1,26 +1,15 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "cli/ConvertTool.h"
+#include "cli/FileOutcome.h"
+#include "cli/TextJob.h"
 
 namespace sorvel {
-
-// What became of one input file.
-struct FileOutcome {
-    enum class Kind { Converted, Skipped, Failed };
-
-    Kind kind = Kind::Failed;
-    std::string bytes;      // the output, when converted
-    std::string extension;  // the output's extension (".txt"); empty keeps the input's name
-    std::string note;       // why it was skipped or failed, or a remark on the conversion
-
-    static FileOutcome converted(std::string bytes, std::string extension, std::string note = {});
-    static FileOutcome skipped(std::string reason);
-    static FileOutcome failed(std::string reason);
-};
 
 // Runs a conversion over the inputs of a command line, in one of two ways.
 //
@@ -48,7 +37,13 @@ class FileBatch {
     using Converter =
         std::function<FileOutcome(std::string_view bytes, const std::string& name, bool found)>;
 
-    static int run(const CommandLine& line, ToolStreams& io, const Converter& convert);
+    // How a command converts an input that is text rather than a document:
+    // piece by piece, so that a text of any size takes the same memory.
+    // Nothing where the command converts text whole too.
+    using Streamer = std::function<std::optional<TextJob>(const std::string& name, bool found)>;
+
+    static int run(const CommandLine& line, ToolStreams& io, const Converter& convert,
+                   const Streamer& stream = {});
 };
 
 }  // namespace sorvel

@@ -2,26 +2,26 @@
 
 #include "cli/ConsolePlatform.h"
 #include "cli/ConvertTool.h"
+#include "cli/TextPump.h"
 #include "cli/UnicodeCommands.h"
+#include "common/FilterChain.h"
+#include "common/LineBreakFilter.h"
+#include "common/ReplaceFilter.h"
 #include "text/MemorySurface.h"
 #include "translit/CscdPaste.h"
 #include "translit/KeyRelease.h"
 #include "translit/PaliFontConversion.h"
 #include "translit/StandardConversion.h"
+#include "translit/TypingReplay.h"
 #include "usertable/LoadTable.h"
 
 namespace sorvel {
 
 namespace {
 
-// Reads the input, converts it and writes the result.
-template <class Convert>
-int convertInput(ConvertTool& tool, const CommandLine& line, ToolStreams& io, Convert convert) {
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
-    }
-    return tool.writeOutput(line, io, convert(std::move(*text)));
+// Streams the input through a conversion into the output.
+int convertInput(const CommandLine& line, ToolStreams& io, std::unique_ptr<TextFilter> convert) {
+    return TextPump::runCommand(line, io, {TextPump::framed(std::move(convert), line)});
 }
 
 int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -29,9 +29,7 @@ int toStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     if (!kind) {
         return 2;
     }
-    return convertInput(tool, line, io, [&](std::string text) {
-        return paliToStandardText(std::move(text), *kind);
-    });
+    return convertInput(line, io, paliToStandardFilter(*kind));
 }
 
 int fromStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -39,31 +37,107 @@ int fromStandard(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     if (!kind) {
         return 2;
     }
-    return convertInput(tool, line, io, [&](std::string text) {
-        return standardToPaliText(std::move(text), *kind);
-    });
+    return convertInput(line, io, standardToPaliFilter(*kind));
 }
 
-int cscd(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
-    return convertInput(tool, line, io,
-                        [](std::string text) { return rewriteCscdText(std::move(text)); });
+int cscd(ConvertTool&, const CommandLine& line, ToolStreams& io) {
+    return convertInput(line, io, cscdFilter());
 }
 
-// Types `text` into `view` one character (or one paragraph break) at a time,
-// handling a key release after each.
-void replayTyping(ViewContext& view, const std::string& text) {
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const bool isBreak = text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n';
-        view.surface.replaceSel(std::string_view(text).substr(i, isBreak ? 2 : 1), false);
-        i += isBreak ? 1 : 0;
-        handleKeyRelease(view);
+// The typed text's start goes to an output while its end is typed, through
+// a filter (CR LF to LF for --lf) where one is given. An output that is
+// taken back from has no filter.
+class OutputStore : public TypingReplay::Store {
+  public:
+    OutputStore(TextOutput& output, TextFilter* filter) : output_(output), filter_(filter) {}
+    bool put(std::string_view bytes) override {
+        if (!filter_) {
+            return output_.write(bytes);
+        }
+        out_.clear();
+        filter_->push(bytes, out_);
+        return output_.write(out_);
     }
+    bool takeBack(std::size_t n, std::string& into) override {
+        return !filter_ && output_.takeBack(n, into);
+    }
+    std::size_t size() const override { return output_.size(); }
+    bool finish() {
+        if (!filter_) {
+            return true;
+        }
+        out_.clear();
+        filter_->finish(out_);
+        return output_.write(out_);
+    }
+
+  private:
+    TextOutput& output_;
+    TextFilter* filter_;
+    std::string out_;
+};
+
+// Replays the input as typing, in bounded memory: the tables in force are
+// those a key release in `view` would run.
+int replay(const CommandLine& line, ToolStreams& io, const ViewContext& view) {
+    const std::vector<std::span<const CodePair>> tables = tablesInForce(view);
+    std::string error;
+    std::unique_ptr<TextInput> input = TextPump::openInput(line, io, error);
+    if (!input) {
+        return ConvertTool::fail(io, error);
+    }
+    std::unique_ptr<TextOutput> output = TextPump::openOutput(line, io, false, error);
+    if (!output) {
+        return ConvertTool::fail(io, error);
+    }
+    // The text is typed with CR LF breaks and written with LF for --lf.
+    std::unique_ptr<TextFilter> written = std::make_unique<FilterChain>();
+    if (line.has("lf")) {
+        written = std::make_unique<ReplaceFilter>("\r\n", "\n");
+    }
+    // Tables that can eat back into text already put away type into a
+    // temporary file, which gives bytes back; it goes to the output at the end.
+    std::unique_ptr<TextOutput> scratch;
+    if (TypingReplay::reachesBack(tables)) {
+        scratch = TextOutput::temporary(error);
+        if (!scratch) {
+            return ConvertTool::fail(io, error);
+        }
+    }
+    OutputStore store(scratch ? *scratch : *output,
+                      scratch || !line.has("lf") ? nullptr : written.get());
+    TypingReplay typing(tables, store);
+    LineBreakFilter breaks;
+    std::string piece;
+    std::string typed;
+    bool ok = true;
+    while (ok && input->read(piece)) {
+        typed.clear();
+        breaks.push(piece, typed);
+        ok = typing.type(typed);
+    }
+    if (input->failed()) {
+        return ConvertTool::fail(io, input->error());
+    }
+    typed.clear();
+    breaks.finish(typed);
+    ok = ok && typing.type(typed) && typing.finish() && store.finish();
+    if (ok && scratch) {
+        ok = scratch->copyTo(*output, *written);
+    }
+    if (!ok || !output->commit()) {
+        const std::string why = !output->error().empty()               ? output->error()
+                                : scratch && !scratch->error().empty() ? scratch->error()
+                                                                       : "cannot write the output";
+        return ConvertTool::fail(io, why);
+    }
+    return 0;
 }
 
 // `type --table FILE`: loads the table as the editor's loader does (the same
 // checks and messages) and replays the input in the table's font with user
 // transliteration on.
-int typeWithTable(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
+int typeWithTable(const CommandLine& line, ToolStreams& io) {
     MemorySurface surface;
     ConsolePlatform platform(io.err);
     TransliterationState state;
@@ -72,12 +146,7 @@ int typeWithTable(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     if (!loadTableFromFile(view, line.value("table"))) {
         return 1;
     }
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
-    }
-    replayTyping(view, *text);
-    return tool.writeOutput(line, io, surface.getWindowText());
+    return replay(line, io, view);
 }
 
 int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
@@ -85,15 +154,11 @@ int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
         return ConvertTool::fail(io, "type needs either --font FACE or --table FILE", 2);
     }
     if (line.values.contains("table")) {
-        return typeWithTable(tool, line, io);
+        return typeWithTable(line, io);
     }
     const auto kind = tool.paliFontOption(line, "font", io);
     if (!kind) {
         return 2;
-    }
-    std::optional<std::string> text = tool.readInput(line, io);
-    if (!text) {
-        return 1;
     }
     FontDescription format = RichText::standardFormat();
     format.faceName = line.value("font");
@@ -102,8 +167,7 @@ int type(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     TransliterationState state;
     state.paliEntryOn = true;
     ViewContext view{surface, platform, state};
-    replayTyping(view, *text);
-    return tool.writeOutput(line, io, surface.getWindowText());
+    return replay(line, io, view);
 }
 
 }  // namespace

@@ -3,16 +3,22 @@
 #include "cli/ConvertTool.h"
 #include "cli/DocumentCommands.h"
 #include "cli/FileBatch.h"
+#include "cli/TextPump.h"
+#include "common/FilterChain.h"
+#include "common/ReplaceFilter.h"
 #include "common/Utf8.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
 #include "docformat/RtfReader.h"
 #include "pali/TextReplace.h"
 #include "translit/PaliFontConversion.h"
+#include "translit/PaliFontStream.h"
 #include "unicode/DocumentFontConversion.h"
+#include "unicode/FontToUtf8Stream.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"
 #include "unicode/UnicodeText.h"
+#include "unicode/Utf8ToFontStream.h"
 
 namespace sorvel {
 
@@ -46,6 +52,26 @@ std::optional<FileOutcome> refuseLoss(const UnicodeReport& report, const std::st
     }
     note = report.describe(face) + ", written as \"?\"";
     return std::nullopt;
+}
+
+// A text job that takes no text: the file is refused as it is.
+TextJob refusedText(FileOutcome why) {
+    TextJob job{std::make_unique<FilterChain>()};
+    job.verdict = [why](bool, bool) { return std::optional<FileOutcome>(why); };
+    return job;
+}
+
+// A file found in a folder that holds a NUL byte is no text: it is skipped.
+void refuseNul(TextJob& job, bool found, const std::string& why) {
+    job.watchNul = found;
+    job.verdict = [why](bool, bool sawNul) {
+        return sawNul ? std::optional<FileOutcome>(FileOutcome::skipped(why)) : std::nullopt;
+    };
+}
+
+// What a document read could not keep, as a remark on its conversion.
+std::string leftOutNote(const DocumentReport& report) {
+    return report.lostContent() ? "left out: " + report.describeContent() : std::string();
 }
 
 // The line and column of a byte offset, counted in characters.
@@ -93,7 +119,8 @@ int unicode(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
     }
     const std::string extension = "." + format;
     return FileBatch::run(
-        line, io, [&](std::string_view bytes, const std::string& name, bool found) {
+        line, io,
+        [&](std::string_view bytes, const std::string& name, bool found) {
             if (isDocument(bytes)) {
                 const DocumentFile::Opened opened = DocumentFile::openBytes(bytes, name);
                 if (!opened) {
@@ -102,7 +129,7 @@ int unicode(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
                 return FileOutcome::converted(
                     format == "rtf" ? UnicodeExport::toRtf(*opened.document, options)
                                     : UnicodeExport::toUtf8(*opened.document, options),
-                    extension);
+                    extension, leftOutNote(opened.report));
             }
             if (!from) {
                 return FileOutcome::skipped("not a document (for 8-bit text, give --from FACE)");
@@ -121,6 +148,20 @@ int unicode(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
             return FileOutcome::converted(
                 withBreaks(UnicodeText::fromFontToUtf8(text, *from, options.overdotM), line),
                 extension);
+        },
+        [&](const std::string&, bool found) -> std::optional<TextJob> {
+            if (format != "txt") {
+                return std::nullopt;
+            }
+            if (!from) {
+                return refusedText(
+                    FileOutcome::skipped("not a document (for 8-bit text, give --from FACE)"));
+            }
+            TextJob job{TextPump::framed(
+                std::make_unique<FontToUtf8Stream>(*from, options.overdotM), line)};
+            job.extension = extension;
+            refuseNul(job, found, "not text: it holds NUL bytes");
+            return job;
         });
 }
 
@@ -141,62 +182,101 @@ int fromUnicode(ConvertTool& tool, const CommandLine& line, ToolStreams& io) {
         options.unicodeFace = line.value("unicode-font");
     }
     const std::string face = line.value("font");
-    return FileBatch::run(line, io, [&](std::string_view bytes, const std::string&, bool found) {
-        std::optional<UnicodeImport::Result> result;
-        const bool fromDocument = isDocument(bytes);
-        if (fromDocument) {
-            std::string contents;
-            std::string_view rtf = bytes;
-            if (CompoundFile::isCompound(bytes)) {
-                std::string detail;
-                std::optional<std::string> read = CompoundFile::readContents(bytes, &detail);
-                if (!read) {
-                    return FileOutcome::failed("Unexpected file format. (" + detail + ")");
+    return FileBatch::run(
+        line, io,
+        [&](std::string_view bytes, const std::string&, bool found) {
+            std::optional<UnicodeImport::Result> result;
+            const bool fromDocument = isDocument(bytes);
+            if (fromDocument) {
+                std::string contents;
+                std::string_view rtf = bytes;
+                if (CompoundFile::isCompound(bytes)) {
+                    std::string detail;
+                    std::optional<std::string> read = CompoundFile::readContents(bytes, &detail);
+                    if (!read) {
+                        return FileOutcome::failed("Unexpected file format. (" + detail + ")");
+                    }
+                    contents = std::move(*read);
+                    rtf = contents;
                 }
-                contents = std::move(*read);
-                rtf = contents;
-            }
-            if (rtf.find_first_not_of(" \t\r\n") == std::string_view::npos) {
-                result = UnicodeImport::Result{RichText(options.paliFormat), {}};
+                if (rtf.find_first_not_of(" \t\r\n") == std::string_view::npos) {
+                    result = UnicodeImport::Result{RichText(options.paliFormat), {}};
+                } else {
+                    result = UnicodeImport::fromRtf(rtf, options);
+                }
+                if (!result) {
+                    return FileOutcome::failed(
+                        "Unexpected file format. (the document is not RTF text)");
+                }
             } else {
-                result = UnicodeImport::fromRtf(rtf, options);
+                if (const std::optional<std::size_t> bad = Utf8::firstMalformed(bytes)) {
+                    return FileOutcome::skipped("not UTF-8 text (a byte that is no UTF-8 at " +
+                                                placeOf(bytes, *bad) + ")");
+                }
+                if (found && holdsNul(bytes)) {
+                    return FileOutcome::skipped("not text: it holds NUL bytes");
+                }
+                result = UnicodeImport::fromUtf8(bytes, options);
             }
-            if (!result) {
-                return FileOutcome::failed(
-                    "Unexpected file format. (the document is not RTF text)");
+            std::string note;
+            if (std::optional<FileOutcome> refused = refuseLoss(result->report, face, line, note)) {
+                return *refused;
             }
-        } else {
-            if (const std::optional<std::size_t> bad = Utf8::firstMalformed(bytes)) {
-                return FileOutcome::skipped("not UTF-8 text (a byte that is no UTF-8 at " +
-                                            placeOf(bytes, *bad) + ")");
+            const std::string out = format.empty() ? (fromDocument ? "doc" : "txt") : format;
+            const bool toDocument = out != "txt";
+            const std::string extension = toDocument == fromDocument ? ""
+                                          : toDocument               ? ".rtf"
+                                                                     : ".txt";
+            if (!toDocument) {
+                return FileOutcome::converted(withBreaks(result->document.text(), line), extension,
+                                              note);
             }
-            if (found && holdsNul(bytes)) {
-                return FileOutcome::skipped("not text: it holds NUL bytes");
+            std::string detail;
+            const std::optional<std::string> written = DocumentFile::toBytes(
+                result->document,
+                out == "rtf" ? DocumentFile::Format::Rtf : DocumentFile::Format::Compound, &detail);
+            if (!written) {
+                return FileOutcome::failed("Failed to save document. (" + detail + ")");
             }
-            result = UnicodeImport::fromUtf8(bytes, options);
-        }
-        std::string note;
-        if (std::optional<FileOutcome> refused = refuseLoss(result->report, face, line, note)) {
-            return *refused;
-        }
-        const std::string out = format.empty() ? (fromDocument ? "doc" : "txt") : format;
-        const bool toDocument = out != "txt";
-        const std::string extension = toDocument == fromDocument ? ""
-                                      : toDocument               ? ".rtf"
-                                                                 : ".txt";
-        if (!toDocument) {
-            return FileOutcome::converted(withBreaks(result->document.text(), line), extension,
-                                          note);
-        }
-        std::string detail;
-        const std::optional<std::string> written = DocumentFile::toBytes(
-            result->document,
-            out == "rtf" ? DocumentFile::Format::Rtf : DocumentFile::Format::Compound, &detail);
-        if (!written) {
-            return FileOutcome::failed("Failed to save document. (" + detail + ")");
-        }
-        return FileOutcome::converted(*written, extension, note);
-    });
+            return FileOutcome::converted(*written, extension, note);
+        },
+        [&](const std::string&, bool found) -> std::optional<TextJob> {
+            if (!format.empty() && format != "txt") {
+                return std::nullopt;
+            }
+            auto stream = std::make_unique<Utf8ToFontStream>(*kind, options.replacement);
+            const Utf8ToFontStream* read = stream.get();
+            // The stream reads every kind of line end itself; only --lf is left.
+            auto chain = std::make_unique<FilterChain>();
+            chain->add(std::move(stream));
+            if (line.has("lf")) {
+                chain->add(std::make_unique<ReplaceFilter>("\r\n", "\n"));
+            }
+            TextJob job{std::move(chain)};
+            job.mayRefuse = true;
+            job.watchNul = found;
+            job.verdict = [read, found, face, &line](bool ended,
+                                                     bool sawNul) -> std::optional<FileOutcome> {
+                if (read->malformed()) {
+                    return FileOutcome::skipped("not UTF-8 text (a byte that is no UTF-8 at " +
+                                                *read->malformed() + ")");
+                }
+                if (!ended) {
+                    return std::nullopt;
+                }
+                if (found && sawNul) {
+                    return FileOutcome::skipped("not text: it holds NUL bytes");
+                }
+                std::string note;
+                return refuseLoss(read->report(), face, line, note);
+            };
+            job.note = [read, face, &line] {
+                std::string note;
+                refuseLoss(read->report(), face, line, note);
+                return note;
+            };
+            return job;
+        });
 }
 
 }  // namespace
@@ -210,7 +290,8 @@ int convertFontFiles(ConvertTool& tool, const CommandLine& line, ToolStreams& io
     const std::string toFace = line.value("to");
     const bool overdotM = line.has("overdot-m");
     return FileBatch::run(
-        line, io, [&](std::string_view bytes, const std::string& name, bool found) {
+        line, io,
+        [&](std::string_view bytes, const std::string& name, bool found) {
             if (isDocument(bytes)) {
                 const DocumentFile::Opened opened = DocumentFile::openBytes(bytes, name);
                 if (!opened) {
@@ -226,6 +307,9 @@ int convertFontFiles(ConvertTool& tool, const CommandLine& line, ToolStreams& io
                 if (result.convertedCharacters == 0) {
                     note = "no text in " + std::string(paliFontName(*from)) + "; written unchanged";
                 }
+                if (const std::string leftOut = leftOutNote(opened.report); !leftOut.empty()) {
+                    note += (note.empty() ? "" : "; ") + leftOut;
+                }
                 std::string detail;
                 const std::optional<std::string> written =
                     DocumentFile::toBytes(result.document, opened.format, &detail);
@@ -240,6 +324,12 @@ int convertFontFiles(ConvertTool& tool, const CommandLine& line, ToolStreams& io
             std::string text = RichText::normalizeBreaks(bytes);
             convertPaliFontText(text, *from, *to);
             return FileOutcome::converted(withBreaks(std::move(text), line), "");
+        },
+        [&](const std::string&, bool found) -> std::optional<TextJob> {
+            TextJob job{
+                std::make_unique<PaliFontStream>(*from, *to, line.has("lf") ? "\n" : "\r\n")};
+            refuseNul(job, found, "not a document or text: it holds NUL bytes");
+            return job;
         });
 }
 

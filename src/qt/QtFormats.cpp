@@ -3,6 +3,7 @@
 #include <QTextList>
 #include <cmath>
 
+#include "qt/PaliStandInFonts.h"
 #include "qt/QtText.h"
 
 namespace sorvel {
@@ -98,7 +99,9 @@ QTextCharFormat QtFormats::charFormat(const FontDescription& delta) {
         f.setFontStrikeOut(delta.effects & chareffect::StrikeOut);
     }
     if (m & charmask::Face) {
-        f.setFontFamilies(QStringList{QtText::faceToQt(delta.faceName)});
+        // The face first, as documents name it; a Pali face that this
+        // machine may lack falls back to a face of the same Pali font.
+        f.setFontFamilies(PaliStandInFonts::familiesFor(delta.faceName));
         f.setProperty(PitchAndFamily, static_cast<int>(delta.pitchAndFamily));
     }
     if (m & charmask::Size) {

@@ -20,7 +20,9 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+#include <memory>
 
+#include "qt/ExistingFontDialog.h"
 #include "qt/QtText.h"
 
 namespace sorvel {
@@ -154,7 +156,11 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& reques
     initial.setUnderline(init.effects & chareffect::Underline);
     initial.setStrikeOut(init.effects & chareffect::StrikeOut);
 
-    QFontDialog dialog(QApplication::activeWindow());
+    // A dialog that accepts only fonts that exist, unless asked otherwise.
+    std::unique_ptr<QFontDialog> owned =
+        request.mustExist ? std::make_unique<ExistingFontDialog>(QApplication::activeWindow())
+                          : std::make_unique<QFontDialog>(QApplication::activeWindow());
+    QFontDialog& dialog = *owned;
     dialog.setOption(QFontDialog::DontUseNativeDialog);
     dialog.setWindowTitle(QStringLiteral("Font"));
     dialog.setCurrentFont(initial);
@@ -215,9 +221,7 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
     QStringList filters;
     for (const FileFilter& f : request.filters) {
-        QString pattern = QString::fromStdString(f.pattern);
-        pattern.replace(u';', u' ');
-        filters << QStringLiteral("%1 (%2)").arg(QString::fromStdString(f.label), pattern);
+        filters << QString::fromStdString(f.shown());
     }
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);

@@ -3,6 +3,8 @@
 #include <QTextBlock>
 #include <QTextDocumentFragment>
 #include <QTextList>
+#include <optional>
+#include <vector>
 
 #include "qt/QtFormats.h"
 #include "qt/QtRichTextSnapshot.h"
@@ -18,22 +20,47 @@ QTextCharFormat fullFormat(const FontDescription& f) {
     return QtFormats::charFormat(all);
 }
 
+// The Qt character format of each of a text's formats, made once: a long
+// document has a hundred thousand runs but only a few formats.
+class FormatCache {
+  public:
+    explicit FormatCache(const RichText& text) : text_(text) {}
+    const QTextCharFormat& at(long pos) {
+        const uint32_t id = text_.formatIdAt(pos);
+        if (id >= made_.size()) {
+            made_.resize(id + 1);
+        }
+        if (!made_[id]) {
+            made_[id] = fullFormat(text_.formatAt(pos));
+        }
+        return *made_[id];
+    }
+
+  private:
+    const RichText& text_;
+    std::vector<std::optional<QTextCharFormat>> made_;
+};
+
 // Writes `text` at the cursor of a fresh document, whose one empty block
-// takes the first paragraph.
+// takes the first paragraph: one edit, so that whatever lays the document out
+// hears of it once, and each format made once.
 void build(QTextCursor& c, const RichText& text) {
+    FormatCache formats(text);
+    c.beginEditBlock();
     for (int i = 0; i < text.paragraphCount(); ++i) {
         const long start = text.paragraphStart(i);
         const long end = text.paragraphEnd(i);
         if (i > 0) {
             // The break that ends paragraph i - 1 opens this block.
-            c.insertBlock(QTextBlockFormat(), fullFormat(text.formatAt(start - 2)));
+            c.insertBlock(QTextBlockFormat(), formats.at(start - 2));
         }
         QtFormats::formatBlock(c, text.paraFormat(i));
         text.forEachRun(start, end, [&](const RichText::Run& run) {
             c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
-                         fullFormat(*run.format));
+                         formats.at(run.start));
         });
     }
+    c.endEditBlock();
 }
 
 }  // namespace

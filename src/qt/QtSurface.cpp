@@ -449,6 +449,10 @@ void QtSurface::clear() {
     edit_.setTextCursor(c);
 }
 
+bool QtSurface::canPaste() const {
+    return edit_.canPaste();
+}
+
 void QtSurface::paste() {
     edit_.paste();
 }
@@ -463,6 +467,14 @@ bool QtSurface::canUndo() const {
 
 void QtSurface::undo() {
     edit_.undo();
+}
+
+bool QtSurface::canRedo() const {
+    return doc().isRedoAvailable();
+}
+
+void QtSurface::redo() {
+    edit_.redo();
 }
 
 bool QtSurface::getModify() const {

@@ -50,10 +50,13 @@ class QtSurface : public RichEditSurface {
     ParaFormat getParaFormatSelection() const override;
     void setParaFormat(const ParaFormat& format) override;
     void clear() override;
+    bool canPaste() const override;
     void paste() override;
     void copy() override;
     bool canUndo() const override;
     void undo() override;
+    bool canRedo() const override;
+    void redo() override;
     bool getModify() const override;
     void setModify(bool modified) override;
     void setBackgroundColor(uint32_t color) override;

@@ -201,7 +201,8 @@ TEST_F(MainFrame, InitialUpdateFillsThePlainFormatAndPutsItAtTheCaret) {
     EXPECT_EQ(view->palette().color(QPalette::Base), QColor(251, 242, 230));
     EXPECT_EQ(view->printMargin(), 1440);
     EXPECT_EQ(view->bulletIndent(), 360);
-    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
+    EXPECT_EQ(frame.windowTitle(), QStringLiteral("Sorvel - RuvoVIR1[*]"));
+    EXPECT_FALSE(frame.isWindowModified()) << "setting the view up is no change";
 }
 
 TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
@@ -213,7 +214,7 @@ TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
     EXPECT_EQ(state.plainFormat.faceName, "Arial");
     EXPECT_EQ(second->view()->surface().getCharFormatSelection().faceName, "VriRomanPali CN");
     EXPECT_EQ(state.userTable[0].code, kEndCode) << "no user table is loaded";
-    EXPECT_EQ(second->windowTitle(), QStringLiteral("RuvoVIR2"));
+    EXPECT_EQ(second->windowTitle(), QStringLiteral("RuvoVIR2 [*]"));
 
     state.userTableOn = true;
     state.userTableFont = "Times New Roman";

@@ -94,7 +94,9 @@ TEST(SorvelApplication, AfterACrashTheNextStartOffersTheDocumentsAndRestoresThem
     EXPECT_EQ(docs[0]->title(), "RuvoVIR1");
     EXPECT_TRUE(docs[0]->isModified());
     EXPECT_EQ(docs[0]->text()->toPlainText(), QStringLiteral("unsaved words"));
-    EXPECT_EQ(next.mainWindow()->windowTitle(), QStringLiteral("Sorvel - RuvoVIR1"));
+    // Marked as changed in the title too.
+    EXPECT_EQ(next.mainWindow()->windowTitle(), QStringLiteral("Sorvel - RuvoVIR1[*]"));
+    EXPECT_TRUE(next.mainWindow()->isWindowModified());
     EXPECT_FALSE(fs::exists(folder));
 }
 

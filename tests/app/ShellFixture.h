@@ -6,6 +6,7 @@
 #include <QApplication>
 #include <QSettings>
 #include <QTest>
+#include <QWindow>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -22,6 +23,12 @@
 #include "support/TestView.h"
 
 namespace sorvel::testing {
+
+// The title that the desktop shows for a top-level window: the mark of
+// unsaved changes put in or left out.
+inline QString shownTitle(QWidget* window) {
+    return window->windowHandle() ? window->windowHandle()->title() : QString();
+}
 
 // A help window that records what it was asked to show.
 class RecordingHelp : public HelpWindow {

@@ -227,6 +227,20 @@ TEST(UnicodeCommands, OneDocumentFromStandardInputToStandardOutput) {
               "a\xBD \xB1\r\ngacch\xE0mi");
 }
 
+TEST(UnicodeCommands, DocumentsThatLostContentSaySoOnTheirLine) {
+    const std::string rtf =
+        "{\\rtf1{\\fonttbl{\\f0 VriRomanPali CN;}}\\f0 Buddha\\'bd{\\footnote note}"
+        "{\\pict\\wmetafile8 0100}\\par}";
+    const ToolRun unicode = runConvertTool({"unicode"}, rtf);
+    EXPECT_EQ(unicode.status, 0);
+    EXPECT_EQ(unicode.out, "Buddha\xE1\xB9\x83");
+    EXPECT_EQ(unicode.err, "sorvel-convert: standard input: left out: 1 footnote, 1 picture\n");
+    const ToolRun font =
+        runConvertTool({"font", "--from", "VriRomanPali CN", "--to", "Times_CSX+"}, rtf);
+    EXPECT_EQ(font.status, 0);
+    EXPECT_EQ(font.err, "sorvel-convert: standard input: left out: 1 footnote, 1 picture\n");
+}
+
 TEST(UnicodeCommands, FromUnicodeRefusesWhatTheFontCannotShowUnlessLossy) {
     const std::string text = "sa\xE1\xB9\x85gha \xCE\xB1\n\xE2\x82\xAC";
     const ToolRun strict = runConvertTool({"from-unicode", "--font", "VriRomanPali CN"}, text);

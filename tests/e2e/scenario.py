@@ -3,36 +3,28 @@ folder of its own, and the gestures a person makes with Sorvel's windows."""
 
 import os
 import shutil
+import subprocess
+import sys
 import tempfile
 import unittest
 
 from desktop import Desktop, DesktopError, missing_tools, wait_until
 import documents
-import testfonts
+
+sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "support"))
+try:
+    from rename_font import rename_font
+except ImportError:  # fontTools is missing; reported by setUp
+    rename_font = None
 
 SORVEL = os.environ.get("SORVEL_BINARY", "")
 CONVERT = os.environ.get("SORVEL_CONVERT", "")
 ARTIFACTS = os.environ.get("SORVEL_E2E_ARTIFACTS", "")
 
-_font_cache = {}
-
-
-def shared_fonts():
-    """The test fonts, made once per run of the suite."""
-    if "dir" not in _font_cache:
-        folder = tempfile.mkdtemp(prefix="sorvel-e2e-fonts-")
-        _font_cache["names"] = testfonts.make_test_fonts(folder)
-        _font_cache["dir"] = folder
-    return _font_cache["dir"], _font_cache["names"]
-
-
-def tearDownModule():  # noqa: N802 (unittest's name)
-    if "dir" in _font_cache:
-        shutil.rmtree(_font_cache.pop("dir"), ignore_errors=True)
-
 
 class SorvelScenario(unittest.TestCase):
-    """One scenario: its own desktop, home, fonts and working folder."""
+    """One scenario: its own desktop, home and working folder. The Pali fonts
+    are those the program brings; no legacy Pali font is installed for it."""
 
     # The main window's title with a document active.
     MAIN = r"^Sorvel - %s$"
@@ -42,9 +34,13 @@ class SorvelScenario(unittest.TestCase):
     def setUp(self):
         if not SORVEL or not CONVERT:
             self.skipTest("SORVEL_BINARY and SORVEL_CONVERT name the programs under test")
-        missing = missing_tools() + testfonts.missing_font_tools()
+        missing = missing_tools()
         if documents.olefile is None:
             missing.append("python3-olefile")
+        if rename_font is None:
+            missing.append("python3-fonttools")
+        if shutil.which("fc-match") is None:
+            missing.append("fontconfig")
         if missing:
             self.skipTest("not installed: " + ", ".join(missing))
         if ARTIFACTS:
@@ -62,10 +58,6 @@ class SorvelScenario(unittest.TestCase):
         except BaseException:
             shutil.rmtree(self.root, ignore_errors=True)
             raise
-        fonts, self.fonts = shared_fonts()
-        user_fonts = os.path.join(self.desktop.home, ".local/share/fonts")
-        for name in os.listdir(fonts):
-            shutil.copy(os.path.join(fonts, name), user_fonts)
         self.work = os.path.join(self.root, "work")
         os.makedirs(self.work)
         self.sorvel = None
@@ -103,6 +95,22 @@ class SorvelScenario(unittest.TestCase):
             return self.desktop.screenshot(path)
         except Exception:  # a failed picture must not hide the real failure
             return None
+
+    # --- the machine -----------------------------------------------------
+
+    def install_font(self, source, family):
+        """Installs a copy of the font file `source` named `family` for the
+        scenario's user, as a person copies a font into ~/.local/share/fonts."""
+        target = os.path.join(self.desktop.home, ".local/share/fonts",
+                              family.replace(" ", "") + ".ttf")
+        rename_font(source, target, family)
+
+    def installed_family(self, family):
+        """The family fontconfig gives the scenario's programs for `family`."""
+        done = subprocess.run(["fc-match", "-f", "%{family[0]}", family], env=self.desktop.env(),
+                              stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, timeout=60,
+                              check=False)
+        return done.stdout.decode()
 
     # --- the program -----------------------------------------------------
 
@@ -186,8 +194,18 @@ class SorvelScenario(unittest.TestCase):
             self.desktop.key(*keys)
         self.desktop.key("Return")
 
+    def save_new(self, name):
+        """Ctrl+S on a document never saved: the Save As dialog names the file
+        in the working folder, and the title takes its name; gives its path."""
+        path = os.path.join(self.work, name)
+        self.desktop.key("ctrl+s")
+        self.file_dialog(r"^Save As$", path)
+        self.wait_file(path)
+        self.wait_main_title(name)
+        return path
+
     def wait_file(self, path, timeout=30.0):
         wait_until("the file %s" % path, lambda: os.path.exists(path), timeout)
 
 
-__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT"]
+__all__ = ["SorvelScenario", "DesktopError", "wait_until", "CONVERT", "SORVEL"]

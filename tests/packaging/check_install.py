@@ -7,6 +7,7 @@ could be checked is well but a validator is not installed.
 """
 import argparse
 import configparser
+import json
 import os
 import struct
 import subprocess
@@ -20,6 +21,7 @@ SUMMARY = "Simplifies working with the Pali language"
 PRODUCT_VERSION = "2.0.0.1"
 FILE_VERSION = "1.0.0.1"
 ICON_SIZES = [16, 22, 24, 32, 48, 64, 128, 256]
+FONT_DIR = "share/fonts/truetype/sorvel"
 
 faults = []
 skipped = []
@@ -37,7 +39,10 @@ def without_display():
     return env
 
 
-def expected_files():
+def expected_files(font_table, fontconfig):
+    """What a desktop looks for: the programs, the desktop entry, the
+    metadata, the icons; and the Pali stand-in fonts that the table names,
+    their licence and their fontconfig file."""
     files = {
         "bin/sorvel",
         "bin/sorvel-convert",
@@ -46,6 +51,12 @@ def expected_files():
         f"share/icons/hicolor/scalable/apps/{APP_ID}.svg",
     }
     files.update(f"share/icons/hicolor/{s}x{s}/apps/{APP_ID}.png" for s in ICON_SIZES)
+    with open(font_table, encoding="utf-8") as f:
+        table = json.load(f)
+    for entry in table["fonts"]:
+        files.update(f"{FONT_DIR}/{name}" for name in entry["files"].values())
+    files.add(f"{FONT_DIR}/LICENSE.txt")
+    files.add(f"share/fontconfig/conf.avail/{os.path.basename(fontconfig)}")
     return files
 
 
@@ -143,7 +154,10 @@ def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("--cmake", required=True)
     parser.add_argument("--build-dir", required=True)
+    parser.add_argument("--font-table", required=True, help="the Pali stand-in fonts' table")
+    parser.add_argument("--fontconfig", required=True, help="their fontconfig file")
     args = parser.parse_args()
+    expected = expected_files(args.font_table, args.fontconfig)
     with tempfile.TemporaryDirectory(prefix="sorvel-install-") as destdir:
         env = dict(os.environ, DESTDIR=destdir)
         result = subprocess.run([args.cmake, "--install", args.build_dir, "--prefix", "/usr"],
@@ -154,10 +168,10 @@ def main():
             return 1
         usr = Path(destdir) / "usr"
         found = {str(p.relative_to(usr)) for p in usr.rglob("*") if not p.is_dir()}
-        for missing in sorted(expected_files() - found):
+        for missing in sorted(expected - found):
             fault(f"{missing} is not installed")
-        for extra in sorted(found - expected_files()):
-            fault(f"{extra} is installed but belongs to no desktop program")
+        for extra in sorted(found - expected):
+            fault(f"{extra} is installed but is not expected")
         if (usr / "bin").is_dir():
             check_programs(usr)
         if (usr / "share/applications" / f"{APP_ID}.desktop").exists():
@@ -170,7 +184,7 @@ def main():
         return 1
     if skipped:
         return 77
-    print(f"{len(expected_files())} files installed where they belong")
+    print(f"{len(expected)} files installed where they belong")
     return 0
 
 

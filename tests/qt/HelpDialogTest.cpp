@@ -23,12 +23,9 @@
 namespace sorvel {
 namespace {
 
+// The test binary's main makes the one application object.
 QApplication& application() {
-    static int argc = 1;
-    static char name[] = "test_help";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
+    return *qApp;
 }
 
 int openHelpDialogs() {

@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTest>
 #include <QTextEdit>
 #include <QTimer>
 #include <functional>
@@ -143,6 +144,84 @@ TEST(QtPlatform, TheFontDialogOffersOnlyTheRequestedGroups) {
     });
     EXPECT_FALSE(platform.chooseFont(request));
 }
+
+// Typing a family's name into the font dialog's family list and pressing
+// Enter: a name that no font has is never taken as the family that happened
+// to stay selected.
+struct TypedFamily {
+    const char* name;
+    const char* typed;
+    bool arrowAfterTyping;           // then picks the next family with the Down key
+    const char* refusedWithMessage;  // the message OK shows; empty when accepted
+    friend void PrintTo(const TypedFamily& c, std::ostream* os) { *os << c.name; }
+};
+
+class FontDialogTyping : public ::testing::TestWithParam<TypedFamily> {};
+
+TEST_P(FontDialogTyping, TakesOnlyAFamilyThatExists) {
+    const TypedFamily& c = GetParam();
+    QtPlatform platform;
+    FontDialogRequest request;
+    request.initial.faceName = "DejaVu Sans";
+    request.initial.height = 240;
+    QString message;
+    QString selected;
+    bool openAfterOk = false;
+    whenModal([&](QWidget* dialog) {
+        QListView* families = dialog->findChildren<QListView*>().value(0);
+        ASSERT_NE(families, nullptr);
+        families->setFocus();
+        // As a keyboard types: Shift goes down before a capital letter.
+        for (const QChar ch : QString::fromUtf8(c.typed)) {
+            if (ch.isUpper()) {
+                QTest::keyPress(families, Qt::Key_Shift);
+            }
+            QTest::keyClicks(families, QString(ch));
+            if (ch.isUpper()) {
+                QTest::keyRelease(families, Qt::Key_Shift);
+            }
+        }
+        if (c.arrowAfterTyping) {
+            QTest::keyClick(families, Qt::Key_Down);
+        }
+        selected = families->currentIndex().data().toString();
+        QTimer::singleShot(0, [&message] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+                EXPECT_EQ(box->windowTitle(), QStringLiteral("Sorvel"));
+                message = box->text();
+                box->accept();
+            }
+        });
+        QTest::keyClick(families, Qt::Key_Return);
+        openAfterOk = dialog->isVisible();
+        if (openAfterOk) {
+            static_cast<QDialog*>(dialog)->reject();
+        }
+    });
+    const std::optional<FontChoice> choice = platform.chooseFont(request);
+    EXPECT_EQ(message, QString::fromUtf8(c.refusedWithMessage));
+    if (*c.refusedWithMessage) {
+        EXPECT_TRUE(openAfterOk) << "the dialog stays open for another choice";
+        EXPECT_FALSE(choice);
+    } else {
+        ASSERT_TRUE(choice);
+        EXPECT_EQ(QString::fromStdString(choice->faceName), selected);
+        if (!c.arrowAfterTyping) {
+            EXPECT_TRUE(selected.startsWith(QString::fromUtf8(c.typed), Qt::CaseInsensitive));
+        }
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Names, FontDialogTyping,
+    ::testing::Values(
+        TypedFamily{"AFamilyThatExists", "DejaVu Serif", false, ""},
+        TypedFamily{"TheBeginningOfOne", "dejavu se", false, ""},
+        TypedFamily{"NoSuchFamily", "Nosuch Pali Font", false,
+                    "There is no font named \"Nosuch Pali Font\" on this computer.\n\nChoose a "
+                    "font from the list of fonts."},
+        TypedFamily{"NoSuchFamilyThenOnePicked", "Nosuch Pali Font", true, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtPlatform, CursorShapesGoToTheViewUnderThePointer) {
     QtPlatform platform;

@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <random>
 
+#include <QClipboard>
+#include <QGuiApplication>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -18,6 +20,7 @@ class QtHarness : public SurfaceHarness {
     QtHarness() : edit_(state_), surface_(edit_) {}
     RichEditSurface& surface() override { return surface_; }
     void setTextLimit(long limit) override { edit_.setTextLimit(limit); }
+    void clearClipboard() override { QGuiApplication::clipboard()->clear(); }
 
   private:
     TransliterationState state_;

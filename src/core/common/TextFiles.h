@@ -29,26 +29,24 @@ struct FileError {
     Refusal refused = Refusal::None;
 };
 
+// Opens `path` for reading, after looking at what it is: anything but a
+// regular file (a folder, a device, a pipe or a socket), and a file larger
+// than `limit`, is refused (error->refused says why) without reading a
+// byte, and without waiting for a pipe that has no writer. The descriptor
+// is blocking; -1 on failure, with the reason in `error`.
+int openInputFile(const std::string& path, FileError* error = nullptr,
+                  std::uint64_t limit = kMaxFileBytes);
+
 // Reads a whole file as bytes; nothing, with the reason in `error`, on failure.
-// Only a regular file of at most kMaxFileBytes is read; anything else is
-// refused (error->refused says why) without reading a byte, and without
-// waiting for a pipe that has no writer.
+// Only a regular file of at most kMaxFileBytes is read (see openInputFile).
 std::optional<std::string> readWholeFile(const std::string& path, FileError* error = nullptr);
 
 // Writes `bytes` to a new file beside `path` and renames it over `path`, so
 // that `path` holds either its old content or all of the new, never a part.
 // False, with the reason in `error`, on failure; `path` is then untouched.
 //
-// Every file the program writes goes through here, so the rules are kept in
-// one place:
-// - a symbolic link stays a link: the file it points to is written;
-// - an existing file that is read-only (no write permission for anyone), or
-//   that the user may not write, is refused and left as it is; so is
-//   anything that is not a regular file;
-// - an existing file keeps its permissions, and its group where the user may
-//   set it; a new one gets the usual permissions (the umask applies);
-// - the data and then the folder's entry are synced, so that a file reported
-//   as written survives a power cut.
+// The rules of a save (links, read-only files, permissions, syncing the file
+// and its folder) are those of AtomicFile, which every writer goes through.
 bool writeFileAtomically(const std::string& path, std::string_view bytes,
                          FileError* error = nullptr);
 

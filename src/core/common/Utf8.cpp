@@ -98,6 +98,11 @@ std::optional<std::size_t> Utf8::firstMalformed(std::string_view utf8) {
     return std::nullopt;
 }
 
+bool Utf8::isShowable(char32_t ch) {
+    return ch >= 0x20 && ch != 0x7F && !(ch >= 0x80 && ch < 0xA0) && ch != kReplacement &&
+           !(ch >= 0x0300 && ch < 0x0370) && !(ch >= 0xD800 && ch < 0xE000) && ch <= 0x10FFFF;
+}
+
 std::string_view Utf8::withoutByteOrderMark(std::string_view text) {
     if (text.starts_with("\xEF\xBB\xBF")) {
         text.remove_prefix(3);

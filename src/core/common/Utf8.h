@@ -25,6 +25,9 @@ class Utf8 {
     // The offset of the first malformed sequence, or nothing when `utf8` is
     // well-formed.
     static std::optional<std::size_t> firstMalformed(std::string_view utf8);
+    // True when `ch` shows as itself in a message: no control character,
+    // combining mark, surrogate or replacement character.
+    static bool isShowable(char32_t ch);
     // `text` without a leading byte-order mark.
     static std::string_view withoutByteOrderMark(std::string_view text);
 };

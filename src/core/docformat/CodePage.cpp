@@ -176,6 +176,22 @@ CodePage CodePage::make(int number) {
     return page;
 }
 
+std::string CodePage::name() const {
+    switch (number_) {
+        case 437:
+        case 850:
+        case 852:
+        case 866:
+            return "code page " + std::to_string(number_);
+        case 10000:
+            return "Mac Roman";
+        case 1361:
+            return "Johab";
+        default:
+            return "Windows-" + std::to_string(number_);
+    }
+}
+
 void CodePage::decode(std::string_view bytes, std::u32string& out) const {
     if (windows1252_) {
         for (const char c : bytes) {

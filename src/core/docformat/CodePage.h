@@ -28,6 +28,9 @@ class CodePage {
     // The character set of a code page's fonts (0, ANSI, when none fits).
     static int charSetOf(int codePage);
 
+    // Its name for people: "Windows-1252", "code page 437", "Mac Roman".
+    std::string name() const;
+
     // The byte of a Unicode character in this code page, or nothing.
     std::optional<uint8_t> fromUnicode(char32_t ch) const;
 

@@ -23,7 +23,7 @@ bool isBlank(std::string_view bytes) {
 
 }  // namespace
 
-DocumentFile::Opened DocumentFile::open(const std::string& path) {
+DocumentFile::Opened DocumentFile::open(const std::string& path, const FontDescription& paliFont) {
     FileError error;
     const std::optional<std::string> bytes = readWholeFile(path, &error);
     if (!bytes) {
@@ -37,10 +37,11 @@ DocumentFile::Opened DocumentFile::open(const std::string& path) {
         failed.error = makeError(kind, path, error.message);
         return failed;
     }
-    return openBytes(*bytes, path);
+    return openBytes(*bytes, path, paliFont);
 }
 
-DocumentFile::Opened DocumentFile::openBytes(std::string_view bytes, const std::string& path) {
+DocumentFile::Opened DocumentFile::openBytes(std::string_view bytes, const std::string& path,
+                                             const FontDescription& paliFont) {
     Opened result;
     std::optional<std::string> contents;
     std::string_view rtf = bytes;
@@ -59,7 +60,13 @@ DocumentFile::Opened DocumentFile::openBytes(std::string_view bytes, const std::
         result.document.emplace();
         return result;
     }
-    result.document = RtfReader::read(rtf);
+    FontDescription pali = paliFont;
+    if (pali.faceName.empty()) {
+        pali.faceName = kDefaultPaliFace;
+        pali.charSet = 0;
+        pali.pitchAndFamily = 0;
+    }
+    result.document = RtfReader::read(rtf, {.report = &result.report, .paliFont = &pali});
     if (!result.document) {
         result.error =
             makeError(DocumentError::Kind::UnexpectedFormat, path, "the document is not RTF text");

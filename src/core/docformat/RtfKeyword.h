@@ -19,15 +19,24 @@ enum class RtfKeyword : uint8_t {
     Deff,
     Uc,
     U,
-    Bin,
     // destinations
     FontTable,
     ColorTable,
     ListTable,
     ListOverrideTable,
     Pn,
-    SkippedDestination,  // \info, \stylesheet, \pict, \fldinst, \pntext ... (never text of the
-                         // document)
+    SkippedDestination,  // \info, \stylesheet, \pntext ... (never text of the document)
+    // destinations whose content the document cannot keep: counted, then skipped
+    Footnote,  // not skipped at once: an \ftnalt inside makes it an endnote
+    FtnAlt,
+    Picture,
+    Object,
+    Drawing,
+    FieldInstruction,
+    Header,
+    Footer,
+    Annotation,
+    BookmarkStart,
     // font table
     F,
     FCharSet,
@@ -48,7 +57,8 @@ enum class RtfKeyword : uint8_t {
     Ls,
     Ilvl,
     PnLevelBullet,
-    PnLevelOther,
+    PnLevelNumber,
+    PnLevelContinue,
     // paragraph
     Pard,
     Ql,
@@ -62,12 +72,23 @@ enum class RtfKeyword : uint8_t {
     Page,
     Cell,
     Row,
+    NestRow,
+    InTable,
+    TableDepth,
+    // paragraph formats the document has no place for
+    Spacing,
+    TabStop,
+    RightIndent,
+    ParaBorder,
+    PageBreakBefore,
+    Columns,
     // character
     Plain,
     Fs,
     B,
     I,
     Ul,
+    UlStyle,
     UlNone,
     Strike,
     Cf,
@@ -77,6 +98,13 @@ enum class RtfKeyword : uint8_t {
     Sub,
     NoSuperSub,
     Hidden,
+    // character formats the document has no place for
+    SmallCaps,
+    Caps,
+    Highlight,
+    CharEffect,
+    CharSpacing,
+    CharScale,
     SorvelHeight,
     SorvelOffset,
     // special characters

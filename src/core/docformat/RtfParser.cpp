@@ -3,9 +3,7 @@
 #include <algorithm>
 #include <limits>
 
-#include "common/Cp1252.h"
 #include "docformat/RtfReader.h"
-#include "pali/PaliUnicode.h"
 
 namespace sorvel {
 
@@ -13,30 +11,19 @@ namespace {
 
 using K = RtfKeyword;
 
-bool isLetter(char c) {
-    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
-}
-
-bool isDigit(char c) {
-    return c >= '0' && c <= '9';
-}
-
-int hexValue(char c) {
-    if (c >= '0' && c <= '9') {
-        return c - '0';
-    }
-    if (c >= 'a' && c <= 'f') {
-        return c - 'a' + 10;
-    }
-    if (c >= 'A' && c <= 'F') {
-        return c - 'A' + 10;
-    }
-    return -1;
-}
-
-constexpr std::size_t kMaxFaceBytes = 256;
+constexpr uint64_t kFnvPrime = 1099511628211u;
 
 }  // namespace
+
+RtfParser::RtfParser(std::string_view rtf, const RtfReader::Options& options)
+    : in_(rtf),
+      unicode_(options.unicode),
+      report_(options.report),
+      paliFont_(options.unicode ? nullptr : options.paliFont) {
+    if (report_ && paliFont_) {
+        report_->setPaliFace(paliFont_->faceName);
+    }
+}
 
 bool RtfParser::skipping() {
     if (skipDepth_ > 0) {
@@ -51,127 +38,91 @@ bool RtfParser::skipping() {
 }
 
 RichText RtfParser::run() {
-    const std::size_t n = in_.size();
-    std::size_t i = 0;
-    while (i < n) {
-        const char c = in_[i];
-        if (c == '{') {
-            ++i;
-            openGroup();
-        } else if (c == '}') {
-            ++i;
-            closeGroup();
-            if (stack_.empty() && skipDepth_ == 0) {
-                break;  // the document's last brace; whatever follows is no RTF
-            }
-        } else if (c == '\\') {
-            i = controlAt(i);
-        } else if (c == '\r' || c == '\n') {
-            ++i;
-        } else if (plainTextFollows()) {
-            i = putPlainText(i);
-        } else {
-            ++i;
-            textByte(static_cast<uint8_t>(c));
+    doc_.reserve(in_.size());  // the text is never longer than its RTF
+    using Kind = RtfTokenizer::Kind;
+    RtfTokenizer tokens(in_);
+    for (RtfTokenizer::Token t = tokens.next(); t.kind != Kind::End; t = tokens.next()) {
+        switch (t.kind) {
+            case Kind::GroupOpen:
+                openGroup();
+                break;
+            case Kind::GroupClose:
+                closeGroup();
+                if (stack_.empty() && skipDepth_ == 0) {
+                    return finish();  // the document's last brace; whatever follows is no RTF
+                }
+                break;
+            case Kind::ControlWord:
+                // RTF names have at most 32 letters; a longer one is nothing we know.
+                controlWord(t.text.size() <= 32 ? rtfKeyword(t.text) : K::Unknown, t.text,
+                            t.hasParam, t.param);
+                break;
+            case Kind::ControlSymbol:
+                controlSymbol(static_cast<char>(t.byte));
+                break;
+            case Kind::Hex:
+                hexByte(t.byte);
+                break;
+            case Kind::Binary:
+                // Data, never text; it counts as one character of a fallback.
+                if (skipDepth_ == 0 && ucSkip_ > 0) {
+                    --ucSkip_;
+                }
+                star_ = false;
+                break;
+            case Kind::Text:
+                text(t.text);
+                break;
+            case Kind::End:
+                break;
         }
     }
     return finish();
 }
 
-bool RtfParser::plainTextFollows() const {
-    return skipDepth_ == 0 && ucSkip_ == 0 && pendingHigh_ == 0 && !stack_.empty() &&
-           stack_.back().dest == Dest::Body && !stack_.back().hidden;
-}
-
-std::size_t RtfParser::putPlainText(std::size_t i) {
-    // The bulk of a document: text without markup, taken in one piece.
-    std::size_t j = i;
-    while (j < in_.size()) {
-        const auto c = static_cast<uint8_t>(in_[j]);
-        if (c == '\\' || c == '{' || c == '}' || c == '\r' || c == '\n' ||
-            (c < 0x20 && c != '\t')) {
-            break;
-        }
-        ++j;
+void RtfParser::text(std::string_view run) {
+    if (skipDepth_ > 0) {
+        return;
     }
-    if (j == i) {
-        textByte(static_cast<uint8_t>(in_[i]));
-        return i + 1;
+    while (ucSkip_ > 0 && !run.empty()) {
+        --ucSkip_;
+        star_ = false;
+        run.remove_prefix(1);
+    }
+    if (run.empty() || stack_.empty()) {
+        return;
     }
     star_ = false;
-    const CharState& ch = stack_.back().ch;
-    if (!pending_.empty() && !(ch == pendingState_)) {
-        flushText();
-    }
-    if (pending_.empty()) {
-        pendingState_ = ch;
-    }
-    pending_.append(in_.data() + i, j - i);
-    charsInParagraph_ += static_cast<long>(j - i);
-    return j;
-}
-
-std::size_t RtfParser::controlAt(std::size_t i) {
-    const std::size_t n = in_.size();
-    std::size_t j = i + 1;
-    if (j >= n) {
-        return n;
-    }
-    if (!isLetter(in_[j])) {
-        const char c = in_[j++];
-        if (c == '\'') {
-            const int hi = j < n ? hexValue(in_[j]) : -1;
-            const int lo = j + 1 < n ? hexValue(in_[j + 1]) : -1;
-            if (hi >= 0 && lo >= 0) {
-                hexByte(static_cast<uint8_t>(hi * 16 + lo));
-                return j + 2;
-            }
-            return j;
+    const Group& g = stack_.back();
+    if (g.dest == Dest::HeaderFooter) {
+        for (const char c : run) {
+            headerFooter_->hash = (headerFooter_->hash ^ static_cast<uint8_t>(c)) * kFnvPrime;
         }
-        controlSymbol(c);
-        return j;
+        return;
     }
-    const std::size_t nameStart = j;
-    while (j < n && isLetter(in_[j])) {
-        ++j;
-    }
-    const std::string_view name = in_.substr(nameStart, j - nameStart);
-    bool negative = false;
-    if (j + 1 < n && in_[j] == '-' && isDigit(in_[j + 1])) {
-        negative = true;
-        ++j;
-    }
-    bool hasParam = false;
-    int64_t value = 0;
-    while (j < n && isDigit(in_[j])) {
-        hasParam = true;
-        if (value <= std::numeric_limits<int32_t>::max()) {
-            value = value * 10 + (in_[j] - '0');
+    if (g.dest == Dest::Body && pendingHigh_ == 0 &&
+        (run.size() > 1 || static_cast<uint8_t>(run[0]) >= 0x20 || run[0] == '\t')) {
+        // The bulk of a document: text without markup, taken in one piece.
+        if (g.hidden) {
+            countText(g, static_cast<long>(run.size()));
+            return;
         }
-        ++j;
-    }
-    if (negative) {
-        value = -value;
-    }
-    const auto param = static_cast<int32_t>(std::clamp<int64_t>(
-        value, -std::numeric_limits<int32_t>::max(), std::numeric_limits<int32_t>::max()));
-    if (j < n && in_[j] == ' ') {
-        ++j;  // the delimiter belongs to the control word
-    }
-    // RTF names have at most 32 letters; a longer one is nothing we know.
-    const RtfKeyword kw = name.size() <= 32 ? rtfKeyword(name) : K::Unknown;
-    if (kw == K::Bin) {
-        // Raw bytes follow; never more than what is left.
-        const std::size_t count = param > 0 ? static_cast<std::size_t>(param) : 0;
-        j += std::min(count, n - j);
-        if (skipDepth_ == 0 && ucSkip_ > 0) {
-            --ucSkip_;
+        if (!pending_.empty() && !(g.ch == pendingState_)) {
+            flushText();
         }
-        star_ = false;
-        return j;
+        if (pending_.empty()) {
+            pendingState_ = g.ch;
+        }
+        pending_.append(run);
+        charsInParagraph_ += static_cast<long>(run.size());
+        if (g.lostFormats != 0) {
+            countText(g, static_cast<long>(run.size()));
+        }
+        return;
     }
-    controlWord(kw, name, hasParam, param);
-    return j;
+    for (const char c : run) {
+        textByte(static_cast<uint8_t>(c));
+    }
 }
 
 void RtfParser::openGroup() {
@@ -198,24 +149,39 @@ void RtfParser::closeGroup() {
     if (stack_.empty()) {
         return;
     }
-    const Group& g = stack_.back();
-    if (g.dest == Dest::FontTable && fontNumber_ >= 0) {
+    if (stack_.back().dest == Dest::FontTable && fontNumber_ >= 0) {
         commitFont();  // an entry may end with its group instead of ";"
     }
-    if (stack_.size() == 1) {
-        endState_ = g;
-    }
-    stack_.pop_back();
+    popGroup();
 }
 
 void RtfParser::skipGroup() {
     if (!stack_.empty()) {
-        if (stack_.size() == 1) {
-            endState_ = stack_.back();
-        }
-        stack_.pop_back();
+        popGroup();
     }
     skipDepth_ = 1;
+}
+
+void RtfParser::popGroup() {
+    if (stack_.size() == 1) {
+        endState_ = stack_.back();
+    }
+    if (headerFooter_ && stack_.size() == headerFooter_->depth) {
+        endHeaderFooter();
+    }
+    stack_.pop_back();
+}
+
+void RtfParser::endHeaderFooter() {
+    // Each section may repeat the header of the one before: the same text
+    // counts once.
+    const std::pair<DocumentReport::Content, uint64_t> seen = {headerFooter_->kind,
+                                                               headerFooter_->hash};
+    if (std::find(headersFooters_.begin(), headersFooters_.end(), seen) == headersFooters_.end()) {
+        headersFooters_.push_back(seen);
+        countContent(seen.first);
+    }
+    headerFooter_.reset();
 }
 
 void RtfParser::controlSymbol(char c) {
@@ -255,10 +221,6 @@ void RtfParser::controlSymbol(char c) {
 }
 
 void RtfParser::textByte(uint8_t b) {
-    if (skipping()) {
-        return;
-    }
-    star_ = false;
     switch (stack_.back().dest) {
         case Dest::Body:
             if (b == '\t') {
@@ -308,159 +270,18 @@ void RtfParser::hexByte(uint8_t b) {
     }
 }
 
-const RtfFont* RtfParser::currentFont() {
-    int id = stack_.back().ch.font;
-    if (id < 0) {
-        id = deff_;
-    }
-    if (id != cachedFontId_ || cachedFontVersion_ != tablesVersion_) {
-        cachedFont_ = tables_.font(id);
-        if (!cachedFont_) {
-            cachedFont_ = tables_.font(deff_);
-        }
-        cachedFontId_ = id;
-        cachedFontVersion_ = tablesVersion_;
-    }
-    return cachedFont_;
-}
-
-void RtfParser::unicodeChar(char32_t u) {
-    const Dest dest = stack_.back().dest;
-    if (dest == Dest::FontTable) {
-        if (fontNumber_ >= 0 && font_.face.size() < kMaxFaceBytes) {
-            font_.face += static_cast<char>(Cp1252::fromUnicode(u).value_or('?'));
-        }
-        return;
-    }
-    if (dest != Dest::Body) {
-        return;
-    }
-    if (pendingHigh_ != 0 && u >= 0xDC00 && u <= 0xDFFF) {
-        u = 0x10000 + ((static_cast<char32_t>(pendingHigh_) - 0xD800) << 10) + (u - 0xDC00);
-        pendingHigh_ = 0;
-    }
-    if (u >= 0xD800 && u <= 0xDBFF) {
-        if (pendingHigh_ != 0) {
-            pendingHigh_ = 0;
-            putChar('?');
-        }
-        pendingHigh_ = static_cast<char16_t>(u);
-        return;
-    }
-    if (u == '\r' || u == '\n') {
-        return;
-    }
-    if (!unicode_) {
-        putChar(byteOfUnicode(u));
-        return;
-    }
-    const long before = doc_.length() + static_cast<long>(pending_.size());
-    putChar(byteOfUnicode(u));
-    const long after = doc_.length() + static_cast<long>(pending_.size());
-    if (after > before) {  // not hidden text
-        unicode_->push_back({after - 1, u});
-    }
-}
-
-uint8_t RtfParser::byteOfUnicode(char32_t u) {
-    // Symbol and legacy 8-bit fonts appear in Unicode as U+F020 to U+F0FF.
-    if (u >= 0xF020 && u <= 0xF0FF) {
-        return static_cast<uint8_t>(u - 0xF000);
-    }
-    // LibreOffice carries the five bytes that Windows-1252 leaves undefined
-    // as U+F100 plus the byte.
-    if (u >= 0xF181 && u <= 0xF19D) {
-        const auto b = static_cast<uint8_t>(u - 0xF100);
-        if (b == 0x81 || b == 0x8D || b == 0x8F || b == 0x90 || b == 0x9D) {
-            return b;
-        }
-    }
-    const RtfFont* font = currentFont();
-    const CodePage& page = font ? *font->page : CodePage::of(ansiCodePage_);
-    if (const std::optional<uint8_t> b = page.fromUnicode(u)) {
-        return *b;
-    }
-    // What the code page cannot carry: a Pali letter in a Pali font is that
-    // font's byte, anything else a question mark.
-    if (font && isPaliFont(font->pali)) {
-        if (const std::optional<uint8_t> p = paliFontByteOfUnicode(u, font->pali)) {
-            return *p;
-        }
-    }
-    return '?';
-}
-
-void RtfParser::putChar(uint8_t c) {
-    const Group& g = stack_.back();
-    if (g.hidden) {
-        return;
-    }
-    if (pendingHigh_ != 0) {
-        pendingHigh_ = 0;
-        putChar('?');  // a high surrogate without its low half
-    }
-    if (!pending_.empty() && !(g.ch == pendingState_)) {
-        flushText();
-    }
-    if (pending_.empty()) {
-        pendingState_ = g.ch;
-    }
-    pending_ += static_cast<char>(c);
-    ++charsInParagraph_;
-}
-
-void RtfParser::flushText() {
-    if (!pending_.empty()) {
-        doc_.append(pending_, resolve(pendingState_));
-        pending_.clear();
-    }
-}
-
 void RtfParser::paragraphBreak() {
     if (pendingHigh_ != 0) {
-        pendingHigh_ = 0;
-        putChar('?');
+        putLoneHighSurrogate();
     }
     flushText();
     const Group& g = stack_.back();
+    countParagraph(g.para);
     lastBreakChar_ = resolve(g.ch);
     lastBreakPara_ = paraFormat(g.para);
     doc_.appendBreak(lastBreakChar_, lastBreakPara_);
     ++breaks_;
     charsInParagraph_ = 0;
-}
-
-const FontDescription& RtfParser::resolve(const CharState& ch) {
-    if (resolvedValid_ && resolvedVersion_ == tablesVersion_ && ch == resolvedState_) {
-        return resolved_;
-    }
-    FontDescription f = RichText::standardFormat();
-    f.mask = charmask::All;
-    f.effects = ch.effects;
-    f.height = ch.height;
-    f.offset = ch.offset;
-    if (const std::optional<uint32_t> color = tables_.color(ch.color)) {
-        f.color = *color;
-    } else {
-        f.effects |= chareffect::AutoColor;
-        f.color = 0;
-    }
-    const RtfFont* font = tables_.font(ch.font < 0 ? deff_ : ch.font);
-    if (!font) {
-        font = tables_.font(deff_);
-    }
-    if (font) {
-        f.faceName = font->face;
-        f.charSet = static_cast<uint8_t>(font->charSet < 0 ? 0 : font->charSet);
-        f.pitchAndFamily = font->pitchAndFamily;
-    } else {
-        f.charSet = 0;  // no font table: the standard face
-    }
-    resolved_ = f;
-    resolvedState_ = ch;
-    resolvedVersion_ = tablesVersion_;
-    resolvedValid_ = true;
-    return resolved_;
 }
 
 ParaFormat RtfParser::paraFormat(const ParaState& p) const {
@@ -474,14 +295,28 @@ ParaFormat RtfParser::paraFormat(const ParaState& p) const {
     return f;
 }
 
+void RtfParser::countParagraph(const ParaState& p) {
+    if (!report_) {
+        return;
+    }
+    if (p.lostFormats != 0) {
+        countFormats(p.lostFormats, 1);
+    }
+    if (!p.pnBullet && (p.pnNumber || (p.ls > 0 && tables_.isNumberedList(p.ls, p.level)))) {
+        report_->add(DocumentReport::Content::ListNumber);
+    }
+}
+
 RichText RtfParser::finish() {
     if (!stack_.empty()) {
         endState_ = stack_.back();  // a missing final brace
     }
+    if (headerFooter_) {
+        endHeaderFooter();
+    }
     const Group end = endState_.value_or(Group{});
     if (pendingHigh_ != 0 && !stack_.empty()) {
-        pendingHigh_ = 0;
-        putChar('?');
+        putLoneHighSurrogate();
     }
     flushText();
     if (breaks_ > 0 && charsInParagraph_ == 0) {
@@ -491,6 +326,9 @@ RichText RtfParser::finish() {
         doc_.setParaFormat(doc_.paragraphCount() - 1, lastBreakPara_);
         doc_.setDefaultFormat(lastBreakChar_);
     } else {
+        if (charsInParagraph_ > 0) {
+            countParagraph(end.para);
+        }
         doc_.setParaFormat(doc_.paragraphCount() - 1, paraFormat(end.para));
         doc_.setDefaultFormat(resolve(end.ch));
     }

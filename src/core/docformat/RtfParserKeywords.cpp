@@ -11,6 +11,7 @@ namespace sorvel {
 namespace {
 
 using K = RtfKeyword;
+using F = DocumentReport::Formatting;
 
 int32_t clampTo(int32_t v, int32_t lo, int32_t hi) {
     return std::clamp(v, lo, hi);
@@ -57,14 +58,48 @@ void RtfParser::controlWord(RtfKeyword kw, std::string_view name, bool hasParam,
         case K::SkippedDestination:
             skipGroup();
             return;
+        case K::Footnote:
+            // Read on only for \ftnalt, which makes it an endnote.
+            if (g.dest == Dest::Body) {
+                countContent(DocumentReport::Content::Footnote);
+                inEndnote_ = false;
+                g.dest = Dest::Footnote;
+            } else {
+                skipGroup();
+            }
+            return;
+        case K::Header:
+        case K::Footer:
+            if (g.dest == Dest::Body && !headerFooter_) {
+                g.dest = Dest::HeaderFooter;
+                headerFooter_ = HeaderFooter{stack_.size(),
+                                             kw == K::Header ? DocumentReport::Content::Header
+                                                             : DocumentReport::Content::Footer,
+                                             14695981039346656037u};
+            } else {
+                skipGroup();
+            }
+            return;
+        case K::Picture:
+        case K::Object:
+        case K::Drawing:
+        case K::FieldInstruction:
+        case K::Annotation:
+        case K::BookmarkStart:
+            if (g.dest == Dest::Body) {
+                countDestination(kw);
+            }
+            skipGroup();
+            return;
         case K::Uc:
             g.uc = hasParam ? clampTo(param, 0, 1000) : 1;
             return;
         case K::U:
             if (hasParam) {
+                // What follows is the fallback, skipped unless unicodeChar() wants it.
+                ucSkip_ = g.uc;
                 const int64_t code = param < 0 ? int64_t{param} + 65536 : param;
                 unicodeChar(code >= 0 && code <= 0x10FFFF ? static_cast<char32_t>(code) : 0xFFFD);
-                ucSkip_ = stack_.empty() ? 0 : stack_.back().uc;
             }
             return;
         default:
@@ -94,9 +129,52 @@ void RtfParser::controlWord(RtfKeyword kw, std::string_view name, bool hasParam,
             listWord(kw, param);
             break;
         case Dest::Pn:
-            if (kw == K::PnLevelBullet || kw == K::PnLevelOther) {
-                stack_[stack_.size() - 2].para.pnBullet = kw == K::PnLevelBullet;
+            if (kw == K::PnLevelBullet || kw == K::PnLevelNumber || kw == K::PnLevelContinue) {
+                ParaState& p = stack_[stack_.size() - 2].para;
+                p.pnBullet = kw == K::PnLevelBullet;
+                p.pnNumber = kw == K::PnLevelNumber;
             }
+            break;
+        case Dest::HeaderFooter:
+            break;
+        case Dest::Footnote:
+            if (kw == K::FtnAlt && !inEndnote_) {
+                countContent(DocumentReport::Content::Footnote, -1);
+                countContent(DocumentReport::Content::Endnote);
+                inEndnote_ = true;
+            }
+            break;
+    }
+}
+
+void RtfParser::countContent(DocumentReport::Content kind, long count) {
+    if (report_) {
+        report_->add(kind, count);
+    }
+}
+
+void RtfParser::countDestination(RtfKeyword kw) {
+    using C = DocumentReport::Content;
+    switch (kw) {
+        case K::Picture:
+            countContent(C::Picture);
+            break;
+        case K::Object:
+            countContent(C::Object);
+            break;
+        case K::Drawing:
+            countContent(C::Drawing);
+            break;
+        case K::FieldInstruction:
+            countContent(C::FieldCode);
+            break;
+        case K::Annotation:
+            countContent(C::Annotation);
+            break;
+        case K::BookmarkStart:
+            countContent(C::Bookmark);
+            break;
+        default:
             break;
     }
 }
@@ -136,6 +214,7 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
         case K::Plain:
             ch = CharState{};
             g.hidden = false;
+            g.lostFormats = 0;
             break;
         case K::Fs:
             ch.height = hasParam ? clampTo(param, 0, kMaxHalfPoints) * 10 : 240;
@@ -151,9 +230,15 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
             break;
         case K::Ul:
             effect(chareffect::Underline);
+            lostFormat(g.lostFormats, F::UnderlineStyle, false);
+            break;
+        case K::UlStyle:
+            effect(chareffect::Underline);
+            lostFormat(g.lostFormats, F::UnderlineStyle, on);
             break;
         case K::UlNone:
             ch.effects &= ~chareffect::Underline;
+            lostFormat(g.lostFormats, F::UnderlineStyle, false);
             break;
         case K::Strike:
             effect(chareffect::StrikeOut);
@@ -172,12 +257,15 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
             break;
         case K::Super:
             ch.offset = 60;
+            lostFormat(g.lostFormats, F::SuperSubscript, true);
             break;
         case K::Sub:
             ch.offset = -60;
+            lostFormat(g.lostFormats, F::SuperSubscript, true);
             break;
         case K::NoSuperSub:
             ch.offset = 0;
+            lostFormat(g.lostFormats, F::SuperSubscript, false);
             break;
         case K::Hidden:
             g.hidden = on;
@@ -188,12 +276,15 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
         case K::Ql:
         case K::Qj:
             p.align = alignment::Left;
+            lostFormat(p.lostFormats, F::Justified, kw == K::Qj);
             break;
         case K::Qc:
             p.align = alignment::Center;
+            lostFormat(p.lostFormats, F::Justified, false);
             break;
         case K::Qr:
             p.align = alignment::Right;
+            lostFormat(p.lostFormats, F::Justified, false);
             break;
         case K::Li:
             p.left = clampTo(param, -kMaxIndent, kMaxIndent);
@@ -207,19 +298,44 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
         case K::Ilvl:
             p.level = clampTo(param, 0, 8);
             break;
+        case K::InTable:
+            p.inTable = true;
+            break;
+        case K::TableDepth:
+            p.inTable = param > 0;
+            break;
         case K::Par:
+            if (g.hidden) {
+                // A hidden paragraph mark joins nothing: its text is gone too.
+                countText(g, 2);
+                break;
+            }
+            if (!p.inTable) {
+                tableOpen_ = false;
+            }
+            paragraphBreak();
+            break;
         case K::Line:
         case K::Row:
+        case K::NestRow:
             paragraphBreak();
             break;
         case K::Page:
+            countFormat(F::PageBreak);
             // A page break on its own line would only add an empty paragraph.
             if (charsInParagraph_ > 0) {
                 paragraphBreak();
             }
             break;
-        case K::Tab:
         case K::Cell:
+            // A table's first cell; its rows follow until a paragraph outside it.
+            if (!tableOpen_) {
+                countContent(DocumentReport::Content::Table);
+                tableOpen_ = true;
+            }
+            putChar('\t');
+            break;
+        case K::Tab:
             putChar('\t');
             break;
         case K::EmDash:
@@ -247,7 +363,70 @@ void RtfParser::bodyWord(RtfKeyword kw, bool hasParam, int32_t param) {
             putChar(0x94);
             break;
         default:
+            lostFormatWord(kw, hasParam, param);
             break;
+    }
+}
+
+void RtfParser::lostFormatWord(RtfKeyword kw, bool hasParam, int32_t param) {
+    Group& g = stack_.back();
+    uint16_t& chars = g.lostFormats;
+    uint16_t& paras = g.para.lostFormats;
+    const bool on = !hasParam || param != 0;
+    switch (kw) {
+        case K::SmallCaps:
+            lostFormat(chars, F::SmallCapitals, on);
+            break;
+        case K::Caps:
+            lostFormat(chars, F::AllCapitals, on);
+            break;
+        case K::Highlight:
+            lostFormat(chars, F::Highlight, on);
+            break;
+        case K::CharEffect:
+            lostFormat(chars, F::CharacterEffect, on);
+            break;
+        case K::CharSpacing:
+            lostFormat(chars, F::CharacterSpacing, on);
+            break;
+        case K::CharScale:
+            lostFormat(chars, F::CharacterSpacing, hasParam && param != 100);
+            break;
+        case K::Spacing:
+            if (param != 0) {
+                lostFormat(paras, F::ParagraphSpacing, true);
+            }
+            break;
+        case K::TabStop:
+            lostFormat(paras, F::TabStops, true);
+            break;
+        case K::RightIndent:
+            lostFormat(paras, F::RightIndent, param != 0);
+            break;
+        case K::ParaBorder:
+            lostFormat(paras, F::BordersAndShading, true);
+            break;
+        case K::PageBreakBefore:
+            lostFormat(paras, F::PageBreak, on);
+            break;
+        case K::Columns:
+            if (param > 1) {
+                countFormat(F::Columns);
+            }
+            break;
+        default:
+            break;
+    }
+}
+
+void RtfParser::lostFormat(uint16_t& formats, DocumentReport::Formatting kind, bool on) {
+    const auto bit = static_cast<uint16_t>(1u << static_cast<unsigned>(kind));
+    formats = static_cast<uint16_t>(on ? formats | bit : formats & ~bit);
+}
+
+void RtfParser::countFormat(DocumentReport::Formatting kind) {
+    if (report_) {
+        report_->add(kind);
     }
 }
 

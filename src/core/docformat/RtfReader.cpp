@@ -12,15 +12,19 @@ bool RtfReader::isRtf(std::string_view bytes) {
     return start != std::string_view::npos && bytes.substr(start).starts_with("{\\rtf");
 }
 
-std::optional<RichText> RtfReader::read(std::string_view rtf,
-                                        std::vector<UnicodeCharacter>* unicode) {
-    if (unicode) {
-        unicode->clear();
+std::optional<RichText> RtfReader::read(std::string_view rtf, const Options& options) {
+    if (options.unicode) {
+        options.unicode->clear();
     }
     if (!isRtf(rtf)) {
         return std::nullopt;
     }
-    return RtfParser(rtf.substr(rtf.find("{\\rtf")), unicode).run();
+    return RtfParser(rtf.substr(rtf.find("{\\rtf")), options).run();
+}
+
+std::optional<RichText> RtfReader::read(std::string_view rtf,
+                                        std::vector<UnicodeCharacter>* unicode) {
+    return read(rtf, Options{.unicode = unicode});
 }
 
 }  // namespace sorvel

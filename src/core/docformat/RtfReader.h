@@ -4,6 +4,7 @@
 #include <string_view>
 #include <vector>
 
+#include "docformat/DocumentReport.h"
 #include "text/RichText.h"
 
 namespace sorvel {
@@ -15,18 +16,20 @@ namespace sorvel {
 // character set, so a byte of RTF text (\'hh) stays that byte, whatever the
 // character set (two bytes of an East Asian font stay two). A Unicode character
 // (\uN) becomes its byte in the code page of its font (Windows-1252 for ANSI
-// and symbol fonts); one that code page cannot carry becomes "?", except a
-// Pali letter in a Pali font, which becomes that font's byte. The
+// and symbol fonts), and a Pali letter in a Pali font that font's byte. The
 // private-use characters U+F020 to U+F0FF, as which symbol and legacy 8-bit
-// fonts are written in Unicode, become the byte they stand for.
+// fonts are written in Unicode, become the byte they stand for. What the code
+// page cannot carry becomes the file's own fallback text (the \ucN characters
+// after it), or "?" where it has none; with a Pali font to put it in, Unicode
+// Pali comes into that font instead (see Options).
 //
 // Each \par ends a paragraph; a last \par with nothing after it ends the
 // document rather than starting an empty paragraph, and the format it carries
 // becomes the document's default format.
 //
-// A caller that needs the Unicode characters themselves (to put them into a
-// font of its choosing) asks for them with the document: each character that
-// came as \uN, at its position in the text.
+// What the document has no place for (footnotes, pictures, list numbers,
+// table structure, hidden text, field codes, ...) is left out and, when the
+// caller asks, counted in a DocumentReport.
 //
 // Bad input is read as far as it makes sense: nesting deeper than
 // kMaxDepth groups is skipped, \bin lengths are checked against what is
@@ -46,8 +49,25 @@ class RtfReader {
         friend bool operator==(const UnicodeCharacter&, const UnicodeCharacter&) = default;
     };
 
-    // The document, or nothing when the bytes are no RTF. With `unicode`,
-    // also the characters given as \uN, in the order of their positions.
+    struct Options {
+        // Receives what could not be kept.
+        DocumentReport* report = nullptr;
+        // Where Unicode Pali goes: a Pali letter (\uN, or a letter and a
+        // combining accent) that its run's code page cannot carry puts the
+        // whole run into this font (its face, character set and pitch and
+        // family), composed and converted as Paste Unicode Pali does; what
+        // the font cannot show becomes "?" and is reported. Null: such a
+        // letter is lost like any other character.
+        const FontDescription* paliFont = nullptr;
+        // Receives each character that came as \uN, at its position. The
+        // caller then decides what they become: every one the code page
+        // cannot carry stays "?", without fallback or Pali font.
+        std::vector<UnicodeCharacter>* unicode = nullptr;
+    };
+
+    // The document, or nothing when the bytes are no RTF.
+    static std::optional<RichText> read(std::string_view rtf, const Options& options);
+    // The same, with `unicode` as in Options.
     static std::optional<RichText> read(std::string_view rtf,
                                         std::vector<UnicodeCharacter>* unicode = nullptr);
 };

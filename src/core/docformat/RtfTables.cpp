@@ -6,7 +6,8 @@ namespace sorvel {
 
 namespace {
 
-constexpr int kBulletFormat = 23;  // \levelnfc of a bullet
+constexpr int kBulletFormat = 23;     // \levelnfc of a bullet
+constexpr int kNoNumberFormat = 255;  // and of a level that shows nothing
 
 }  // namespace
 
@@ -38,19 +39,28 @@ void RtfTables::addList(int listId, std::vector<int> levelFormats) {
     lists_[listId] = std::move(levelFormats);
 }
 
-bool RtfTables::isBulletList(int ls, int level) const {
+std::optional<int> RtfTables::levelFormat(int ls, int level) const {
     const auto o = overrides_.find(ls);
     if (o == overrides_.end()) {
-        return true;
+        return std::nullopt;
     }
     const auto l = lists_.find(o->second);
     if (l == lists_.end() || l->second.empty()) {
-        return true;
+        return std::nullopt;
     }
     const std::vector<int>& levels = l->second;
     const std::size_t i =
         level < 0 ? 0 : std::min(static_cast<std::size_t>(level), levels.size() - 1);
-    return levels[i] == kBulletFormat;
+    return levels[i];
+}
+
+bool RtfTables::isBulletList(int ls, int level) const {
+    return levelFormat(ls, level).value_or(kBulletFormat) == kBulletFormat;
+}
+
+bool RtfTables::isNumberedList(int ls, int level) const {
+    const int format = levelFormat(ls, level).value_or(kBulletFormat);
+    return format != kBulletFormat && format != kNoNumberFormat;
 }
 
 }  // namespace sorvel

@@ -43,8 +43,13 @@ class RtfTables {
     // True when a paragraph in list `ls` at `level` shows a bullet. A list
     // that the tables do not describe counts as bulleted.
     bool isBulletList(int ls, int level) const;
+    // True when such a paragraph shows a number (or letter) of its own.
+    bool isNumberedList(int ls, int level) const;
 
   private:
+    // The \levelnfc of a list level, or nothing for a list the tables lack.
+    std::optional<int> levelFormat(int ls, int level) const;
+
     std::unordered_map<int, RtfFont> fonts_;
     std::vector<std::optional<uint32_t>> colors_;
     std::unordered_map<int, std::vector<int>> lists_;

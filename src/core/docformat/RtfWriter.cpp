@@ -1,5 +1,7 @@
 #include "docformat/RtfWriter.h"
 
+#include "common/HugePages.h"
+
 #include <algorithm>
 #include <array>
 #include <cstdint>
@@ -56,6 +58,7 @@ class Writer {
     std::string run() {
         collectTables();
         out_.reserve(static_cast<std::size_t>(doc_.length()) + doc_.length() / 4 + 1024);
+        adviseHugePages(out_.data(), out_.capacity());
         out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0";
         if (characters_) {
             out_ += "\\uc1";

@@ -4,6 +4,16 @@
 
 namespace sorvel {
 
+std::string FileFilter::shown() const {
+    std::string patterns = pattern;
+    for (char& c : patterns) {
+        if (c == ';') {
+            c = ' ';
+        }
+    }
+    return label + " (" + patterns + ")";
+}
+
 void Platform::messageBoxUtf8(std::string_view utf8) {
     messageBox(Cp1252::fromUtf8(utf8));
 }

@@ -45,9 +45,15 @@ struct FontChoice {
     uint8_t charSet = 0;
 };
 
+// One entry of a file dialog's type list: a label ("Text Files") and its
+// patterns, separated by ";" ("*.txt"). "*" matches every file.
 struct FileFilter {
     std::string label;
     std::string pattern;
+
+    // What the dialog's list shows: the label with the patterns once,
+    // "Text Files (*.txt)".
+    std::string shown() const;
 };
 
 struct FileDialogRequest {

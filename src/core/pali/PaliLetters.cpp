@@ -37,6 +37,32 @@ std::string intermediateCode(int letterNumber) {
     return code;
 }
 
+int intermediateCodeLetter(std::string_view text) {
+    if (text.size() < 6 || text[0] != '[' || text[1] != '&' || text[2] != 'P' || text[5] != ']') {
+        return 0;
+    }
+    for (const PaliLetter& l : paliLetters()) {
+        if (text[3] == l.letterKey[0] && text[4] == l.letterKey[1]) {
+            return l.number;
+        }
+    }
+    return 0;
+}
+
+std::array<uint8_t, 256> lettersOfFont(PaliFontKind kind) {
+    std::array<uint8_t, 256> letters{};
+    if (!isPaliFont(kind)) {
+        return letters;
+    }
+    for (const PaliLetter& l : paliLetters()) {
+        uint8_t& slot = letters[fontCharacter(l.number, kind)];
+        if (slot == 0) {
+            slot = static_cast<uint8_t>(l.number);
+        }
+    }
+    return letters;
+}
+
 uint8_t fontCharacter(int letterNumber, PaliFontKind kind) {
     return paliLetters()[letterNumber - 1].fontChar[paliFontIndex(kind)];
 }

@@ -25,6 +25,14 @@ const std::array<PaliLetter, kPaliLetterCount>& paliLetters();
 // The letter's font-neutral intermediate code, "[&P" + key + "]" (six characters).
 std::string intermediateCode(int letterNumber);
 
+// The letter whose intermediate code `text` begins with, or 0.
+int intermediateCodeLetter(std::string_view text);
+
+// For each byte, the number of the first letter (in letter order) that the
+// font puts there, or 0; all 0 for a kind that is no Pali font. Letter order
+// decides where two letters share a byte.
+std::array<uint8_t, 256> lettersOfFont(PaliFontKind kind);
+
 // The letter's byte in one of the five Pali fonts.
 uint8_t fontCharacter(int letterNumber, PaliFontKind kind);
 

@@ -1,6 +1,7 @@
 #include "palifont/DefaultPaliFont.h"
 
 #include "editor/FontDialogRules.h"
+#include "pali/PaliFontKind.h"
 #include "palifont/PaliFontSettings.h"
 
 namespace sorvel {
@@ -22,6 +23,20 @@ void changeDefaultPaliFont(ViewContext& view) {
         view.surface.setCharFormat(pali);
     }
     saveDefaultPaliFont(view.platform, view.state);
+    if (paliFontByPrefix(pali.faceName) == PaliFontKind::NoPaliFont) {
+        view.platform.messageBox(notAPaliFontMessage(pali.faceName));
+    }
+}
+
+std::string notAPaliFontMessage(std::string_view faceName) {
+    std::string text = "Pali entry will not transliterate in the font \"";
+    text += faceName;
+    text +=
+        "\": it is not one of the five Pali fonts that Sorvel understands.\n\nPali entry "
+        "types the Pali letters only in:\n\n1. VriRomanPali\n2. Times_CSX+\n3. SKT_Times\n4. "
+        "LeedsBit PaliTranslit\n5. Times_Norman\n\nThe font is kept as your default Pali font. "
+        "To type Pali, choose one of the five with \"Change Default Pali Font\".";
+    return text;
 }
 
 void togglePaliEntry(ViewContext& view) {

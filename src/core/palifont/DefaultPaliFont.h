@@ -1,5 +1,6 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
 #include "editor/CommandStatus.h"
@@ -12,6 +13,8 @@ namespace sorvel {
 // selection while Pali entry is on, and remembers it in the settings file.
 // When no default has been chosen yet, the selection's own format becomes the
 // default before the dialog opens, and stays so when the dialog is cancelled.
+// A font that is none of the five Pali fonts is kept all the same, and the
+// user is told that Pali entry will not transliterate in it.
 void changeDefaultPaliFont(ViewContext& view);
 
 // "Activate or Deactivate Pali Transliteration" (Ctrl+J): switches Pali entry
@@ -33,6 +36,10 @@ inline constexpr std::string_view kChooseOneOfFiveMessage =
     "Times_Norman\n\nThis font will only be active if you have Pali transliteration turned on. "
     "There is a toolbar button you can use to turn Pali on and off at any time (or you can use "
     "Ctrl+J to turn it on and off).";
+
+// What the user is told after choosing a default Pali font that is none of
+// the five: typing in it stays as typed, and which fonts would work.
+std::string notAPaliFontMessage(std::string_view faceName);
 
 inline constexpr std::string_view kNoPaliFontYetMessage =
     "You have not yet chosen a Pali font to use for transliteration.\n\nYou will only have to do "

@@ -61,6 +61,7 @@ inline constexpr int EditFindNext = 57640;
 inline constexpr int EditReplace = 57641;
 inline constexpr int EditSelectAll = 57642;
 inline constexpr int EditUndo = 57643;
+inline constexpr int EditRedo = 57644;
 inline constexpr int WindowNew = 57648;
 inline constexpr int WindowArrange = 57649;
 inline constexpr int WindowCascade = 57650;
@@ -76,5 +77,7 @@ inline constexpr int ObjectVerbs = 57872;
 inline constexpr int ViewToolbar = 59392;
 inline constexpr int ViewStatusBar = 59393;
 inline constexpr int RightSpeech = 32851;
+// The help topic "Important! Please read this!".
+inline constexpr int ReadThisFirst = 32806;
 
 }  // namespace sorvel::command

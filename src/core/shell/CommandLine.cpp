@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace sorvel {
 
@@ -29,7 +30,20 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
     bool print = false;
     bool printTo = false;
     std::vector<std::string> names;
+    bool onlyNames = false;
     for (const std::string& arg : args) {
+        if (onlyNames) {
+            names.push_back(arg);
+            continue;
+        }
+        if (arg == "--") {
+            onlyNames = true;
+            continue;
+        }
+        if (arg == "--new-instance") {
+            line.newInstance = true;
+            continue;
+        }
         const std::string flag = flagOf(arg);
         if (flag == "p") {
             print = true;
@@ -51,6 +65,8 @@ CommandLine CommandLine::parse(const std::vector<std::string>& args) {
         line.printer = names.size() > 1 ? names[1] : std::string();
     } else if (print) {
         line.action = Action::Print;
+    } else {
+        line.files = std::move(names);
     }
     return line;
 }

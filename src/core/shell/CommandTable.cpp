@@ -4,6 +4,7 @@
 #include <array>
 #include <deque>
 #include <string>
+#include <utility>
 
 #include "help/HelpTopics.h"
 #include "shell/CommandIds.h"
@@ -14,39 +15,51 @@ namespace sorvel {
 namespace {
 
 // What the string table says of a help topic's command, where it says
-// anything; other topics show their title.
+// anything (other topics show their title), and the topic's key.
 struct TopicExtras {
     int id;
     std::string_view strings;
     int toolbar;
     std::string_view icon;
+    std::string_view keys;
 };
 constexpr std::array kTopicExtras = {
-    TopicExtras{32834, "Test\nTest", 0, ""},
+    TopicExtras{32834, "Test\nTest", 0, "", ""},
     TopicExtras{command::RightSpeech,
                 "Right Speech - The Ultimate Grammar Checker\nRight Speech - The Ultimate "
                 "Grammar Checker",
-                33, "rightspeech"},
-    TopicExtras{32852, "How you can help everyone!\nHow you can help everyone!", 0, ""},
+                33, "rightspeech", ""},
+    TopicExtras{32852, "How you can help everyone!\nHow you can help everyone!", 0, "", ""},
+    // The desktop's key for help opens the topic to read first.
+    TopicExtras{command::ReadThisFirst, "", 0, "", "F1"},
 };
 
-// The title of a topic as both prompt and tooltip, kept for the table's life.
-std::string_view titleStrings(const HelpTopic& topic) {
+// A string kept for the table's life.
+std::string_view kept(std::string text) {
     static std::deque<std::string> store;  // a deque keeps its strings in place
-    store.push_back(std::string(topic.title) + "\n" + std::string(topic.title));
+    store.push_back(std::move(text));
     return store.back();
 }
 
 void describeTopic(Command& row, const HelpTopic& topic) {
+    const std::string title(topic.title);
     row.label = topic.title;
     row.route = Route::HelpTopic;
-    row.strings = titleStrings(topic);
+    // The title as both prompt and tooltip.
+    row.strings = kept(title + "\n" + title);
     for (const TopicExtras& extra : kTopicExtras) {
-        if (extra.id == topic.commandId) {
+        if (extra.id != topic.commandId) {
+            continue;
+        }
+        if (!extra.strings.empty()) {
             row.strings = extra.strings;
-            row.toolbar = extra.toolbar;
-            row.toolbarSeparatorBefore = extra.toolbar != 0;
-            row.icon = extra.icon;
+        }
+        row.toolbar = extra.toolbar;
+        row.toolbarSeparatorBefore = extra.toolbar != 0;
+        row.icon = extra.icon;
+        if (!extra.keys.empty()) {
+            row.keys = extra.keys;
+            row.label = kept(title + "\t" + std::string(extra.keys));
         }
     }
 }

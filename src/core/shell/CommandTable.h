@@ -46,6 +46,10 @@ struct Command {
     void (*update)(ViewContext& view, CommandStatus& status) = nullptr;
     void (ShellCommands::*shell)() = nullptr;
     void (ShellCommands::*shellUpdate)(CommandStatus& status) = nullptr;
+    // A true toggle: its menu row shows a check mark and its toolbar button
+    // stays pressed while its update handler says it is on. Other commands
+    // with an update handler are only enabled and greyed by it.
+    bool checkable = false;
     // Set for a command that stays in its place but can never be chosen: why.
     std::string_view unavailable{};
 

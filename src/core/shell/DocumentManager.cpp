@@ -19,7 +19,7 @@ namespace {
 FileDialogRequest documentDialog(bool save) {
     FileDialogRequest request;
     request.save = save;
-    request.filters = {{"RTF (Rich Text Format) Files", "*.rtf"}, {"All Files", "*.*"}};
+    request.filters = {{"RTF (Rich Text Format) Files", "*.rtf"}, {"All Files", "*"}};
     request.defaultExtension = "rtf";
     return request;
 }
@@ -68,6 +68,18 @@ ManagedDocument* DocumentManager::open(const std::string& path) {
     doc->setFileStamp(stamp);
     addRecentFile(doc->path());
     return &show(*doc);
+}
+
+std::size_t DocumentManager::openFiles(const std::vector<std::string>& paths) {
+    if (paths.empty()) {
+        newDocument();
+        return 0;
+    }
+    std::size_t opened = 0;
+    for (const std::string& path : paths) {
+        opened += open(path) ? 1 : 0;
+    }
+    return opened;
 }
 
 ManagedDocument* DocumentManager::openChosen() {

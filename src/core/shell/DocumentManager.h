@@ -39,6 +39,11 @@ class DocumentManager {
     // Opens the document of a file in a window, or activates the window of
     // it that is already open. Nothing, after a message, when it fails.
     ManagedDocument* open(const std::string& path);
+    // Opens each file in a window of its own, in the order given, so that
+    // the last one that opens is the active window; one that cannot be
+    // opened gives its message and the others still open. No files at all
+    // make a new empty document. Gives how many files opened (0 for none).
+    std::size_t openFiles(const std::vector<std::string>& paths);
     // Asks for a file and opens it; nothing when cancelled or failed.
     ManagedDocument* openChosen();
     // Opens entry `index` of the recent-file list; a file that cannot be

@@ -28,7 +28,10 @@ class ShellCommands {
     virtual void editFind() = 0;
     virtual void editFindNext() = 0;
     virtual void editReplace() = 0;
+    virtual void updatePasteSpecial(CommandStatus& status) = 0;
+    virtual void updateFind(CommandStatus& status) = 0;
     virtual void updateFindNext(CommandStatus& status) = 0;
+    virtual void updateReplace(CommandStatus& status) = 0;
 
     virtual void viewToolbar() = 0;
     virtual void viewStatusBar() = 0;

@@ -32,6 +32,7 @@ void MemorySurface::setDocument(const RichText& text) {
     doc_ = text;
     sel_ = {};
     undo_.clear();
+    redo_.clear();
     insertion_ = doc_.empty() ? doc_.defaultFormat() : formatBeforeCaret();
     modified_ = false;
 }
@@ -69,6 +70,7 @@ RichText MemorySurface::getRichTextRange(long start, long end) const {
 }
 
 void MemorySurface::record(long start, long insertedLength, bool undoable, RichText removed) {
+    redo_.clear();
     if (!undoable) {
         undo_.clear();
         return;
@@ -118,6 +120,7 @@ void MemorySurface::setWindowText(std::string_view text) {
     const FontDescription format = doc_.empty() ? insertion_ : doc_.formatAt(0);
     doc_.replace(0, doc_.length(), text, format);
     undo_.clear();
+    redo_.clear();
     sel_ = {};
     insertion_ = doc_.empty() ? format : formatBeforeCaret();
     modified_ = true;
@@ -175,6 +178,8 @@ ParaFormat MemorySurface::getParaFormatSelection() const {
 }
 
 void MemorySurface::setParaFormat(const ParaFormat& format) {
+    // A change of the text's formats: what was undone no longer fits it.
+    redo_.clear();
     const auto [first, last] = selectedParagraphs();
     for (int i = first; i <= last; ++i) {
         ParaFormat p = doc_.paraFormat(i);
@@ -211,12 +216,22 @@ void MemorySurface::copy() {
 }
 
 void MemorySurface::undo() {
-    if (undo_.empty()) {
+    revert(undo_, redo_);
+}
+
+void MemorySurface::redo() {
+    revert(redo_, undo_);
+}
+
+void MemorySurface::revert(std::vector<UndoStep>& from, std::vector<UndoStep>& to) {
+    if (from.empty()) {
         return;
     }
-    UndoStep step = std::move(undo_.back());
-    undo_.pop_back();
+    UndoStep step = std::move(from.back());
+    from.pop_back();
+    RichText replaced = doc_.slice(step.start, step.start + step.insertedLength);
     const long n = doc_.replace(step.start, step.start + step.insertedLength, step.removed);
+    to.push_back(UndoStep{step.start, n, std::move(replaced)});
     sel_ = {step.start, step.start + n};
     modified_ = true;
 }

@@ -33,10 +33,13 @@ class MemorySurface : public RichEditSurface {
     ParaFormat getParaFormatSelection() const override;
     void setParaFormat(const ParaFormat& format) override;
     void clear() override;
+    bool canPaste() const override { return clipboard_->rich() || clipboard_->plain(); }
     void paste() override;
     void copy() override;
     bool canUndo() const override { return !undo_.empty(); }
     void undo() override;
+    bool canRedo() const override { return !redo_.empty(); }
+    void redo() override;
     bool getModify() const override { return modified_; }
     void setModify(bool modified) override { modified_ = modified; }
     void setBackgroundColor(uint32_t color) override { background_ = color; }
@@ -52,7 +55,8 @@ class MemorySurface : public RichEditSurface {
     uint32_t backgroundColor() const { return background_; }
 
   private:
-    // One undo step: the text that [start, start + insertedLength) replaced.
+    // One undo (or redo) step: the text that [start, start + insertedLength)
+    // replaced.
     struct UndoStep {
         long start;
         long insertedLength;
@@ -63,12 +67,15 @@ class MemorySurface : public RichEditSurface {
     std::pair<int, int> selectedParagraphs() const;
     void replaceSelection(const RichText& piece, bool undoable);
     void record(long start, long insertedLength, bool undoable, RichText removed);
+    // Takes the last step of `from` back and records its reverse in `to`.
+    void revert(std::vector<UndoStep>& from, std::vector<UndoStep>& to);
 
     RichText doc_;
     std::shared_ptr<MemoryClipboard> clipboard_;
     Selection sel_;
     FontDescription insertion_;
     std::vector<UndoStep> undo_;
+    std::vector<UndoStep> redo_;
     bool modified_ = false;
     uint32_t background_ = 0xFFFFFF;
     int defaultCalls_ = 0;

@@ -75,10 +75,17 @@ class RichEditSurface {
     virtual void setParaFormat(const ParaFormat& format) = 0;
 
     virtual void clear() = 0;
+    // Whether the clipboard holds anything that paste() would insert.
+    virtual bool canPaste() const = 0;
     virtual void paste() = 0;
     virtual void copy() = 0;
     virtual bool canUndo() const = 0;
     virtual void undo() = 0;
+    // Redo gives back, one step at a time, what undo took back. Any other
+    // change that is recorded for undo forgets what there was to redo; one
+    // that is not recorded forgets both histories.
+    virtual bool canRedo() const = 0;
+    virtual void redo() = 0;
 
     virtual bool getModify() const = 0;
     virtual void setModify(bool modified) = 0;

@@ -1,5 +1,7 @@
 #include "text/RichText.h"
 
+#include "common/HugePages.h"
+
 #include <algorithm>
 #include <cassert>
 #include <functional>
@@ -41,6 +43,13 @@ FontDescription RichText::standardFormat() {
     f.pitchAndFamily = 0x12;  // variable pitch, roman family
     f.faceName = "Times New Roman";
     return f;
+}
+
+void RichText::reserve(std::size_t characters) {
+    text_.reserve(characters);
+    ids_.reserve(characters);
+    adviseHugePages(text_.data(), text_.capacity());
+    adviseHugePages(ids_.data(), ids_.capacity() * sizeof(ids_[0]));
 }
 
 std::string RichText::normalizeBreaks(std::string_view text) {
@@ -242,7 +251,16 @@ void RichText::clear() {
 }
 
 void RichText::append(std::string_view text, const FontDescription& format) {
-    replace(length(), length(), text, format);
+    // Text without a break only adds to the last paragraph, as a reader
+    // adds run after run.
+    if (text.find_first_of("\r\n") != std::string_view::npos ||
+        (!text_.empty() && text_.back() == '\r')) {
+        replace(length(), length(), text, format);
+        return;
+    }
+    const uint32_t id = intern(format);
+    text_.append(text);
+    ids_.insert(ids_.end(), text.size(), id);
 }
 
 void RichText::appendBreak(const FontDescription& charFormat, const ParaFormat& paraFormat) {

@@ -38,6 +38,9 @@ class RichText {
     static std::string normalizeBreaks(std::string_view text);
 
     long length() const { return static_cast<long>(text_.size()); }
+    // Makes room for `characters` in all, so that a long text built at its
+    // end does not move as it grows.
+    void reserve(std::size_t characters);
     bool empty() const { return text_.empty(); }
     const std::string& text() const { return text_; }
     // The characters of [start, end), clipped to the text.

@@ -1,6 +1,7 @@
 #include "translit/CscdPaste.h"
 
-#include "pali/TextReplace.h"
+#include "common/AppendFilter.h"
+#include "pali/ReplaceSteps.h"
 
 namespace sorvel {
 
@@ -10,22 +11,37 @@ namespace {
 constexpr std::string_view kIndentMarker = "[T@]";
 constexpr std::string_view kFullStopMarker = "[&&]";
 
+const ReplaceSteps& cscdSteps() {
+    static const ReplaceSteps steps = {
+        {"\x85", "..."},
+        {"\r\n   ", std::string(kIndentMarker)},
+        {"  ", " ", true},
+        {". \r\n", std::string(kFullStopMarker)},
+        {"-\r\n", ""},
+        {" \r\n", " "},
+        {"\r\n", ""},
+        {std::string(kFullStopMarker), ".\r\n"},
+        {std::string(kIndentMarker), "\r\n"},
+        {"\r\n ", "\r\n"},
+    };
+    return steps;
+}
+
+// Two breaks close the cleaned text.
+constexpr std::string_view kClosingBreaks = "\r\n\r\n";
+
 }  // namespace
 
 std::string rewriteCscdText(std::string text) {
-    replaceAll(text, "\x85", "...");
-    replaceAll(text, "\r\n   ", kIndentMarker);
-    while (replaceAll(text, "  ", " ") > 0) {
-    }
-    replaceAll(text, ". \r\n", kFullStopMarker);
-    replaceAll(text, "-\r\n", "");
-    replaceAll(text, " \r\n", " ");
-    replaceAll(text, "\r\n", "");
-    replaceAll(text, kFullStopMarker, ".\r\n");
-    replaceAll(text, kIndentMarker, "\r\n");
-    replaceAll(text, "\r\n ", "\r\n");
-    text += "\r\n\r\n";
+    applySteps(text, cscdSteps());
+    text += kClosingBreaks;
     return text;
+}
+
+std::unique_ptr<TextFilter> cscdFilter() {
+    std::unique_ptr<FilterChain> chain = stepsFilter(cscdSteps());
+    chain->add(std::make_unique<AppendFilter>(std::string(kClosingBreaks)));
+    return chain;
 }
 
 void pasteFromCscd(ViewContext& view) {

@@ -41,19 +41,27 @@ void runTransliterationPass(ViewContext& view, std::span<const CodePair> table) 
     view.platform.showCursor(true);
 }
 
-void handleKeyRelease(ViewContext& view) {
+std::vector<std::span<const CodePair>> tablesInForce(const ViewContext& view) {
     const TransliterationState& state = view.state;
-    if (state.paliEntryOn || state.userTableOn) {
-        const Selection sel = view.surface.getSel();
-        if (sel.empty()) {
-            const FontDescription format = view.surface.getCharFormatSelection();
-            const PaliFontKind kind = identifyPaliFont(format.faceName, state);
-            if (state.userTableOn && kind == PaliFontKind::UserTableFont) {
-                runTransliterationPass(view, state.userTable);
-            }
-            if (state.paliEntryOn && isPaliFont(kind)) {
-                runTransliterationPass(view, keystrokeTable(kind));
-            }
+    std::vector<std::span<const CodePair>> tables;
+    if (!state.paliEntryOn && !state.userTableOn) {
+        return tables;
+    }
+    const FontDescription format = view.surface.getCharFormatSelection();
+    const PaliFontKind kind = identifyPaliFont(format.faceName, state);
+    if (state.userTableOn && kind == PaliFontKind::UserTableFont) {
+        tables.push_back(state.userTable);
+    }
+    if (state.paliEntryOn && isPaliFont(kind)) {
+        tables.push_back(keystrokeTable(kind));
+    }
+    return tables;
+}
+
+void handleKeyRelease(ViewContext& view) {
+    if (view.surface.getSel().empty()) {
+        for (const std::span<const CodePair> table : tablesInForce(view)) {
+            runTransliterationPass(view, table);
         }
     }
     view.surface.callDefault();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <span>
+#include <vector>
 
 #include "editor/ViewContext.h"
 #include "pali/CodePair.h"
@@ -11,6 +12,11 @@ namespace sorvel {
 // with a mode on and nothing selected, a code of the table in force that ends
 // at the caret is replaced by its character; then the release is handed on.
 void handleKeyRelease(ViewContext& view);
+
+// The code tables that a key release with nothing selected runs, in order:
+// the user table where it is on and the caret's font is its font, then the
+// Pali table of the caret's font where Pali entry is on.
+std::vector<std::span<const CodePair>> tablesInForce(const ViewContext& view);
 
 // One pass over a code table (read up to its end pair, and never past its last slot) at the caret:
 // each pair whose code ends at the caret is replaced. After a replacement the caret and the text

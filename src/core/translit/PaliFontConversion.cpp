@@ -25,35 +25,6 @@ constexpr std::string_view kNoTargetMessage =
     "convert text that has no Pali special characters in it, you can just use the regular "
     "'Choose a Font' button in the toolbar.";
 
-// For each byte, the number of the first letter (in letter order) that the
-// font puts there, or 0. Letter order decides where two letters share a byte.
-std::array<uint8_t, 256> lettersOfFont(PaliFontKind kind) {
-    std::array<uint8_t, 256> letters{};
-    if (!isPaliFont(kind)) {
-        return letters;
-    }
-    for (const PaliLetter& l : paliLetters()) {
-        uint8_t& slot = letters[fontCharacter(l.number, kind)];
-        if (slot == 0) {
-            slot = static_cast<uint8_t>(l.number);
-        }
-    }
-    return letters;
-}
-
-// The letter whose intermediate code starts at text[i], or 0.
-int codeAt(const std::string& text, std::size_t i) {
-    if (i + 6 > text.size() || text[i + 1] != '&' || text[i + 2] != 'P' || text[i + 5] != ']') {
-        return 0;
-    }
-    for (const PaliLetter& l : paliLetters()) {
-        if (text[i + 3] == l.letterKey[0] && text[i + 4] == l.letterKey[1]) {
-            return l.number;
-        }
-    }
-    return 0;
-}
-
 }  // namespace
 
 std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFontKind target) {
@@ -87,7 +58,7 @@ std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFon
             if (r == n) {
                 break;
             }
-            if (const int letter = codeAt(text, r)) {
+            if (const int letter = intermediateCodeLetter(std::string_view(text).substr(r, 6))) {
                 p[w++] = static_cast<char>(fontCharacter(letter, target));
                 r += 6;
             } else {

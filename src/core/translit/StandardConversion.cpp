@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "pali/KeystrokeTables.h"
-#include "pali/TextReplace.h"
+#include "pali/ReplaceSteps.h"
 #include "palifont/DefaultPaliFont.h"
 
 namespace sorvel {
@@ -17,7 +17,8 @@ constexpr std::string_view kNothingSelectedMessage =
 // The letters that standard transliteration writes with a double quote.
 constexpr std::array<char, 4> kOverdotLetters = {'n', 'N', 'm', 'M'};
 
-void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
+// The table's pairs as steps: codes to letters, or letters to codes.
+void addTableSteps(ReplaceSteps& steps, PaliFontKind kind, bool codesToLetters) {
     if (!isPaliFont(kind)) {
         return;
     }
@@ -26,11 +27,36 @@ void applyTable(std::string& text, PaliFontKind kind, bool codesToLetters) {
             break;
         }
         if (codesToLetters) {
-            replaceAll(text, pair.code, pair.replacement);
+            steps.push_back({pair.code, pair.replacement});
         } else {
-            replaceAll(text, pair.replacement, pair.code);
+            steps.push_back({pair.replacement, pair.code});
         }
     }
+}
+
+ReplaceSteps standardToPaliSteps(PaliFontKind kind) {
+    ReplaceSteps steps;
+    // An opening quote after a blank is held apart while the codes are read.
+    for (const char c : kOverdotLetters) {
+        steps.push_back({std::string{' ', '"', c}, std::string{' ', '/', '&', c}});
+    }
+    for (const char c : kOverdotLetters) {
+        steps.push_back({std::string{'"', c}, std::string{'!', c}});
+    }
+    addTableSteps(steps, kind, true);
+    for (const char c : kOverdotLetters) {
+        steps.push_back({std::string{' ', '/', '&', c}, std::string{' ', '"', c}});
+    }
+    return steps;
+}
+
+ReplaceSteps paliToStandardSteps(PaliFontKind kind) {
+    ReplaceSteps steps;
+    addTableSteps(steps, kind, false);
+    for (const char c : kOverdotLetters) {
+        steps.push_back({std::string{'!', c}, std::string{'"', c}});
+    }
+    return steps;
 }
 
 // The selection's range after the steps both conversions share, or nothing
@@ -58,25 +84,21 @@ void putBack(RichEditSurface& surface, Selection sel, const std::string& text) {
 }  // namespace
 
 std::string standardToPaliText(std::string text, PaliFontKind kind) {
-    for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{' ', '"', c}, std::string{' ', '/', '&', c});
-    }
-    for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{'"', c}, std::string{'!', c});
-    }
-    applyTable(text, kind, true);
-    for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{' ', '/', '&', c}, std::string{' ', '"', c});
-    }
+    applySteps(text, standardToPaliSteps(kind));
     return text;
 }
 
 std::string paliToStandardText(std::string text, PaliFontKind kind) {
-    applyTable(text, kind, false);
-    for (const char c : kOverdotLetters) {
-        replaceAll(text, std::string{'!', c}, std::string{'"', c});
-    }
+    applySteps(text, paliToStandardSteps(kind));
     return text;
+}
+
+std::unique_ptr<TextFilter> standardToPaliFilter(PaliFontKind kind) {
+    return stepsFilter(standardToPaliSteps(kind));
+}
+
+std::unique_ptr<TextFilter> paliToStandardFilter(PaliFontKind kind) {
+    return stepsFilter(paliToStandardSteps(kind));
 }
 
 void standardToPaliFont(ViewContext& view) {

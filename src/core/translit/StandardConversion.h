@@ -1,7 +1,9 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
+#include "common/TextFilter.h"
 #include "editor/ViewContext.h"
 #include "pali/PaliFontKind.h"
 
@@ -17,6 +19,11 @@ std::string standardToPaliText(std::string text, PaliFontKind kind);
 // its first code in the keystroke table, the overdot letters a double quote
 // before the letter.
 std::string paliToStandardText(std::string text, PaliFontKind kind);
+
+// The same two conversions for text that comes in pieces: the output equals
+// the whole-text result however the input is cut.
+std::unique_ptr<TextFilter> standardToPaliFilter(PaliFontKind kind);
+std::unique_ptr<TextFilter> paliToStandardFilter(PaliFontKind kind);
 
 // "Standard transliteration to Pali Font": converts the selection with the
 // default Pali font's table and gives it the default Pali font.

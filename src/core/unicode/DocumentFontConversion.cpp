@@ -1,6 +1,6 @@
 #include "unicode/DocumentFontConversion.h"
 
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 #include "unicode/RunRebuild.h"
 
 namespace sorvel {

@@ -3,7 +3,7 @@
 #include "common/Utf8.h"
 #include "docformat/CodePage.h"
 #include "docformat/RtfWriter.h"
-#include "unicode/PaliCharMap.h"
+#include "pali/PaliCharMap.h"
 #include "unicode/RunRebuild.h"
 
 namespace sorvel {

@@ -2,9 +2,9 @@
 
 #include "common/AsciiCase.h"
 #include "docformat/CodePage.h"
+#include "pali/PaliCharMap.h"
+#include "pali/PaliComposition.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliCharMap.h"
-#include "unicode/PaliComposition.h"
 #include "unicode/RunRebuild.h"
 #include "unicode/UnicodeText.h"
 
@@ -121,11 +121,13 @@ class Importer {
             return;
         }
         // Not Pali: the text stays as read, but what its font could not take
-        // is reported.
+        // is reported under the font's name, or its code page's where the
+        // RTF gave it none: an empty name would stand for the Pali font.
+        const std::string font =
+            run.format->faceName.empty() ? pageOf(*run.format).name() : run.format->faceName.str();
         for (std::size_t i = 0; i < chars.size(); ++i) {
             if (lost[i]) {
-                report_.add(chars[i], paragraph_ + 1, column_ + static_cast<long>(i) + 1,
-                            run.format->faceName);
+                report_.add(chars[i], paragraph_ + 1, column_ + static_cast<long>(i) + 1, font);
             }
         }
         column_ += static_cast<long>(chars.size());

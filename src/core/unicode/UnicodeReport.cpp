@@ -28,11 +28,9 @@ std::string UnicodeReport::describe(std::string_view fontName, std::size_t shown
         text += i == 0 ? " " : "; ";
         text += code;
         // The character itself, unless it is invisible or no character at all.
-        const char32_t ch = c.character;
-        if (ch >= 0x20 && ch != 0x7F && !(ch >= 0x80 && ch < 0xA0) && ch != Utf8::kReplacement &&
-            !(ch >= 0x0300 && ch < 0x0370) && !(ch >= 0xD800 && ch < 0xE000) && ch <= 0x10FFFF) {
+        if (Utf8::isShowable(c.character)) {
             text += " \"";
-            Utf8::append(text, ch);
+            Utf8::append(text, c.character);
             text += '"';
         }
         text += " at line " + std::to_string(c.line) + ", column " + std::to_string(c.column);

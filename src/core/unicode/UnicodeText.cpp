@@ -1,8 +1,8 @@
 #include "unicode/UnicodeText.h"
 
 #include "common/Utf8.h"
-#include "unicode/PaliCharMap.h"
-#include "unicode/PaliComposition.h"
+#include "pali/PaliCharMap.h"
+#include "pali/PaliComposition.h"
 
 namespace sorvel {
 

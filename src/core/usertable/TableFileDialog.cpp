@@ -27,7 +27,7 @@ std::optional<std::string_view> extensionOf(std::string_view path) {
 std::optional<std::string> chooseTableFile(Platform& platform, bool save) {
     FileDialogRequest request;
     request.save = save;
-    request.filters = {{"Text Files (*.txt)", "*.txt"}};
+    request.filters = {{"Text Files", "*.txt"}};
     request.defaultExtension = "txt";
     request.initialName = "*.txt";
     request.hideReadOnly = true;

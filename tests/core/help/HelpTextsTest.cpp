@@ -13,6 +13,7 @@
 #include "help/HelpTopics.h"
 #include "pali/KeystrokeTables.h"
 #include "pali/PaliLetters.h"
+#include "pali/PaliStandIns.h"
 
 namespace sorvel {
 namespace {
@@ -125,7 +126,7 @@ const std::map<std::string, std::vector<std::string>>& menuLabels() {
          {"Using Unformatted .txt Files", "New", "Open", "Close", "Save", "Save As", "Print",
           "Print Preview", "Print Setup", "Exit"}},
         {"Edit",
-         {"Undo", "Select All", "Cut", "Copy", "Paste", "Paste Special",
+         {"Undo", "Redo", "Select All", "Cut", "Copy", "Paste", "Paste Special",
           "Copy All Text To Clipboard", "Find", "Find Next", "Replace", "Insert New Object",
           "Links", "Object Properties"}},
         {"Format", {"Set Default Font - NO Transliteration", "Change Font of Selected Text"}},
@@ -142,7 +143,7 @@ const std::map<std::string, std::vector<std::string>>& menuLabels() {
           "Pali Font to Standard Transliteration", "Standard transliteration to Pali Font",
           "Copy as Unicode", "Paste Unicode Pali", "Export as Unicode...", "Change Unicode Font"}},
         {"View", {"Toolbar", "Status Bar"}},
-        {"Window", {"New Window", "Cascade", "Tile", "Arrange Icons"}},
+        {"Window", {"New Window", "Cascade", "Tile", "Arrange Icons", "More Windows"}},
         {"Help", {"About Sorvel"}},
     };
     return kMenus;
@@ -323,6 +324,20 @@ TEST(OverdotMTopic, SaysForEachFontWhetherItHasTheLetterAndAtWhichCode) {
 }
 
 // ---- Dialog units.
+
+// The topic says which stand-ins come with the program: under which face
+// names the program has them, and under which names other programs find them.
+TEST(SupportedPaliFontsTopic, NamesEveryStandInFaceAndFamily) {
+    const std::string& text = topic(32799).text;
+    for (const PaliFaceName& face : paliFaceNames()) {
+        EXPECT_NE(text.find(face.face), std::string::npos) << face.face;
+    }
+    for (const PaliFontKind kind : kPaliFonts) {
+        EXPECT_NE(text.find(standInFamily(kind)), std::string::npos) << standInFamily(kind);
+    }
+    EXPECT_NE(text.find("Liberation Serif"), std::string::npos) << "where they come from";
+    EXPECT_NE(text.find("SIL Open Font License"), std::string::npos);
+}
 
 TEST(DialogUnits, TheClassicDialogFontGivesTheHelpWindowItsClassicSize) {
     const DialogUnits units = DialogUnits::fromFont(286, 13);  // 8-point MS Sans Serif

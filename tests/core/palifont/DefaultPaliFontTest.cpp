@@ -83,13 +83,61 @@ TEST_F(DefaultPaliFont, CancelKeepsTheCopiedCaretFormatAndWritesNothing) {
     EXPECT_FALSE(settingsWritten());
 }
 
-TEST_F(DefaultPaliFont, AnyFaceIsAccepted) {
+TEST_F(DefaultPaliFont, AFontThatIsNoPaliFontIsKeptAndTheUserToldWhyTypingStaysAsTyped) {
     t.platform.expectMessage(kChooseOneOfFive);
     t.platform.expectFontDialog(fontChoice("Arial"));
+    t.platform.expectMessage(
+        "Pali entry will not transliterate in the font \"Arial\": it is not one of the five "
+        "Pali fonts that Sorvel understands.\n\nPali entry types the Pali letters only in:\n\n1. "
+        "VriRomanPali\n2. Times_CSX+\n3. SKT_Times\n4. LeedsBit PaliTranslit\n5. "
+        "Times_Norman\n\nThe font is kept as your default Pali font. To type Pali, choose one of "
+        "the five with \"Change Default Pali Font\".");
     changeDefaultPaliFont(t.view);
     EXPECT_EQ(t.state.defaultPaliFormat.faceName, "Arial");
-    EXPECT_TRUE(settingsWritten());
+    EXPECT_EQ(dir.read(kSettingsFile), PaliFontSettings::format(t.state.defaultPaliFormat))
+        << "written before the word of warning";
 }
+
+// Which chosen faces draw the warning: those not recognised as a Pali font by
+// the prefixes, case-sensitive; a user table for a Pali font does not make
+// its faces any less Pali fonts.
+struct ChosenFace {
+    const char* name;
+    const char* face;
+    const char* userTableFont;
+    bool warned;
+    friend void PrintTo(const ChosenFace& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChosenFaceWarning : public DefaultPaliFont,
+                          public ::testing::WithParamInterface<ChosenFace> {};
+
+TEST_P(ChosenFaceWarning, ShowsOnlyForFacesThatAreNoPaliFont) {
+    const ChosenFace& c = GetParam();
+    t.state.userTableFont = c.userTableFont;
+    t.platform.expectMessage(kChooseOneOfFive);
+    t.platform.expectFontDialog(fontChoice(c.face));
+    if (c.warned) {
+        t.platform.expectMessage(notAPaliFontMessage(c.face));
+    }
+    changeDefaultPaliFont(t.view);
+    EXPECT_EQ(t.state.defaultPaliFormat.faceName, c.face);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Faces, ChosenFaceWarning,
+    ::testing::Values(ChosenFace{"Vri", "VriRomanPali CB", "", false},
+                      ChosenFace{"Csx", "Times_CSX+", "", false},
+                      ChosenFace{"SktLowerCase", "Skt Times", "", false},
+                      ChosenFace{"LeedsBit", "LeedsBit PaliTranslit", "", false},
+                      ChosenFace{"LeedsbitAsTheOldMessageSpellsIt", "Leedsbit PaliTranslit", "",
+                                 true},
+                      ChosenFace{"VriInLowerCase", "vriromanpali CN", "", true},
+                      ChosenFace{"CsxWithABlank", "Times CSX+", "", true},
+                      ChosenFace{"UnicodeFont", "Gentium Plus", "", true},
+                      ChosenFace{"UserTableForAPaliFont", "VriRomanPali CN", "VriRomanPali", false},
+                      ChosenFace{"UserTableFontOfNoPaliFont", "Arial", "Arial", true}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(DefaultPaliFont, FailedSaveKeepsTheNewChoice) {
     std::filesystem::create_directories(dir.path() / kSettingsFile / "x");

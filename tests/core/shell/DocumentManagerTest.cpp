@@ -203,6 +203,22 @@ TEST_F(Documents, AFileThatCannotBeOpenedIsNamedInAMessageAndMakesNoDocument) {
     EXPECT_EQ(store.stores, 0);
 }
 
+TEST_F(Documents, EveryFileOfACommandLineOpensInItsOwnWindowTheLastActive) {
+    start();
+    platform.expectMessage("/gone/b.rtf" + kNotFound);
+    EXPECT_EQ(manager->openFiles({"/docs/a.rtf", "/gone/b.rtf", "/docs/c.rtf"}), 2u);
+    EXPECT_EQ(host.log, (std::vector<std::string>{"window a.rtf", "window c.rtf"}));
+    EXPECT_EQ(manager->activeDocument()->title(), "c.rtf");
+    EXPECT_TRUE(platform.scriptDone());
+
+    // A file already open comes to the front; no files make a new document.
+    EXPECT_EQ(manager->openFiles({"/docs/a.rtf"}), 1u);
+    EXPECT_EQ(manager->activeDocument()->title(), "a.rtf");
+    EXPECT_EQ(manager->openFiles({}), 0u);
+    EXPECT_EQ(manager->activeDocument()->title(), "RuvoVIR1");
+    EXPECT_EQ(manager->documents().size(), 3u);
+}
+
 TEST_F(Documents, OpenAsksForAFileAndOpensIt_CancelOpensNothing) {
     start();
     platform.expectFileDialog(std::nullopt);
@@ -238,7 +254,8 @@ TEST_P(Saving, SavesWhereTheDocumentOrTheUserSays) {
             EXPECT_EQ(r.defaultExtension, "rtf");
             ASSERT_EQ(r.filters.size(), 2u);
             EXPECT_EQ(r.filters[0].pattern, "*.rtf");
-            EXPECT_EQ(r.filters[1].label, "All Files");
+            // Every file, also one without a dot in its name.
+            EXPECT_EQ(r.filters[1].shown(), "All Files (*)");
         });
     }
     const std::string savedTo = c.savedTo;

@@ -35,7 +35,8 @@ TEST_P(InfoOptions, AnswerOnlyTheRequestsThatNeedNoWindow) {
         case Answer::Help:
             ASSERT_TRUE(status.has_value());
             EXPECT_EQ(*status, 0);
-            EXPECT_TRUE(out.str().starts_with("Usage: sorvel [FILE...]\n")) << out.str();
+            EXPECT_TRUE(out.str().starts_with("Usage: sorvel [--new-instance] [FILE...]\n"))
+                << out.str();
             break;
         case Answer::Version:
             ASSERT_TRUE(status.has_value());

@@ -14,6 +14,7 @@ class MemoryHarness : public SurfaceHarness {
   public:
     RichEditSurface& surface() override { return surface_; }
     void setTextLimit(long limit) override { surface_.setTextLimit(limit); }
+    void clearClipboard() override { surface_.clipboard().clear(); }
 
   private:
     MemorySurface surface_;

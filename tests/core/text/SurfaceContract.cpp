@@ -318,6 +318,53 @@ TEST_P(SurfaceContract, UndoRevertsAnUndoableReplacementAndAPlainOneClearsTheHis
     EXPECT_EQ(s().getWindowText(), "HELLO WORLD");
 }
 
+TEST_P(SurfaceContract, RedoGivesBackWhatUndoTookUntilAnotherChange) {
+    s().replaceSel("one two", false);
+    EXPECT_FALSE(s().canRedo());
+    s().setSel(0, 3);
+    s().replaceSel("ONE", true);
+    s().setSel(4, 7);
+    s().setCharFormat(boldOnly(true));
+    s().undo();
+    s().undo();
+    EXPECT_EQ(s().getWindowText(), "one two");
+    ASSERT_TRUE(s().canRedo());
+    s().redo();
+    EXPECT_EQ(s().getWindowText(), "ONE two");
+    s().redo();
+    EXPECT_FALSE(s().canRedo());
+    s().setSel(4, 7);
+    EXPECT_EQ(s().getCharFormatSelection().effects & chareffect::Bold, chareffect::Bold);
+    // Redone steps undo again.
+    s().undo();
+    s().undo();
+    EXPECT_EQ(s().getWindowText(), "one two");
+
+    // A recorded change forgets what there was to redo, and so does one
+    // that is not recorded, which forgets undo as well.
+    s().redo();
+    s().setSel(0, 0);
+    s().replaceSel("x", true);
+    EXPECT_FALSE(s().canRedo());
+    s().undo();
+    ASSERT_TRUE(s().canRedo());
+    s().replaceSel("y", false);
+    EXPECT_FALSE(s().canRedo());
+    EXPECT_FALSE(s().canUndo());
+    EXPECT_EQ(s().getWindowText(), "yONE two");
+}
+
+TEST_P(SurfaceContract, PasteIsPossibleOnlyWithSomethingOnTheClipboard) {
+    harness().clearClipboard();
+    EXPECT_FALSE(s().canPaste());
+    s().replaceSel("abc", false);
+    s().setSel(0, 2);
+    s().copy();
+    EXPECT_TRUE(s().canPaste());
+    harness().clearClipboard();
+    EXPECT_FALSE(s().canPaste());
+}
+
 TEST_P(SurfaceContract, EditsSetTheModifiedFlag) {
     EXPECT_FALSE(s().getModify());
     s().replaceSel("x", false);

@@ -18,6 +18,8 @@ class SurfaceHarness {
     virtual RichEditSurface& surface() = 0;
     // The longest text that a paste or rich replacement fills up to.
     virtual void setTextLimit(long limit) = 0;
+    // Empties the clipboard that the surface pastes from.
+    virtual void clearClipboard() = 0;
 };
 
 struct SurfaceKind {

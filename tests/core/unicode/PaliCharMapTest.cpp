@@ -1,9 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "common/Cp1252.h"
+#include "pali/PaliCharMap.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliCharMap.h"
 #include "unicode/UnicodeText.h"
 
 namespace sorvel {

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "docformat/DocumentFile.h"
 #include "docformat/RtfReader.h"
 #include "pali/PaliLetters.h"
 #include "support/SampleDocuments.h"
@@ -66,6 +67,30 @@ TEST_P(EachFont, UnicodeRtfComesBackAsTheSameDocument) {
         EXPECT_TRUE(back->document == doc);
         EXPECT_EQ(back->document.defaultFormat(), doc.defaultFormat());
     }
+}
+
+TEST_P(EachFont, OurUnicodeRtfOpensAsADocumentWithEveryLetterRight) {
+    RichText doc;
+    FontDescription bold = fontOf(GetParam(), 320);
+    bold.effects |= chareffect::Bold;
+    doc.append("Buddha " + lettersOf(paliFontByPrefix(GetParam())), fontOf(GetParam()));
+    doc.appendBreak(fontOf(GetParam()), paraOf(alignment::Center));
+    doc.append(lettersOf(paliFontByPrefix(GetParam())), bold);
+    const std::string rtf = UnicodeExport::toRtf(doc);
+
+    const DocumentFile::Opened opened =
+        DocumentFile::openBytes(rtf, "export.rtf", fontOf(GetParam()));
+    ASSERT_TRUE(opened);
+    EXPECT_EQ(opened.document->text(), doc.text());
+    for (long i = 0; i < doc.length(); ++i) {
+        if (doc.text()[static_cast<std::size_t>(i)] != '\r' &&
+            doc.text()[static_cast<std::size_t>(i)] != '\n') {
+            EXPECT_EQ(opened.document->formatAt(i), doc.formatAt(i)) << i;
+        }
+    }
+    EXPECT_FALSE(opened.report.lostContent()) << opened.report.describeContent();
+    // Every letter but the two tilde n's, which Windows-1252 has, came as \uN.
+    EXPECT_EQ(opened.report.count(DocumentReport::Formatting::PaliFont), 2 * 19);
 }
 
 TEST_P(EachFont, UnicodeRtfSetsThePaliTextInTheUnicodeFontAndKeepsTheRest) {
@@ -253,6 +278,20 @@ TEST(UnicodeImport, HiddenTextDoesNotShiftTheUnicodeCharacters) {
                                importInto("Times_Norman"));
     ASSERT_TRUE(r);
     EXPECT_EQ(r->document.text(), "x\xB5y");  // the text read, in the Pali font
+}
+
+TEST(UnicodeImport, AFontWithoutANameIsNotTakenForThePaliFont) {
+    // The e acute is lost in the nameless Japanese font, which keeps its
+    // run; Times_CSX+ could show it, so the report must not blame it.
+    const std::optional<UnicodeImport::Result> r = UnicodeImport::fromRtf(
+        "{\\rtf1{\\fonttbl{\\f0\\fcharset128;}}\\f0 caf\\u233?}", importInto("Times_CSX+"));
+    ASSERT_TRUE(r);
+    EXPECT_EQ(r->document.text(), "caf?");
+    const std::vector<UnicodeReport::Character> expected = {{U'\u00E9', 1, 4, "Windows-932"}};
+    EXPECT_EQ(r->report.listed(), expected);
+    EXPECT_EQ(r->report.describe("Times_CSX+"),
+              "1 character that their fonts cannot show: U+00E9 \"\xC3\xA9\" at line 1, column 4 "
+              "(Windows-932)");
 }
 
 TEST(DocumentFontConversion, CharactersTheTargetShowsAsLettersAreReported) {

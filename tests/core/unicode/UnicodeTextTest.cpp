@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "common/Utf8.h"
-#include "unicode/PaliComposition.h"
+#include "pali/PaliComposition.h"
 #include "unicode/UnicodeText.h"
 
 namespace sorvel {

@@ -44,7 +44,7 @@ TEST_F(LoadTable, LoadsTheTableSwitchesModesAndPutsItsFormatAtTheCaret) {
     t.platform.expectFileDialog(dir.file("norwegian.txt"), [](const FileDialogRequest& r) {
         EXPECT_FALSE(r.save);
         ASSERT_EQ(r.filters.size(), 1u);
-        EXPECT_EQ(r.filters[0].label, "Text Files (*.txt)");
+        EXPECT_EQ(r.filters[0].shown(), "Text Files (*.txt)");
         EXPECT_EQ(r.filters[0].pattern, "*.txt");
         EXPECT_EQ(r.defaultExtension, "txt");
         EXPECT_EQ(r.initialName, "*.txt");
