@@ -18,7 +18,6 @@ sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
 from documents import compound_contents, document_text, faces_of, olefile, rtf_runs  # noqa: E402
 from scenario import CONVERT, SORVEL, SorvelScenario, wait_until  # noqa: E402
-from testfonts import FONT_COLUMNS, byte_to_char, pali_bytes  # noqa: E402
 
 SETTINGS_FILE = "Sorvel Default Pali Font.txt"
 NO_PALI_FONT_YET = "You have not yet chosen a Pali font to use for transliteration."
