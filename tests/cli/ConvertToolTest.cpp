@@ -181,6 +181,58 @@ TEST_F(ConvertFiles, AnUnwritableOutputIsReportedAndNothingIsLeftBehind) {
     EXPECT_TRUE(fs::is_empty(path("locked")));
 }
 
+// Every output, streamed (the text commands) or written whole (documents),
+// is saved as the program saves: through a link, never over a read-only file.
+struct OutputCase {
+    const char* name;
+    std::vector<std::string> args;  // "@in" and "@out" stand for the files
+    std::string input;
+    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class OutputFile : public ConvertFiles, public ::testing::WithParamInterface<OutputCase> {
+  protected:
+    ToolRun run(const std::string& out) {
+        EXPECT_TRUE(writeFileAtomically(path("in"), GetParam().input));
+        std::vector<std::string> args = GetParam().args;
+        std::replace(args.begin(), args.end(), std::string("@in"), path("in"));
+        std::replace(args.begin(), args.end(), std::string("@out"), out);
+        return runConvertTool(args);
+    }
+};
+
+TEST_P(OutputFile, ThroughALinkTheTargetIsWrittenAndTheLinkStays) {
+    fs::create_directories(path("real"));
+    fs::create_symlink("real/out", path("link"));
+    const ToolRun r = run(path("link"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::is_symlink(path("link")));
+    EXPECT_GT(fs::file_size(path("real/out")), 0u);
+}
+
+TEST_P(OutputFile, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+    ASSERT_TRUE(writeFileAtomically(path("out"), "kept"));
+    fs::permissions(path("out"), fs::perms::owner_read | fs::perms::group_read);
+    const ToolRun r = run(path("out"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("read-only"), std::string::npos) << r.err;
+    EXPECT_EQ(readWholeFile(path("out")), "kept");
+    EXPECT_EQ(fs::status(path("out")).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("")), fs::directory_iterator()), 2)
+        << "nothing left beside it";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, OutputFile,
+    ::testing::Values(OutputCase{"StreamedText",
+                                 {"font", "--from", "VriRomanPali CN", "--to", "Times_CSX+", "-o",
+                                  "@out", "@in"},
+                                 "Buddha\xBD\n"},
+                      OutputCase{"WholeDocument",
+                                 {"save", "@in", "@out"},
+                                 "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0 sati\\par}"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 struct RefusedInput {
     const char* name;
     std::vector<std::string> args;  // "@" stands for the input refused
