@@ -186,7 +186,7 @@ void CommandRunner::windowNew() {
 }
 
 void CommandRunner::windowCascade() {
-    area_.cascadeSubWindows();
+    area_.cascade();
 }
 
 void CommandRunner::windowTile() {

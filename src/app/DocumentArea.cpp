@@ -1,6 +1,10 @@
 #include "app/DocumentArea.h"
 
 #include <QMdiSubWindow>
+#include <QResizeEvent>
+#include <QShortcut>
+#include <QStyle>
+#include <algorithm>
 
 #include "app/DocumentWindow.h"
 #include "app/EditorView.h"
@@ -21,6 +25,11 @@ DocumentArea::DocumentArea(Platform& platform, TransliterationState& state, Rece
     : QMdiArea(parent), platform_(platform), state_(state), manager_(platform, *this, store) {
     setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    // Ctrl+F4 closes the active document window, asking about changes where
+    // its closing would close the document.
+    auto* closeWindow = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F4), this);
+    closeWindow->setContext(Qt::WindowShortcut);
+    connect(closeWindow, &QShortcut::activated, this, [this] { closeActiveSubWindow(); });
 }
 
 DocumentArea::~DocumentArea() {
@@ -82,6 +91,49 @@ void DocumentArea::arrangeMinimized() {
             x += size.width();
         }
     }
+}
+
+void DocumentArea::cascade() {
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* w : subWindowList(QMdiArea::CreationOrder)) {
+        if (!w->isMinimized() && !w->isHidden()) {
+            w->showNormal();
+            windows.append(w);
+        }
+    }
+    if (windows.isEmpty()) {
+        return;
+    }
+    const QSize area = viewport()->size();
+    const int step = std::max(1, style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr, this));
+    const auto n = static_cast<int>(windows.size());
+    // Each window leaves room for the title bars of the ones below it, but
+    // none gets smaller than two thirds of the area: with many windows the
+    // cascade starts over at the corner.
+    const QSize size(std::max(area.width() * 2 / 3, area.width() - (n - 1) * step),
+                     std::max(area.height() * 2 / 3, area.height() - (n - 1) * step));
+    const int rows = std::max(
+        1, std::min(area.width() - size.width(), area.height() - size.height()) / step + 1);
+    for (int i = 0; i < n; ++i) {
+        const int offset = (i % rows) * step;
+        windows[i]->setGeometry(QRect(QPoint(offset, offset), size));
+        windows[i]->raise();
+    }
+    setActiveSubWindow(windows.last());
+}
+
+void DocumentArea::followArea() {
+    for (QMdiSubWindow* w : subWindowList()) {
+        auto* frame = qobject_cast<DocumentWindow*>(w);
+        if (frame && frame->view() && frame->standsWherePlaced()) {
+            frame->view()->placeWindow();
+        }
+    }
+}
+
+void DocumentArea::resizeEvent(QResizeEvent* event) {
+    QMdiArea::resizeEvent(event);
+    followArea();
 }
 
 // --- DocumentHost --------------------------------------------------------------

@@ -51,6 +51,14 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     bool mayClose(DocumentWindow& window);
     // Lines the minimised windows up along the bottom of the area.
     void arrangeMinimized();
+    // Cascades the windows from the area's top left corner, each as large as
+    // the area allows with the title bars of those before it showing.
+    void cascade();
+    // Places again, for the area's new size, every window that still stands
+    // where it was placed when it opened: a window placed before the area
+    // had its size (the first one, at start) or when it was smaller follows
+    // it; one the user has moved or sized stays where it is.
+    void followArea();
     // The help topics of the views go here instead of the help dialog (for
     // tests); for views opened from now on.
     void setHelpWindow(HelpWindow* window) { helpWindow_ = window; }
@@ -74,6 +82,9 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     // undo or command, or a document has closed.
     void commandsChanged();
     void recentFilesChanged(const RecentFileList& files);
+
+  protected:
+    void resizeEvent(QResizeEvent* event) override;
 
   private:
     Document& adopt(std::unique_ptr<Document> doc);

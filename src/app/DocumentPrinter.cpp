@@ -39,14 +39,24 @@ class PreviewKeys : public QObject {
         }
         const int key = static_cast<QKeyEvent*>(event)->key();
         if (key == Qt::Key_PageDown) {
-            widget_.setCurrentPage(std::min(widget_.currentPage() + 1, widget_.pageCount()));
+            turnTo(std::min(widget_.currentPage() + 1, widget_.pageCount()));
             return true;
         }
         if (key == Qt::Key_PageUp) {
-            widget_.setCurrentPage(std::max(widget_.currentPage() - 1, 1));
+            turnTo(std::max(widget_.currentPage() - 1, 1));
             return true;
         }
         return false;
+    }
+
+    // Turning a page by hand tells nobody; the dialog's page counter and its
+    // first, back, next and last buttons follow the widget's change signal,
+    // so it is given.
+    void turnTo(int page) {
+        if (page != widget_.currentPage()) {
+            widget_.setCurrentPage(page);
+            emit widget_.previewChanged();
+        }
     }
 
   private:
@@ -100,24 +110,31 @@ int DocumentPrinter::print(const QTextDocument& doc, QPrinter& printer) {
     return last - first + 1;
 }
 
-int DocumentPrinter::preview(const QTextDocument& doc, QPrinter& printer, int pages,
-                             QWidget* parent) {
-    QPrintPreviewDialog dialog(&printer, parent);
-    dialog.setWindowTitle(QStringLiteral("Print Preview"));
-    QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, &dialog,
+std::unique_ptr<QPrintPreviewDialog> DocumentPrinter::makePreview(const QTextDocument& doc,
+                                                                  QPrinter& printer, int pages,
+                                                                  QWidget* parent) {
+    auto dialog = std::make_unique<QPrintPreviewDialog>(&printer, parent);
+    dialog->setWindowTitle(QStringLiteral("Print Preview"));
+    QObject::connect(dialog.get(), &QPrintPreviewDialog::paintRequested, dialog.get(),
                      [&doc](QPrinter* p) { print(doc, *p); });
-    auto* widget = dialog.findChild<QPrintPreviewWidget*>();
-    if (widget) {
+    if (auto* widget = dialog->findChild<QPrintPreviewWidget*>()) {
         widget->setViewMode(pages == 2 ? QPrintPreviewWidget::FacingPagesView
                                        : QPrintPreviewWidget::SinglePageView);
-        auto* keys = new PreviewKeys(*widget, &dialog);
+        auto* keys = new PreviewKeys(*widget, dialog.get());
         widget->installEventFilter(keys);
         for (QWidget* child : widget->findChildren<QWidget*>()) {
             child->installEventFilter(keys);
         }
     }
-    dialog.resize(parent ? parent->size() : QSize(800, 600));
-    dialog.exec();
+    dialog->resize(parent ? parent->size() : QSize(800, 600));
+    return dialog;
+}
+
+int DocumentPrinter::preview(const QTextDocument& doc, QPrinter& printer, int pages,
+                             QWidget* parent) {
+    const std::unique_ptr<QPrintPreviewDialog> dialog = makePreview(doc, printer, pages, parent);
+    dialog->exec();
+    const auto* widget = dialog->findChild<QPrintPreviewWidget*>();
     if (widget && widget->viewMode() == QPrintPreviewWidget::FacingPagesView) {
         return 2;
     }

@@ -1,5 +1,8 @@
 #pragma once
 
+#include <memory>
+
+class QPrintPreviewDialog;
 class QPrinter;
 class QTextDocument;
 class QWidget;
@@ -25,6 +28,10 @@ class DocumentPrinter {
     // or 2); Page Down and Page Up turn the pages and Esc closes it. Gives the
     // number of pages side by side when it was closed.
     static int preview(const QTextDocument& doc, QPrinter& printer, int pages, QWidget* parent);
+    // That window, not yet shown.
+    static std::unique_ptr<QPrintPreviewDialog> makePreview(const QTextDocument& doc,
+                                                            QPrinter& printer, int pages,
+                                                            QWidget* parent);
 };
 
 }  // namespace sorvel

@@ -23,6 +23,13 @@ class DocumentWindow : public QMdiSubWindow {
     EditorView* view() const { return view_; }
     Document* document() const { return document_; }
 
+    // Places the window where the program puts a new one (see
+    // EditorView::placement) and remembers that place.
+    void place(const QRect& geometry);
+    // Whether the window still stands where it was last placed, shown
+    // normally: then it follows the document area's size.
+    bool standsWherePlaced() const;
+
   signals:
     // The window is closing for good (not when its closing was refused).
     void closing(DocumentWindow* frame);
@@ -33,6 +40,7 @@ class DocumentWindow : public QMdiSubWindow {
   private:
     EditorView* view_;
     QPointer<Document> document_;
+    QRect placed_;
 };
 
 }  // namespace sorvel

@@ -7,6 +7,7 @@
 #include "app/EditorView.h"
 #include "editor/Platform.h"
 #include "qt/QtClipboardData.h"
+#include "qt/QtText.h"
 
 namespace sorvel {
 
@@ -60,9 +61,10 @@ void EditDialogs::showFindDialog(bool replace) {
         const std::string selected = view->surface().getSelText();
         if (!selected.empty() && selected.size() < 128 &&
             selected.find('\r') == std::string::npos) {
-            findDialog_->setFindWhat(selected);
+            // As the document's characters: a search for them finds them.
+            findDialog_->setFindWhat(QtText::fromBytes(selected));
         } else if (!lastFind_.empty()) {
-            findDialog_->setFindWhat(lastFind_);
+            findDialog_->setFindWhat(QString::fromStdString(lastFind_));
         }
     }
     findDialog_->show();
@@ -82,8 +84,9 @@ void EditDialogs::findNext(const std::string& what, const SearchOptions& options
     lastFind_ = what;
     lastOptions_ = options;
     EditorView* view = area_.activeView();
-    if (view && !what.empty() && !TextSearch::findNext(view->surface(), what, options)) {
-        platform_.messageBox(TextSearch::notFoundMessage(what));
+    const SearchText text = SearchText::typed(what);
+    if (view && !text.empty() && !TextSearch::findNext(view->surface(), text, options)) {
+        platform_.messageBoxUtf8(TextSearch::notFoundMessage(text));
     }
 }
 
@@ -94,12 +97,12 @@ void EditDialogs::replace(const FindReplaceDialog& dialog, bool all) {
     if (!view) {
         return;
     }
-    const std::string with = dialog.replaceWith();
-    const bool found =
-        all ? TextSearch::replaceAll(view->surface(), lastFind_, with, lastOptions_) > 0
-            : TextSearch::replace(view->surface(), lastFind_, with, lastOptions_);
+    const SearchText what = SearchText::typed(lastFind_);
+    const SearchText with = SearchText::typed(dialog.replaceWith());
+    const bool found = all ? TextSearch::replaceAll(view->surface(), what, with, lastOptions_) > 0
+                           : TextSearch::replace(view->surface(), what, with, lastOptions_);
     if (!found) {
-        platform_.messageBox(TextSearch::notFoundMessage(lastFind_));
+        platform_.messageBoxUtf8(TextSearch::notFoundMessage(what));
     }
 }
 

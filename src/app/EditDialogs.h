@@ -44,7 +44,7 @@ class EditDialogs {
     DocumentArea& area_;
     QWidget& parent_;
     QPointer<FindReplaceDialog> findDialog_;
-    std::string lastFind_;
+    std::string lastFind_;  // as typed, UTF-8
     SearchOptions lastOptions_;
 };
 

@@ -3,11 +3,14 @@
 #include <QGuiApplication>
 #include <QKeyEvent>
 #include <QMainWindow>
+#include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
 #include <QScreen>
 #include <QStyle>
+#include <algorithm>
 
+#include "app/DocumentWindow.h"
 #include "editor/FormattingCommands.h"
 #include "help/ShowHelpTopic.h"
 #include "palifont/DefaultPaliFont.h"
@@ -47,16 +50,31 @@ EditorView::EditorView(Platform& platform, TransliterationState& state, QTextDoc
     }
 }
 
-QRect EditorView::placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight) {
+QRect EditorView::placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight,
+                            QSize workspace) {
     const int width = fullWidth * 8 / 10;
     const int left = fullWidth / 2 - width / 2;
     const int top = 6;
     const int height = fullHeight + 6 - 4 * menuHeight - frameHeight;
-    return QRect(left, top, width, height);
+    // The formula reckons with the whole screen; the document area is less
+    // (title, menu, toolbar and status bar take their share), and a window
+    // taller than it would hide its last lines and its lower edge.
+    return fitted(QRect(left, top, width, height), workspace);
+}
+
+QRect EditorView::fitted(QRect window, QSize workspace) {
+    if (!workspace.isValid() || workspace.isEmpty()) {
+        return window;
+    }
+    window.setWidth(std::min(window.width(), workspace.width()));
+    window.setHeight(std::min(window.height(), workspace.height()));
+    window.moveLeft(std::clamp(window.left(), 0, workspace.width() - window.width()));
+    window.moveTop(std::clamp(window.top(), 0, workspace.height() - window.height()));
+    return window;
 }
 
 void EditorView::placeWindow() {
-    auto* frame = qobject_cast<QMdiSubWindow*>(parentWidget());
+    auto* frame = qobject_cast<DocumentWindow*>(parentWidget());
     if (!frame) {
         return;
     }
@@ -67,7 +85,13 @@ void EditorView::placeWindow() {
         menuHeight = main->menuBar()->sizeHint().height();
     }
     const int frameHeight = style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, frame);
-    frame->setGeometry(placement(screen.width(), screen.height(), menuHeight, frameHeight));
+    // Before the main window is shown the area has no size of its own yet;
+    // the window is placed again when it gets one (DocumentArea::followArea).
+    QSize workspace;
+    if (QMdiArea* area = frame->mdiArea(); area && area->isVisible()) {
+        workspace = area->viewport()->size();
+    }
+    frame->place(placement(screen.width(), screen.height(), menuHeight, frameHeight, workspace));
     frame->update();
 }
 

@@ -52,9 +52,18 @@ class EditorView : public EightBitTextEdit {
     int32_t printMargin() const { return printMargin_; }
     int32_t bulletIndent() const { return bulletIndent_; }
 
+    // Puts the document window that holds the view where a new one goes,
+    // inside the document area once it has its size.
+    void placeWindow();
+
     // Where a document window goes, from the full-screen client size, the
-    // height of a menu bar and of a dialog frame.
-    static QRect placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight);
+    // height of a menu bar and of a dialog frame, fitted into the workspace
+    // (the document area) when it is known.
+    static QRect placement(int fullWidth, int fullHeight, int menuHeight, int frameHeight,
+                           QSize workspace = QSize());
+    // `window` moved and shrunk as little as it takes to lie inside a
+    // workspace of `workspace`.
+    static QRect fitted(QRect window, QSize workspace);
 
   signals:
     // A command of the view has run (its state may have changed).
@@ -72,7 +81,6 @@ class EditorView : public EightBitTextEdit {
     int commandOfKey(const QKeyEvent* event) const;
     // The control's own processing of the key release being handled.
     void passRelease();
-    void placeWindow();
     // Makes the desktop's pointer shapes apply to this view.
     void becomeCursorTarget();
 

@@ -10,9 +10,6 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "pali/PaliFontKind.h"
-#include "qt/QtText.h"
-
 namespace sorvel {
 
 FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent)
@@ -82,12 +79,11 @@ FindReplaceDialog::FindReplaceDialog(bool replace, QWidget* parent)
 }
 
 std::string FindReplaceDialog::findWhat() const {
-    return QtText::toBytes(QtText::clean(find_->text(), PaliFontKind::NoPaliFont));
+    return find_->text().toStdString();
 }
 
 std::string FindReplaceDialog::replaceWith() const {
-    return with_ ? QtText::toBytes(QtText::clean(with_->text(), PaliFontKind::NoPaliFont))
-                 : std::string();
+    return with_ ? with_->text().toStdString() : std::string();
 }
 
 SearchOptions FindReplaceDialog::options() const {
@@ -98,8 +94,8 @@ SearchOptions FindReplaceDialog::options() const {
     return o;
 }
 
-void FindReplaceDialog::setFindWhat(const std::string& text) {
-    find_->setText(QtText::fromBytes(text));
+void FindReplaceDialog::setFindWhat(const QString& text) {
+    find_->setText(text);
     find_->selectAll();
 }
 

@@ -21,11 +21,12 @@ class FindReplaceDialog : public QDialog {
     FindReplaceDialog(bool replace, QWidget* parent);
 
     bool isReplace() const { return replace_; }
-    // The text to find and its replacement, 8-bit.
+    // The text to find and its replacement as typed (UTF-8): a Unicode Pali
+    // letter stays one, for the search to find in every Pali font.
     std::string findWhat() const;
     std::string replaceWith() const;
     SearchOptions options() const;
-    void setFindWhat(const std::string& text);
+    void setFindWhat(const QString& text);
 
     QLineEdit* findEdit() const { return find_; }
     QLineEdit* replaceEdit() const { return with_; }

@@ -18,6 +18,7 @@
 #include "app/ModifiedMark.h"
 #include "app/RecoveryCopies.h"
 #include "app/WindowListDialog.h"
+#include "qt/QtPlatform.h"
 #include "shell/CommandTable.h"
 #include "shell/OutOfMemory.h"
 #include "shell/WindowList.h"
@@ -46,6 +47,10 @@ MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSetting
     // The message pane: the command being pointed at, else "Ready".
     statusBar()->addWidget(ready_, 1);
     lockKeys_ = new LockKeyIndicators(*statusBar());
+    // The notes the commands leave for the user go to this status bar.
+    if (auto* qt = dynamic_cast<QtPlatform*>(&platform)) {
+        qt->setStatusBar(statusBar());
+    }
     setAcceptDrops(true);
 
     connect(commands_, &CommandActions::triggered, this, [this](int id) { runCommand(id); });

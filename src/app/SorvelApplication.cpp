@@ -54,6 +54,10 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
                                                    QString::fromLatin1(kAppName));
         settings_ = ownSettings_.get();
     }
+    // The default Pali font is remembered beside the other settings
+    // (~/.config/Sorvel - Halvard), whatever folder the program starts in.
+    state_->settingsFolder =
+        QFile::encodeName(QFileInfo(settings_->fileName()).absolutePath()).toStdString();
     // The main window, which reads the recent-file list; files dropped on it
     // are opened.
     window_ = std::make_unique<MainWindow>(*platform_, *state_, settings_);

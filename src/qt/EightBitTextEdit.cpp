@@ -118,6 +118,10 @@ void EightBitTextEdit::pasteAs(QtClipboardData::As as) {
     insertAs(QGuiApplication::clipboard()->mimeData(), as);
 }
 
+QtClipboardData::Insert EightBitTextEdit::clipboardInsert(const FontDescription& insertion) const {
+    return QtClipboardData::toInsert(QGuiApplication::clipboard()->mimeData(), insertion, state_);
+}
+
 void EightBitTextEdit::insertFromMimeData(const QMimeData* source) {
     insertAs(source, QtClipboardData::As::Best);
 }

@@ -29,6 +29,8 @@ class EightBitTextEdit : public QTextEdit {
     FontDescription insertionFormat() const;
     // Pastes what the clipboard holds in the form asked for (Paste Special).
     void pasteAs(QtClipboardData::As as);
+    // What a paste would insert now, plain text in `insertion`; not cut to fit.
+    QtClipboardData::Insert clipboardInsert(const FontDescription& insertion) const;
 
     // How long the text may grow by typing, pasting and dropping, counted as
     // the surface counts it (a paragraph break is two). Text set by the

@@ -40,8 +40,9 @@ ExistingFontDialog::ExistingFontDialog(QWidget* parent) : QFontDialog(parent) {
 
 QString ExistingFontDialog::noSuchFontMessage(const QString& typed) {
     return QStringLiteral(
-               "There is no font named \"%1\" on this computer.\n\nChoose a font from "
-               "the list of fonts.")
+               "There is no font named \"%1\" on this computer.\n\nUse \"%1\" anyway? "
+               "Text in it is shown here in a font like it, and in \"%1\" itself on "
+               "computers that have it.\n\nChoose No to pick a font from the list.")
         .arg(typed);
 }
 
@@ -81,11 +82,17 @@ void ExistingFontDialog::done(int result) {
         const bool oneKey = typed_.count(typed_.front()) == typed_.size();
         const QString named = oneKey ? typed_.left(1) : typed_;
         if (!currentFamily().startsWith(named, Qt::CaseInsensitive)) {
+            // A document made elsewhere may name a font this computer lacks
+            // (a table's own font, say); the user may take the name as
+            // typed, but never silently the family that stayed selected.
             QMessageBox box(QMessageBox::Warning, QStringLiteral("Sorvel"),
-                            noSuchFontMessage(typed_), QMessageBox::Ok, this);
-            box.exec();
-            typed_.clear();
-            return;
+                            noSuchFontMessage(typed_), QMessageBox::Yes | QMessageBox::No, this);
+            box.setDefaultButton(QMessageBox::No);
+            if (box.exec() != QMessageBox::Yes) {
+                typed_.clear();
+                return;
+            }
+            takenAsTyped_ = typed_;
         }
     }
     QFontDialog::done(result);

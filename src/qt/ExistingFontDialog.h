@@ -12,8 +12,8 @@ namespace sorvel {
 // typing its name into the family list, which selects the first family that
 // begins with what was typed; where none does, the selection stays where it
 // was. Pressing OK then would take a family the user never named, so OK
-// instead says that no font of the typed name exists and keeps the dialog
-// open.
+// instead says that no font of the typed name exists and asks whether to
+// take the name as typed; No keeps the dialog open.
 class ExistingFontDialog : public QFontDialog {
   public:
     explicit ExistingFontDialog(QWidget* parent = nullptr);
@@ -21,7 +21,10 @@ class ExistingFontDialog : public QFontDialog {
     // What was last typed into the family list as one name; empty once a
     // family has been picked with the mouse or the arrow keys.
     QString typedFamily() const { return typed_; }
-    // The text of the message shown when `typed` names no font.
+    // The family the user chose to keep as typed although no font has it;
+    // empty when a listed family was chosen.
+    QString familyTakenAsTyped() const { return takenAsTyped_; }
+    // The text of the question asked when `typed` names no font.
     static QString noSuchFontMessage(const QString& typed);
 
     void done(int result) override;
@@ -34,6 +37,7 @@ class ExistingFontDialog : public QFontDialog {
 
     QListView* families_ = nullptr;
     QString typed_;
+    QString takenAsTyped_;
     QElapsedTimer sinceTyped_;
 };
 

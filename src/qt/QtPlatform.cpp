@@ -203,7 +203,10 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& reques
     }
     const QFont font = dialog.selectedFont();
     FontChoice choice;
-    choice.faceName = QtText::faceFromQt(font.family());
+    const auto* existing = dynamic_cast<const ExistingFontDialog*>(&dialog);
+    choice.faceName = QtText::faceFromQt(existing && !existing->familyTakenAsTyped().isEmpty()
+                                             ? existing->familyTakenAsTyped()
+                                             : font.family());
     choice.pitchAndFamily = pitchAndFamily(font);
     choice.pointSizeTenths = static_cast<int>(std::lround(font.pointSizeF() * 10));
     choice.bold = font.weight() >= QFont::DemiBold;
@@ -266,6 +269,13 @@ Qt::CursorShape QtPlatform::qtShape(CursorShape shape) {
             return Qt::SizeVerCursor;
     }
     return Qt::ArrowCursor;
+}
+
+void QtPlatform::showStatus(std::string_view utf8) {
+    if (statusBar_) {
+        statusBar_->showMessage(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                                kStatusMilliseconds);
+    }
 }
 
 void QtPlatform::setCursorShape(CursorShape shape) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPointer>
+#include <QStatusBar>
 #include <QWidget>
 
 #include "editor/Platform.h"
@@ -19,6 +20,8 @@ class QtPlatform : public Platform {
     Answer askYesNoCancel(std::string_view text) override;
     // A dialog titled "Paste Special" listing the formats.
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
+    // Shows the note in the status bar given by setStatusBar, for a while.
+    void showStatus(std::string_view utf8) override;
     // Sets the pointer of the widget the pointer is over (see setCursorWidget).
     void setCursorShape(CursorShape shape) override;
     // A display count: while it is below zero the pointer is hidden.
@@ -26,12 +29,16 @@ class QtPlatform : public Platform {
 
     // The widget whose pointer setCursorShape sets: the view the mouse is over.
     void setCursorWidget(QWidget* widget) { cursorWidget_ = widget; }
+    // The main window's status bar, where showStatus writes.
+    void setStatusBar(QStatusBar* bar) { statusBar_ = bar; }
+    static constexpr int kStatusMilliseconds = 15000;
     int cursorCount() const { return cursorCount_; }
 
     static Qt::CursorShape qtShape(CursorShape shape);
 
   private:
     QPointer<QWidget> cursorWidget_;
+    QPointer<QStatusBar> statusBar_;
     int cursorCount_ = 0;
     bool hidden_ = false;
 };

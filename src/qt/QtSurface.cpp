@@ -1,12 +1,16 @@
 #include "qt/QtSurface.h"
 
 #include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QMimeData>
 #include <QTextDocument>
 #include <QTextEdit>
 #include <QTextList>
 #include <algorithm>
 
 #include "qt/EightBitTextEdit.h"
+#include "qt/QtClipboardData.h"
 #include "qt/QtFormats.h"
 #include "qt/QtRichText.h"
 #include "qt/QtText.h"
@@ -355,12 +359,28 @@ void QtSurface::replaceSelRich(const RichText& text) {
     if (SurfaceRules::replacesNothing(!c.hasSelection(), piece.empty())) {
         return;
     }
+    // Qt gives the paragraphs that a deletion joins the format of the first;
+    // here, as everywhere in the text, the paragraph whose break survives
+    // keeps its format: the one that holds the selection's end.
+    const QTextBlock endBlock = doc().findBlock(c.selectionEnd());
+    const bool joins = endBlock != doc().findBlock(c.selectionStart());
+    const ParaFormat survivor = QtFormats::describe(endBlock);
     c.beginEditBlock();
     c.removeSelectedText();
+    if (joins) {
+        QtFormats::formatBlock(c, survivor);
+    }
     QtRichText::insert(c, piece);
     c.endEditBlock();
     edit_.setTextCursor(c);
     doc().setModified(true);
+}
+
+long QtSurface::getLimitText() const {
+    if (const auto* box = qobject_cast<const EightBitTextEdit*>(&edit_)) {
+        return box->textLimit();
+    }
+    return SurfaceRules::kTextLimit;
 }
 
 void QtSurface::setWindowText(std::string_view text) {
@@ -455,6 +475,29 @@ bool QtSurface::canPaste() const {
 
 void QtSurface::paste() {
     edit_.paste();
+}
+
+RichText QtSurface::getClipboardText(const FontDescription& plainFormat) const {
+    QtClipboardData::Insert in;
+    if (const auto* box = qobject_cast<const EightBitTextEdit*>(&edit_)) {
+        in = box->clipboardInsert(plainFormat);
+    } else if (const QMimeData* data = QGuiApplication::clipboard()->mimeData()) {
+        in = QtClipboardData::toInsert(data, plainFormat, TransliterationState{});
+    }
+    if (in.fragment) {
+        QTextDocument piece;
+        QTextCursor c(&piece);
+        c.insertFragment(*in.fragment);
+        return QtRichText::read(piece);
+    }
+    RichText text(plainFormat);
+    text.append(QtText::toBytes(in.text), plainFormat);
+    const ParaFormat para =
+        QtFormats::describe(doc().findBlock(edit_.textCursor().selectionStart()));
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        text.setParaFormat(i, para);
+    }
+    return text;
 }
 
 void QtSurface::copy() {

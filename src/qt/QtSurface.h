@@ -45,6 +45,7 @@ class QtSurface : public RichEditSurface {
     std::string getTextRange(long start, long end) const override;
     RichText getRichTextRange(long start, long end) const override;
     void replaceSelRich(const RichText& text) override;
+    long getLimitText() const override;
     FontDescription getCharFormatSelection() const override;
     void setCharFormat(const FontDescription& format) override;
     ParaFormat getParaFormatSelection() const override;
@@ -52,6 +53,7 @@ class QtSurface : public RichEditSurface {
     void clear() override;
     bool canPaste() const override;
     void paste() override;
+    RichText getClipboardText(const FontDescription& plainFormat) const override;
     void copy() override;
     bool canUndo() const override;
     void undo() override;

@@ -13,6 +13,7 @@
 #include "app/SorvelApplication.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
+#include "palifont/PaliFontSettings.h"
 #include "qt/QtRichText.h"
 #include "shell/CommandIds.h"
 
@@ -79,7 +80,8 @@ TEST_F(Shell, ANewDocumentIsSavedUnderTheChosenNameWithRtfAdded) {
 
 TEST_F(Shell, AFailedOpenMakesNoDocument) {
     writeFile(dir.file("broken.doc"), std::string("\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1", 8) + "xx");
-    platform.expectMessage("Unexpected file format.");
+    platform.expectMessage(
+        "Unexpected file format.\n\nbroken.doc is neither a Sorvel document nor an RTF file.");
     EXPECT_EQ(frame->openDocument(dir.file("broken.doc")), nullptr);
     platform.expectMessage(dir.file("missing.rtf") +
                            "\nCannot find this file.\nPlease verify that the correct path and "
@@ -249,6 +251,26 @@ TEST(SorvelApplication, WithNoArgumentTheProgramStartsWithRuvoVIR1Maximised) {
     EXPECT_TRUE(app.mainWindow()->isMaximized());
     EXPECT_EQ(shownTitle(app.mainWindow()), QStringLiteral("Sorvel - RuvoVIR1"));
     EXPECT_TRUE(app.mainWindow()->acceptDrops());
+}
+
+// The default Pali font lives beside the settings; a file that an earlier
+// version left in the working directory is taken over at the first window.
+TEST(SorvelApplication, TheDefaultPaliFontIsKeptInTheSettingsFolder) {
+    TempDirectory dir;
+    ScriptedPlatform platform;
+    TransliterationState state;
+    QSettings settings(QString::fromStdString(dir.file("config/Sorvel - Halvard/Sorvel.conf")),
+                       QSettings::IniFormat);
+    FontDescription pali = face("Times_CSX+");
+    pali.mask = charmask::All;
+    writeFile(dir.file("Sorvel Default Pali Font.txt"), PaliFontSettings::format(pali));
+    SorvelApplication app(&platform, &settings, &state);
+    ASSERT_TRUE(app.initInstance({}));
+    EXPECT_EQ(state.settingsFolder, dir.file("config/Sorvel - Halvard"));
+    EXPECT_TRUE(state.paliEntryOn);
+    EXPECT_EQ(state.defaultPaliFormat.faceName, "Times_CSX+");
+    EXPECT_EQ(readFile(dir.file("config/Sorvel - Halvard/Sorvel Default Pali Font.txt")),
+              PaliFontSettings::format(pali));
 }
 
 TEST(SorvelApplication, AFileNameOpensIt_AFailedOpenEndsTheProgram) {

@@ -2,14 +2,20 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QLineEdit>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
 #include <QScreen>
 #include <QStyle>
 #include <QTest>
+#include <algorithm>
 #include <functional>
 
+#include "app/DocumentPrinter.h"
 #include "app/DocumentWindow.h"
 #include "app/EditorView.h"
 #include "app/MainWindow.h"
@@ -225,20 +231,142 @@ TEST_F(MainFrame, ASecondWindowKeepsAChosenPlainFormatAndTakesTheModesFormat) {
     EXPECT_EQ(state.userTable[0].code, "x");
 }
 
-TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSize) {
+TEST_F(MainFrame, EveryDocumentWindowOpensAtTheSamePlaceAndSizeInsideTheArea) {
     const QRect screen = frame.screen()->availableGeometry();
+    const QSize area = frame.documentArea()->viewport()->size();
     const int menu = frame.menuBar()->sizeHint().height();
     const int border =
         child->style()->pixelMetric(QStyle::PM_MdiSubWindowFrameWidth, nullptr, child);
     // Four fifths of the screen wide, centred, six pixels from the top, as
-    // high as the screen less four menu bars and the frame.
+    // high as the screen less four menu bars and the frame; but the screen
+    // is larger than the document area, and the window stays inside it.
     const int width = screen.width() * 8 / 10;
-    const QRect expected(screen.width() / 2 - width / 2, 6, width,
-                         screen.height() + 6 - 4 * menu - border);
-    EXPECT_EQ(child->geometry(), expected);
+    const int height = screen.height() + 6 - 4 * menu - border;
+    ASSERT_GT(height, area.height() - 6) << "the screen's formula overreaches the area";
+    const QRect first = child->geometry();
+    EXPECT_TRUE(QRect(QPoint(0, 0), area).contains(first));
+    EXPECT_EQ(first.width(), std::min(width, area.width()));
+    EXPECT_EQ(first.height(), std::min(height, area.height()));
     child->setGeometry(10, 40, 200, 150);
     DocumentWindow* second = frame.newDocument();
-    EXPECT_EQ(second->geometry(), expected);
+    EXPECT_EQ(second->geometry(), first);
+}
+
+TEST(DocumentArea, AWindowOpenedBeforeTheMainWindowShowsFollowsTheAreaUntilMoved) {
+    TempDirectory dir;
+    ScriptedPlatform platform;
+    TransliterationState state;
+    MainWindow frame(platform, state);
+    DocumentWindow* child = frame.newDocument();
+    frame.resize(700, 450);
+    frame.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&frame));
+    EXPECT_TRUE(frame.documentArea()->viewport()->rect().contains(child->geometry()))
+        << child->geometry().height() << " in " << frame.documentArea()->viewport()->height();
+    // Still where it was placed, it follows the area as it grows (as when
+    // the main window is maximised after the first window opened).
+    const int small = child->height();
+    frame.resize(1000, 800);
+    QApplication::processEvents();
+    EXPECT_GT(child->height(), small);
+    EXPECT_TRUE(frame.documentArea()->viewport()->rect().contains(child->geometry()));
+    // Moved by the user, it stays where the user put it.
+    child->setGeometry(20, 30, 300, 200);
+    frame.resize(900, 700);
+    QApplication::processEvents();
+    EXPECT_EQ(child->geometry(), QRect(20, 30, 300, 200));
+}
+
+TEST_F(MainFrame, CtrlF4ClosesTheActiveWindowAskingWhereItsDocumentWouldClose) {
+    DocumentWindow* second = frame.newDocument();
+    second->view()->surface().replaceSel("changed", true);
+    frame.runCommand(command::WindowNew);  // a second window on RuvoVIR2
+    QMdiArea& area = *frame.documentArea();
+    ASSERT_EQ(area.subWindowList().size(), 3);
+    QTest::keyClick(frame.activeView(), Qt::Key_F4, Qt::ControlModifier);
+    ASSERT_EQ(area.subWindowList().size(), 2) << "one of two windows: nothing asked";
+    area.setActiveSubWindow(second);
+    platform.expectYesNoCancel("Save changes to RuvoVIR2?", Answer::Cancel);
+    QTest::keyClick(second->view(), Qt::Key_F4, Qt::ControlModifier);
+    ASSERT_EQ(area.subWindowList().size(), 2) << "kept open on Cancel";
+    platform.expectYesNoCancel("Save changes to RuvoVIR2?", Answer::No);
+    QTest::keyClick(second->view(), Qt::Key_F4, Qt::ControlModifier);
+    QApplication::processEvents();
+    ASSERT_EQ(area.subWindowList().size(), 1);
+    QTest::keyClick(view, Qt::Key_F4, Qt::ControlModifier);
+    QApplication::processEvents();
+    EXPECT_TRUE(area.subWindowList().isEmpty());
+}
+
+// Cascade and Tile keep every window inside the area and large enough to
+// work in.
+TEST_F(MainFrame, CascadeAndTileKeepTheWindowsUsable) {
+    frame.newDocument();
+    frame.newDocument();
+    QMdiArea& area = *frame.documentArea();
+    const QRect inside = area.viewport()->rect();
+    for (const int id : {command::WindowCascade, command::WindowTile}) {
+        SCOPED_TRACE(id);
+        ASSERT_TRUE(frame.runCommand(id));
+        for (QMdiSubWindow* w : area.subWindowList()) {
+            EXPECT_TRUE(inside.contains(w->geometry())) << w->geometry().x();
+            EXPECT_GE(w->width() * 3, inside.width()) << "a third of the area at least";
+            EXPECT_GE(w->height() * 3, inside.height());
+        }
+    }
+    // Cascaded, each window's title bar shows below the one before.
+    frame.runCommand(command::WindowCascade);
+    const QList<QMdiSubWindow*> windows = area.subWindowList(QMdiArea::CreationOrder);
+    EXPECT_LT(windows[0]->y(), windows[1]->y());
+    EXPECT_LT(windows[1]->y(), windows[2]->y());
+    EXPECT_EQ(area.activeSubWindow(), windows[2]);
+}
+
+TEST(PrintPreview, TheCounterAndTheButtonsFollowPageUpAndPageDown) {
+    QTextDocument doc;
+    QString lines;
+    for (int i = 1; i <= 400; ++i) {
+        lines += QStringLiteral("line %1\n").arg(i);
+    }
+    doc.setPlainText(lines);
+    QPrinter printer(QPrinter::HighResolution);
+    DocumentPrinter::setUp(printer);
+    ASSERT_GE(DocumentPrinter::pageCount(doc, printer), 5);
+    const std::unique_ptr<QPrintPreviewDialog> dialog =
+        DocumentPrinter::makePreview(doc, printer, 1, nullptr);
+    dialog->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(dialog.get()));
+    auto* preview = dialog->findChild<QPrintPreviewWidget*>();
+    ASSERT_NE(preview, nullptr);
+    auto counterSays = [&dialog](const QString& page) {
+        for (const QLineEdit* edit : dialog->findChildren<QLineEdit*>()) {
+            if (edit->text() == page) {
+                return true;
+            }
+        }
+        return false;
+    };
+    auto enabled = [&dialog](const QString& text) {
+        for (const QAction* action : dialog->findChildren<QAction*>()) {
+            if (action->text() == text) {
+                return action->isEnabled();
+            }
+        }
+        ADD_FAILURE() << text.toStdString() << " not found";
+        return false;
+    };
+    EXPECT_TRUE(counterSays(QStringLiteral("1")));
+    EXPECT_FALSE(enabled(QStringLiteral("Previous page")));
+    for (int i = 0; i < 3; ++i) {
+        QTest::keyClick(preview, Qt::Key_PageDown);
+    }
+    EXPECT_EQ(preview->currentPage(), 4);
+    EXPECT_TRUE(counterSays(QStringLiteral("4")));
+    EXPECT_TRUE(enabled(QStringLiteral("Previous page")));
+    EXPECT_TRUE(enabled(QStringLiteral("First page")));
+    QTest::keyClick(preview, Qt::Key_PageUp);
+    EXPECT_EQ(preview->currentPage(), 3);
+    EXPECT_TRUE(counterSays(QStringLiteral("3")));
 }
 
 FontDescription paliFont() {
@@ -316,12 +444,17 @@ TEST_F(MainFrame, AMouseMoveShowsTheModeAndPutsItsFontAtTheCaret) {
     EXPECT_EQ(s().getCharFormatSelection().faceName, "Times New Roman");
 }
 
-TEST(Placement, FollowsTheFormulaWithTruncation) {
+TEST(Placement, FollowsTheFormulaWithTruncationInsideTheWorkspace) {
     const QRect r = EditorView::placement(1023, 700, 19, 3);
     EXPECT_EQ(r.width(), 818);
     EXPECT_EQ(r.left(), 511 - 409);
     EXPECT_EQ(r.top(), 6);
     EXPECT_EQ(r.height(), 700 + 6 - 76 - 3);
+    EXPECT_EQ(EditorView::placement(1023, 700, 19, 3, QSize(1000, 700)), r) << "room enough";
+    // A workspace of 900 by 500: as high as it, and moved left to end at its
+    // right edge.
+    EXPECT_EQ(EditorView::placement(1023, 700, 19, 3, QSize(900, 500)), QRect(82, 0, 818, 500));
+    EXPECT_EQ(EditorView::placement(1023, 700, 19, 3, QSize(600, 300)), QRect(0, 0, 600, 300));
 }
 
 }  // namespace

@@ -69,7 +69,7 @@ const std::vector<std::string> kMenu129 = {
     "&Paste\tCtrl+V|57637",
     "Paste &Special...|57639",
     "-",
-    "Copy All Text To Clipboard\tCtrl-W|32841",
+    "Copy All Text To Clipboard\tCtrl+W|32841",
     "-",
     "&Find...\tCtrl+F|57636",
     "F&ind Next\tF3|57640",

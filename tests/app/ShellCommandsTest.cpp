@@ -226,6 +226,60 @@ TEST_F(ShellCommand, FindAndReplaceWorkThroughTheirDialogs) {
     replace->findNextButton()->click();
 }
 
+TEST_F(ShellCommand, FindTakesStandardTransliterationAndUnicodeForTheFontsLetters) {
+    setText(
+        "Buddha\xBD sara\xBA"
+        "a\xBD");
+    s().setSel(0, 0);
+    choose(command::EditFind);
+    FindReplaceDialog* find = frame->findDialog();
+    ASSERT_NE(find, nullptr);
+    find->findEdit()->setText(QStringLiteral("sara.na.m"));
+    find->findNextButton()->click();
+    EXPECT_EQ(s().getSel(), (Selection{8, 15}));
+    s().setSel(0, 0);
+    find->findEdit()->setText(QStringLiteral("buddha\u1E43"));
+    find->findNextButton()->click();
+    EXPECT_EQ(s().getSel(), (Selection{0, 7}));
+    find->findEdit()->setText(QStringLiteral("sara\u1E47a\u1E47"));
+    platform.expectMessage("Cannot find the string 'sara\u1E47a\u1E47'.");
+    find->findNextButton()->click();
+}
+
+// In the window's own text: the conversion keeps the bold word and the
+// centred line, and Ctrl+Z takes all of it back in one step, leaving the
+// steps of undo before it.
+TEST_F(ShellCommand, AConversionKeepsTheFormatsAndCtrlZTakesItBack) {
+    setText(
+        "Buddha\xBD sara\xBA"
+        "a\xBD\r\ngacch\xB1mi");
+    s().setSel(0, 0);
+    ParaFormat centre;
+    centre.mask = paramask::Alignment;
+    centre.alignment = alignment::Center;
+    s().setParaFormat(centre);
+    s().setSel(0, 7);
+    FontDescription bold;
+    bold.mask = charmask::Bold;
+    bold.effects = chareffect::Bold;
+    s().setCharFormat(bold);
+    const RichText before = s().getRichTextRange(0, -1);
+    s().setSel(0, -1);
+    choose(command::PaliFontToStandard);
+
+    const RichText after = s().getRichTextRange(0, -1);
+    ASSERT_EQ(after.text(), "Buddha.m sara.na.m\r\ngacchaami");
+    EXPECT_TRUE(after.formatAt(7).effects & chareffect::Bold) << "the word's new .m";
+    EXPECT_FALSE(after.formatAt(9).effects & chareffect::Bold);
+    EXPECT_EQ(after.formatAt(9).faceName, "VriRomanPali CN");
+    EXPECT_EQ(after.paraFormat(0).alignment, alignment::Center);
+    EXPECT_EQ(after.paraFormat(1).alignment, alignment::Left);
+
+    QTest::keyClick(frame->activeView(), Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(s().getRichTextRange(0, -1), before);
+    EXPECT_TRUE(s().canUndo()) << "the bold before it can still be undone";
+}
+
 TEST_F(ShellCommand, PasteSpecialAsUnformattedTextTakesTheCaretsFormat) {
     setText("bold words", "Arial");
     FontDescription bold;

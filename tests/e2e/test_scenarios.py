@@ -67,7 +67,8 @@ class FirstStart(SorvelScenario):
     def test_first_start_choose_pali_font_type_save_and_reopen(self):
         if self.installed_family(VRI) == VRI:
             self.skipTest("a real %s is installed on this machine" % VRI)
-        settings = os.path.join(self.work, SETTINGS_FILE)
+        # Kept with the program's settings, not in the folder it started in.
+        settings = os.path.join(self.desktop.home, ".config", "Sorvel - Halvard", SETTINGS_FILE)
         self.assertFalse(os.path.exists(settings))
         self.start_sorvel()
 
@@ -77,6 +78,7 @@ class FirstStart(SorvelScenario):
         self.wait_file(settings)
         with open(settings, "rb") as f:
             self.assertIn(b"\r\n" + VRI.encode() + b"\r\n", f.read())
+        self.assertFalse(os.path.exists(os.path.join(self.work, SETTINGS_FILE)))
 
         # Typing the standard codes gives the letters of the Pali font, and
         # the screen shows them as Pali letters.
@@ -214,6 +216,63 @@ class PasteFromCscd(SorvelScenario):
         self.assertEqual(document_text(CONVERT, converted), csx_text)
         runs = rtf_runs(compound_contents(converted))
         self.assertEqual(faces_of(runs, csx_text.rstrip(b"\r\n")), {csx}, runs)
+        self.screenshot("end")
+        self.quit_sorvel()
+
+
+def document_rtf(path):
+    """The RTF of a document, plain or inside a compound file."""
+    with open(path, "rb") as f:
+        data = f.read()
+    return data if data.startswith(b"{\\rtf") else compound_contents(path)
+
+
+STANDARD_TO_PALI = 5
+
+
+class ConversionKeepsFormatting(SorvelScenario):
+    """Standard to Pali Font over two paragraphs, the first word bold and
+    the first paragraph centred: every character keeps its own format,
+    every paragraph its own, and one Undo brings the codes back."""
+
+    def save_as(self, name):
+        path = os.path.join(self.work, name)
+        self.focus_main()
+        self.menu(FILE, SAVE_AS)
+        self.file_dialog(r"^Save As$", path)
+        self.wait_file(path)
+        self.wait_main_title(re.escape(name))
+        return path
+
+    def test_standard_to_pali_keeps_bold_and_centring_and_undoes_in_one_step(self):
+        self.start_sorvel()
+        first_ctrl_j(self, VRI)
+        self.focus_main()
+        self.desktop.key("ctrl+j")  # Pali entry off: the codes stay as typed
+        self.desktop.type("Buddha.m sara.na.m gacchaami")
+        self.desktop.key("Return")
+        self.desktop.type("Buddha.m sara.na.m gacchaami")
+        # "Buddha.m " bold, its paragraph centred.
+        self.desktop.key("ctrl+Home", *["shift+Right"] * 9, "ctrl+b", "ctrl+e")
+        self.desktop.key("ctrl+a")
+        self.menu(PALI, STANDARD_TO_PALI)
+        converted = self.save_as("converted.rtf")
+        self.assertEqual(document_text(CONVERT, converted), REFUGE_VRI + b"\r\n" + REFUGE_VRI)
+        rtf = document_rtf(converted)
+        first, second = re.split(rb"\\par(?![a-z])", rtf, maxsplit=1)
+        self.assertIn(b"\\qc", first)
+        self.assertNotIn(b"\\qc", second)
+        # Bold goes on before the first word and off before the second.
+        self.assertRegex(first, rb"\\b[\\ ](?:\\[a-z0-9]+ ?)*Buddha\\'bd\s?\\b0")
+        self.assertIsNone(re.search(rb"\\b(?![a-z0-9])", second), second)
+
+        # One Undo: the codes again, the formats as they were.
+        self.focus_main()
+        self.desktop.key("ctrl+z")
+        undone = self.save_as("undone.rtf")
+        self.assertEqual(document_text(CONVERT, undone),
+                         b"Buddha.m sara.na.m gacchaami\r\nBuddha.m sara.na.m gacchaami")
+        self.assertIn(b"\\qc", re.split(rb"\\par(?![a-z])", document_rtf(undone), maxsplit=1)[0])
         self.screenshot("end")
         self.quit_sorvel()
 

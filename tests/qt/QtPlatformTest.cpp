@@ -10,6 +10,7 @@
 #include <QListView>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStatusBar>
 #include <QTest>
 #include <QTextEdit>
 #include <QTimer>
@@ -145,26 +146,36 @@ TEST(QtPlatform, TheFontDialogOffersOnlyTheRequestedGroups) {
     EXPECT_FALSE(platform.chooseFont(request));
 }
 
+TEST(QtPlatform, AStatusNoteShowsInTheStatusBarGiven) {
+    QtPlatform platform;
+    platform.showStatus("nowhere to go");  // no status bar: nothing happens
+    QStatusBar bar;
+    platform.setStatusBar(&bar);
+    platform.showStatus("Exported to /tmp/sara\u1E47a.txt");
+    EXPECT_EQ(bar.currentMessage(), QStringLiteral("Exported to /tmp/sara\u1E47a.txt"));
+}
+
 // Typing a family's name into the font dialog's family list and pressing
-// Enter: a name that no font has is never taken as the family that happened
-// to stay selected.
+// Enter: a name that no font has is never taken silently as the family that
+// happened to stay selected; the user is asked whether to keep it as typed.
 struct TypedFamily {
     const char* name;
     const char* typed;
-    bool arrowAfterTyping;           // then picks the next family with the Down key
-    const char* refusedWithMessage;  // the message OK shows; empty when accepted
+    bool arrowAfterTyping;  // then picks the next family with the Down key
+    bool asked;             // OK asks whether to use a font that is not there
+    bool answerYes;         // and the user answers Yes: the name as typed
     friend void PrintTo(const TypedFamily& c, std::ostream* os) { *os << c.name; }
 };
 
 class FontDialogTyping : public ::testing::TestWithParam<TypedFamily> {};
 
-TEST_P(FontDialogTyping, TakesOnlyAFamilyThatExists) {
+TEST_P(FontDialogTyping, TakesAFamilyThatExistsOrTheNameAsTypedWhenTheUserSaysSo) {
     const TypedFamily& c = GetParam();
     QtPlatform platform;
     FontDialogRequest request;
     request.initial.faceName = "DejaVu Sans";
     request.initial.height = 240;
-    QString message;
+    QString question;
     QString selected;
     bool openAfterOk = false;
     whenModal([&](QWidget* dialog) {
@@ -185,11 +196,12 @@ TEST_P(FontDialogTyping, TakesOnlyAFamilyThatExists) {
             QTest::keyClick(families, Qt::Key_Down);
         }
         selected = families->currentIndex().data().toString();
-        QTimer::singleShot(0, [&message] {
+        QTimer::singleShot(0, [&question, &c] {
             if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
                 EXPECT_EQ(box->windowTitle(), QStringLiteral("Sorvel"));
-                message = box->text();
-                box->accept();
+                EXPECT_EQ(box->defaultButton(), box->button(QMessageBox::No));
+                question = box->text();
+                box->button(c.answerYes ? QMessageBox::Yes : QMessageBox::No)->click();
             }
         });
         QTest::keyClick(families, Qt::Key_Return);
@@ -199,10 +211,19 @@ TEST_P(FontDialogTyping, TakesOnlyAFamilyThatExists) {
         }
     });
     const std::optional<FontChoice> choice = platform.chooseFont(request);
-    EXPECT_EQ(message, QString::fromUtf8(c.refusedWithMessage));
-    if (*c.refusedWithMessage) {
+    if (c.asked) {
+        EXPECT_TRUE(question.startsWith(
+            QStringLiteral("There is no font named \"%1\" on this computer.").arg(c.typed)))
+            << question.toStdString();
+    } else {
+        EXPECT_TRUE(question.isEmpty()) << question.toStdString();
+    }
+    if (c.asked && !c.answerYes) {
         EXPECT_TRUE(openAfterOk) << "the dialog stays open for another choice";
         EXPECT_FALSE(choice);
+    } else if (c.asked) {
+        ASSERT_TRUE(choice);
+        EXPECT_EQ(choice->faceName, c.typed);
     } else {
         ASSERT_TRUE(choice);
         EXPECT_EQ(QString::fromStdString(choice->faceName), selected);
@@ -215,12 +236,11 @@ TEST_P(FontDialogTyping, TakesOnlyAFamilyThatExists) {
 INSTANTIATE_TEST_SUITE_P(
     Names, FontDialogTyping,
     ::testing::Values(
-        TypedFamily{"AFamilyThatExists", "DejaVu Serif", false, ""},
-        TypedFamily{"TheBeginningOfOne", "dejavu se", false, ""},
-        TypedFamily{"NoSuchFamily", "Nosuch Pali Font", false,
-                    "There is no font named \"Nosuch Pali Font\" on this computer.\n\nChoose a "
-                    "font from the list of fonts."},
-        TypedFamily{"NoSuchFamilyThenOnePicked", "Nosuch Pali Font", true, ""}),
+        TypedFamily{"AFamilyThatExists", "DejaVu Serif", false, false, false},
+        TypedFamily{"TheBeginningOfOne", "dejavu se", false, false, false},
+        TypedFamily{"NoSuchFamilyAnsweredNo", "Nosuch Pali Font", false, true, false},
+        TypedFamily{"NoSuchFamilyTakenAsTyped", "Nosuch Pali Font", false, true, true},
+        TypedFamily{"NoSuchFamilyThenOnePicked", "Nosuch Pali Font", true, false, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(QtPlatform, CursorShapesGoToTheViewUnderThePointer) {

@@ -58,9 +58,12 @@ class ScriptedPlatform : public Platform {
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
     void setCursorShape(CursorShape shape) override;
     int showCursor(bool show) override;
+    // Status-bar notes need no answer: they are recorded, not scripted.
+    void showStatus(std::string_view utf8) override { statuses_.emplace_back(utf8); }
 
     const std::vector<Event>& events() const { return events_; }
     std::vector<std::string> messages() const;
+    const std::vector<std::string>& statuses() const { return statuses_; }
     bool scriptDone() const { return script_.empty(); }
     std::optional<CursorShape> cursorShape() const { return cursor_; }
     int cursorCount() const { return cursorCount_; }
@@ -84,6 +87,7 @@ class ScriptedPlatform : public Platform {
 
     std::deque<Step> script_;
     std::vector<Event> events_;
+    std::vector<std::string> statuses_;
     std::optional<CursorShape> cursor_;
     int cursorCount_ = 0;
     int hides_ = 0;

@@ -24,6 +24,7 @@ class BalancedPlatform : public Platform {
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override {
         return inner_.choosePasteFormat(formats);
     }
+    void showStatus(std::string_view utf8) override { inner_.showStatus(utf8); }
     void setCursorShape(CursorShape shape) override { inner_.setCursorShape(shape); }
     int showCursor(bool show) override {
         unbalanced_ += show ? -1 : 1;

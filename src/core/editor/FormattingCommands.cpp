@@ -135,11 +135,49 @@ void FormattingCommands::decreaseIndent(ViewContext& view) {
     shiftIndent(view, -kIndentStep);
 }
 
+std::string FormattingCommands::modesOffNote(bool paliEntryWentOff, bool userTableWentOff,
+                                             std::string_view command) {
+    std::string note;
+    if (paliEntryWentOff) {
+        note = "Pali transliteration is now off: \"" + std::string(command) +
+               "\" turns it off. Ctrl+J turns it on again.";
+    }
+    if (userTableWentOff) {
+        if (!note.empty()) {
+            note += ' ';
+        }
+        note += "User transliteration is now off: \"" + std::string(command) + "\" turns it off";
+        if (command == kChangeSelectionFontCommand) {
+            note += ", unless you choose your table's own font";
+        }
+        note += ". The toolbar button turns it on again.";
+    }
+    return note;
+}
+
+namespace {
+
+// Tells in the status bar which modes a font command switched off.
+void reportModesOff(ViewContext& view, bool paliEntryWasOn, bool userTableWasOn,
+                    std::string_view command) {
+    const std::string note =
+        FormattingCommands::modesOffNote(paliEntryWasOn && !view.state.paliEntryOn,
+                                         userTableWasOn && !view.state.userTableOn, command);
+    if (!note.empty()) {
+        view.platform.showStatus(note);
+    }
+}
+
+}  // namespace
+
 void FormattingCommands::setDefaultFont(ViewContext& view) {
     TransliterationState& state = view.state;
+    const bool paliEntryWasOn = state.paliEntryOn;
+    const bool userTableWasOn = state.userTableOn;
     state.paliEntryOn = false;
     state.userTableOn = false;
     const auto chosen = FontDialogRules::run(view.platform, state.plainFormat);
+    reportModesOff(view, paliEntryWasOn, userTableWasOn, kSetDefaultFontCommand);
     if (!chosen) {
         return;
     }
@@ -150,14 +188,23 @@ void FormattingCommands::setDefaultFont(ViewContext& view) {
 }
 
 void FormattingCommands::changeSelectionFont(ViewContext& view) {
-    view.state.paliEntryOn = false;
-    view.state.userTableOn = false;
+    TransliterationState& state = view.state;
+    const bool paliEntryWasOn = state.paliEntryOn;
+    const bool userTableWasOn = state.userTableOn;
+    state.paliEntryOn = false;
+    state.userTableOn = false;
     const FontDescription current = view.surface.getCharFormatSelection();
     const auto chosen =
         FontDialogRules::run(view.platform, current, FontList::ScreenAndPrinterNoVector);
     if (chosen) {
         view.surface.setCharFormat(*chosen);
+        // Text in the loaded table's own font is what the table types in:
+        // choosing that font keeps user transliteration on.
+        const std::string_view tableFont = state.userTableFont;
+        state.userTableOn = userTableWasOn && !tableFont.empty() &&
+                            chosen->faceName.view().substr(0, tableFont.size()) == tableFont;
     }
+    reportModesOff(view, paliEntryWasOn, userTableWasOn, kChangeSelectionFontCommand);
 }
 
 void FormattingCommands::copyAllText(ViewContext& view) {

@@ -1,6 +1,8 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "editor/CommandStatus.h"
 #include "editor/ViewContext.h"
@@ -45,11 +47,22 @@ class FormattingCommands {
 
     // "Set Default Font - NO Transliteration": both modes off, then the font
     // dialog from the plain format; on OK the choice becomes the plain format
-    // and is applied at the selection.
+    // and is applied at the selection. The status bar tells which mode went
+    // off.
     static void setDefaultFont(ViewContext& view);
     // "Change Font of Selected Text": both modes off, then the font dialog
-    // from the selection's format; on OK the choice is applied to it.
+    // from the selection's format; on OK the choice is applied to it. A
+    // font that the loaded user table types in (its face begins with the
+    // table's font name) keeps user transliteration on, so that a table's
+    // own steps work. The status bar tells which mode went off.
     static void changeSelectionFont(ViewContext& view);
+    // The status-bar note for the modes that `command` switched off; empty
+    // when none did.
+    static std::string modesOffNote(bool paliEntryWentOff, bool userTableWentOff,
+                                    std::string_view command);
+    static constexpr std::string_view kSetDefaultFontCommand =
+        "Set Default Font - NO Transliteration";
+    static constexpr std::string_view kChangeSelectionFontCommand = "Change Font of Selected Text";
     // "Copy All Text To Clipboard": the whole text with its formatting goes to
     // the clipboard and the caret to the start.
     static void copyAllText(ViewContext& view);

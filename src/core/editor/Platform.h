@@ -94,6 +94,9 @@ class Platform {
         (void)formats;
         return std::nullopt;
     }
+    // A note in the status bar (UTF-8), for what the user should know but
+    // need not answer. Nothing where the desktop has no status bar.
+    virtual void showStatus(std::string_view utf8) { (void)utf8; }
     virtual void setCursorShape(CursorShape shape) = 0;
     // Hides (false) or shows (true) the mouse pointer; gives the display count,
     // which must come back to where it was once every hide has its show.

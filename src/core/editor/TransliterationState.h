@@ -27,6 +27,10 @@ struct TransliterationState {
     FontDescription defaultPaliFormat;
     // The ordinary, non-transliterating font.
     FontDescription plainFormat;
+    // The folder of the program's settings, where the file that remembers
+    // the default Pali font lives; the program sets it at start. Empty: the
+    // working directory.
+    std::string settingsFolder;
 
     static UserTable initialUserTable() {
         UserTable table;

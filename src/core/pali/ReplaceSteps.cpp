@@ -5,10 +5,14 @@
 #include "common/ReplaceFilter.h"
 #include "common/RunCollapseFilter.h"
 #include "pali/TextReplace.h"
+#include "pali/TracedText.h"
 
 namespace sorvel {
 
-void applySteps(std::string& text, const ReplaceSteps& steps) {
+namespace {
+
+template <class Text>
+void applyAll(Text& text, const ReplaceSteps& steps) {
     for (const ReplaceStep& step : steps) {
         if (step.untilNone) {
             while (replaceAll(text, step.from, step.to) > 0) {
@@ -17,6 +21,16 @@ void applySteps(std::string& text, const ReplaceSteps& steps) {
             replaceAll(text, step.from, step.to);
         }
     }
+}
+
+}  // namespace
+
+void applySteps(std::string& text, const ReplaceSteps& steps) {
+    applyAll(text, steps);
+}
+
+void applySteps(TracedText& text, const ReplaceSteps& steps) {
+    applyAll(text, steps);
 }
 
 std::unique_ptr<FilterChain> stepsFilter(const ReplaceSteps& steps) {

@@ -8,6 +8,8 @@
 
 namespace sorvel {
 
+class TracedText;
+
 // One step of a conversion built of whole-text replacements.
 struct ReplaceStep {
     std::string from;
@@ -21,6 +23,8 @@ using ReplaceSteps = std::vector<ReplaceStep>;
 
 // Runs the steps over the whole text, each over the result of the one before.
 void applySteps(std::string& text, const ReplaceSteps& steps);
+// The same, with each character's origin following it.
+void applySteps(TracedText& text, const ReplaceSteps& steps);
 
 // The same steps as filters, for text that comes in pieces.
 std::unique_ptr<FilterChain> stepsFilter(const ReplaceSteps& steps);

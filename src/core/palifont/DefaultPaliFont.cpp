@@ -6,7 +6,7 @@
 
 namespace sorvel {
 
-void changeDefaultPaliFont(ViewContext& view) {
+bool chooseDefaultPaliFont(ViewContext& view) {
     view.platform.messageBox(kChooseOneOfFiveMessage);
     FontDescription& pali = view.state.defaultPaliFormat;
     if (pali.faceName.empty()) {
@@ -16,7 +16,7 @@ void changeDefaultPaliFont(ViewContext& view) {
     // fields it does not offer keep their values.
     const std::optional<FontDescription> chosen = FontDialogRules::run(view.platform, pali);
     if (!chosen) {
-        return;
+        return false;
     }
     pali = *chosen;
     if (view.state.paliEntryOn) {
@@ -26,6 +26,11 @@ void changeDefaultPaliFont(ViewContext& view) {
     if (paliFontByPrefix(pali.faceName) == PaliFontKind::NoPaliFont) {
         view.platform.messageBox(notAPaliFontMessage(pali.faceName));
     }
+    return true;
+}
+
+void changeDefaultPaliFont(ViewContext& view) {
+    chooseDefaultPaliFont(view);
 }
 
 std::string notAPaliFontMessage(std::string_view faceName) {
@@ -45,7 +50,16 @@ void togglePaliEntry(ViewContext& view) {
     state.userTableOn = false;
     if (state.defaultPaliFormat.faceName.empty()) {
         view.platform.messageBox(kNoPaliFontYetMessage);
-        changeDefaultPaliFont(view);
+        if (!chooseDefaultPaliFont(view)) {
+            // Without a Pali font, Pali entry would be on while typing gives
+            // no Pali: it stays off, the font unchosen, and its button says
+            // so.
+            state.defaultPaliFormat = FontDescription{};
+            if (state.paliEntryOn) {
+                state.paliEntryOn = false;
+                view.platform.showStatus(kNoPaliFontChosenNote);
+            }
+        }
     }
     if (state.paliEntryOn) {
         view.surface.setCharFormat(state.defaultPaliFormat);

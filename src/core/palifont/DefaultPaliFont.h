@@ -16,10 +16,14 @@ namespace sorvel {
 // A font that is none of the five Pali fonts is kept all the same, and the
 // user is told that Pali entry will not transliterate in it.
 void changeDefaultPaliFont(ViewContext& view);
+// The same; true when a font was chosen, false when the dialog was cancelled.
+bool chooseDefaultPaliFont(ViewContext& view);
 
 // "Activate or Deactivate Pali Transliteration" (Ctrl+J): switches Pali entry
 // on or off (and user transliteration off), asks for a default Pali font when
-// none has been chosen, and puts the mode's font at the selection.
+// none has been chosen, and puts the mode's font at the selection. When that
+// dialog is cancelled, Pali entry stays off (with a note in the status bar)
+// and no default Pali font is chosen, so that the next Ctrl+J asks again.
 void togglePaliEntry(ViewContext& view);
 // The command is always available and shows checked while Pali entry is on.
 void updatePaliEntryCommand(const TransliterationState& state, CommandStatus& status);
@@ -37,6 +41,8 @@ inline constexpr std::string_view kChooseOneOfFiveMessage =
     "There is a toolbar button you can use to turn Pali on and off at any time (or you can use "
     "Ctrl+J to turn it on and off).";
 
+inline constexpr std::string_view kNoPaliFontChosenNote =
+    "Pali transliteration is off: no default Pali font was chosen. Press Ctrl+J to choose one.";
 // What the user is told after choosing a default Pali font that is none of
 // the five: typing in it stays as typed, and which fonts would work.
 std::string notAPaliFontMessage(std::string_view faceName);

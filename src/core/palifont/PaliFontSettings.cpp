@@ -1,6 +1,8 @@
 #include "palifont/PaliFontSettings.h"
 
 #include <cstdio>
+#include <filesystem>
+#include <system_error>
 
 #include "common/TextFiles.h"
 #include "common/TextLines.h"
@@ -71,16 +73,45 @@ FontDescription PaliFontSettings::parse(std::string_view bytes, const FontDescri
     return font;
 }
 
+std::string PaliFontSettings::path(const std::string& folder) {
+    if (folder.empty()) {
+        return std::string(kFileName);
+    }
+    return (std::filesystem::path(folder) / kFileName).string();
+}
+
+std::string settingsOpenFailureMessage(const std::string& path) {
+    return "Unable to open file:\n\n" + path +
+           "\n\nMake certain that the file is not opened and in use in some program (such as "
+           "your word processor).\n\nIf the file is open in another program, it may be "
+           "'locked'.";
+}
+
 void saveDefaultPaliFont(Platform& platform, const TransliterationState& state) {
-    if (!writeFileAtomically(std::string(PaliFontSettings::kFileName),
-                             PaliFontSettings::format(state.defaultPaliFormat))) {
-        platform.messageBox(kSettingsOpenFailureMessage);
+    const std::string path = PaliFontSettings::path(state.settingsFolder);
+    if (!state.settingsFolder.empty()) {
+        std::error_code ignored;  // a folder that cannot be made fails the write below
+        std::filesystem::create_directories(state.settingsFolder, ignored);
+    }
+    if (!writeFileAtomically(path, PaliFontSettings::format(state.defaultPaliFormat))) {
+        platform.messageBoxUtf8(settingsOpenFailureMessage(path));
     }
 }
 
 bool loadDefaultPaliFont(TransliterationState& state) {
-    const std::optional<std::string> bytes =
-        readWholeFile(std::string(PaliFontSettings::kFileName));
+    const std::string path = PaliFontSettings::path(state.settingsFolder);
+    std::optional<std::string> bytes = readWholeFile(path);
+    std::error_code error;
+    if (!bytes && !state.settingsFolder.empty() && !std::filesystem::exists(path, error) &&
+        !error) {
+        const std::string old(PaliFontSettings::kFileName);
+        bytes = readWholeFile(old);
+        if (bytes) {
+            std::filesystem::create_directories(state.settingsFolder, error);
+            // When the copy fails the old file is read again next time.
+            writeFileAtomically(path, *bytes);
+        }
+    }
     if (!bytes) {
         return false;
     }

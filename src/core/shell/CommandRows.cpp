@@ -187,7 +187,7 @@ const std::array kRows = {
             .shell = &S::editPasteSpecial,
             .shellUpdate = &S::updatePasteSpecial},
     Command{.id = command::CopyAllText,
-            .label = "Copy All Text To Clipboard\tCtrl-W",
+            .label = "Copy All Text To Clipboard\tCtrl+W",
             .menu = Menu::Edit,
             .separatorBefore = true,
             .toolbar = 10,
@@ -195,7 +195,7 @@ const std::array kRows = {
             .icon = "copyall",
             .keys = "Ctrl+W",
             .documentKeys = true,
-            .strings = "Copy All Text to Clipboard\nCopy All Text to Clipboard (Ctrl-W)",
+            .strings = "Copy All Text to Clipboard\nCopy All Text to Clipboard (Ctrl+W)",
             .run = F::copyAllText},
     Command{.id = command::EditFind,
             .label = "&Find...\tCtrl+F",
@@ -270,7 +270,7 @@ const std::array kRows = {
             .icon = "selectionfont",
             .keys = "Ctrl+Shift+F",
             .documentKeys = true,
-            .strings = "Change Font of Selected Text (Ctrl-Shift-F)\nChange Font of Selected "
+            .strings = "Change Font of Selected Text (Ctrl+Shift+F)\nChange Font of Selected "
                        "Text (Ctrl+Shift+F)",
             .run = F::changeSelectionFont},
     // General Transliteration

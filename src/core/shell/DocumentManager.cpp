@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <filesystem>
 
+#include "common/AsciiCase.h"
 #include "common/TextFiles.h"
 #include "editor/Platform.h"
 #include "shell/CommandTable.h"
@@ -62,7 +63,7 @@ ManagedDocument* DocumentManager::open(const std::string& path) {
     DocumentError error;
     ManagedDocument* doc = host_.readDocument(path, error);
     if (!doc) {
-        platform_.messageBox(error.message());
+        platform_.messageBox(openFailureMessage(error));
         return nullptr;
     }
     doc->setFileStamp(stamp);
@@ -169,10 +170,28 @@ bool DocumentManager::mayWriteOver(ManagedDocument& doc, const std::string& path
 
 // --- closing -----------------------------------------------------------------
 
+std::string DocumentManager::openFailureMessage(const DocumentError& error) {
+    std::string text = error.message();
+    if (error.kind != DocumentError::Kind::UnexpectedFormat) {
+        return text;
+    }
+    const std::filesystem::path file(error.path);
+    text += "\n\n" + file.filename().string() + " is neither a Sorvel document nor an RTF file.";
+    if (equalsIgnoringAsciiCase(file.extension().string(), ".txt")) {
+        text +=
+            "\n\nTo open a plain text file, such as a transliteration table, choose General "
+            "Transliteration > Open a Transliteration Table for Editing.";
+    }
+    return text;
+}
+
 bool DocumentManager::confirmClose(ManagedDocument& doc) {
     if (!doc.isModified()) {
         return true;
     }
+    // The question names the document; its window comes to the front, so
+    // that the user sees which one is meant.
+    host_.activate(doc);
     switch (platform_.askYesNoCancel("Save changes to " + doc.title() + "?")) {
         case Answer::Yes:
             return save(doc, false);

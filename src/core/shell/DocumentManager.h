@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "common/FileStamp.h"
+#include "docformat/DocumentError.h"
 #include "shell/RecentFileList.h"
 
 namespace sorvel {
@@ -63,8 +64,9 @@ class DocumentManager {
     // last saved, asks before writing over it. False when cancelled or
     // failed (after a message).
     bool save(ManagedDocument& doc, bool askName);
-    // Asks "Save changes to %1?" for a changed document and saves it on Yes;
-    // false when the document must stay open (Cancel, or a failed save).
+    // Asks "Save changes to %1?" for a changed document, its window brought
+    // to the front first, and saves it on Yes; false when the document must
+    // stay open (Cancel, or a failed save).
     bool confirmClose(ManagedDocument& doc);
     // Closes every window of `doc`, after asking about its changes.
     void close(ManagedDocument& doc);
@@ -79,6 +81,10 @@ class DocumentManager {
 
     // The document of the active window, or none.
     ManagedDocument* activeDocument() const;
+
+    // The message when a file cannot be opened: for a file that is no
+    // document, what it is not, and for a .txt file where such files open.
+    static std::string openFailureMessage(const DocumentError& error);
     // The open documents, in the order they were opened.
     const std::vector<ManagedDocument*>& documents() const { return documents_; }
     const RecentFileList& recentFiles() const { return recent_; }

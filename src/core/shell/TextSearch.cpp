@@ -1,106 +1,126 @@
 #include "shell/TextSearch.h"
 
 #include <algorithm>
+#include <memory>
 #include <vector>
 
 namespace sorvel {
 
 namespace {
 
-unsigned char fold(unsigned char c, bool matchCase) {
-    if (!matchCase && c >= 'A' && c <= 'Z') {
-        return static_cast<unsigned char>(c - 'A' + 'a');
-    }
-    return c;
-}
-
 bool isWordByte(unsigned char c) {
     return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_' ||
            c >= 0x80;
 }
 
-bool matchAt(std::string_view text, long at, std::string_view what, const SearchOptions& options) {
-    const long n = static_cast<long>(what.size());
-    if (at < 0 || at + n > static_cast<long>(text.size())) {
-        return false;
-    }
-    for (long i = 0; i < n; ++i) {
-        if (fold(static_cast<unsigned char>(text[at + i]), options.matchCase) !=
-            fold(static_cast<unsigned char>(what[i]), options.matchCase)) {
-            return false;
-        }
+// The length of the match at `at`, or 0.
+long matchAt(std::string_view text, long at, const SearchText& what, const SearchOptions& options,
+             const SearchText::KindAt& kindAt) {
+    const long n = what.matchAt(text, at, options.matchCase, kindAt);
+    if (n == 0) {
+        return 0;
     }
     if (options.wholeWord) {
         if (at > 0 && isWordByte(static_cast<unsigned char>(text[at - 1]))) {
-            return false;
+            return 0;
         }
         if (at + n < static_cast<long>(text.size()) &&
             isWordByte(static_cast<unsigned char>(text[at + n]))) {
-            return false;
+            return 0;
         }
     }
-    return true;
+    return n;
 }
 
-// The first match starting in [from, to].
-std::optional<long> forward(std::string_view text, std::string_view what, long from, long to,
-                            const SearchOptions& options) {
-    for (long at = from; at <= to; ++at) {
-        if (matchAt(text, at, what, options)) {
-            return at;
-        }
+// The font kind of every character of the surface's text, by runs: looked
+// up only where a Pali letter is tried.
+class FontKinds {
+  public:
+    explicit FontKinds(const RichEditSurface& surface) {
+        const RichText text = surface.getRichTextRange(0, -1);
+        text.forEachRun(0, text.length(), [this](const RichText::Run& run) {
+            const PaliFontKind kind = paliFontByPrefix(run.format->faceName);
+            if (kinds_.empty() || kinds_.back() != kind) {
+                starts_.push_back(run.start);
+                kinds_.push_back(kind);
+            }
+        });
     }
-    return std::nullopt;
-}
 
-// The last match starting in [from, to].
-std::optional<long> backward(std::string_view text, std::string_view what, long from, long to,
-                             const SearchOptions& options) {
-    for (long at = to; at >= from; --at) {
-        if (matchAt(text, at, what, options)) {
-            return at;
-        }
+    PaliFontKind at(long pos) const {
+        const auto it = std::upper_bound(starts_.begin(), starts_.end(), pos);
+        return it == starts_.begin() ? PaliFontKind::NoPaliFont
+                                     : kinds_[static_cast<std::size_t>(it - starts_.begin() - 1)];
     }
-    return std::nullopt;
+
+  private:
+    std::vector<long> starts_;
+    std::vector<PaliFontKind> kinds_;
+};
+
+// What finding `what` on `surface` needs to know of its fonts: nothing for
+// a text without Pali letters.
+SearchText::KindAt kindsOf(const RichEditSurface& surface, const SearchText& what) {
+    if (!what.hasLetters()) {
+        return {};
+    }
+    auto kinds = std::make_shared<const FontKinds>(surface);
+    return [kinds](long pos) { return kinds->at(pos); };
 }
 
 }  // namespace
 
+std::optional<Selection> TextSearch::find(std::string_view text, const SearchText& what,
+                                          Selection from, const SearchOptions& options,
+                                          const SearchText::KindAt& kindAt) {
+    const long size = static_cast<long>(text.size());
+    if (what.empty()) {
+        return std::nullopt;
+    }
+    auto at = [&](long start) { return matchAt(text, start, what, options, kindAt); };
+    if (options.down) {
+        for (long start = std::max(0L, from.end); start < size; ++start) {
+            if (const long n = at(start)) {
+                return Selection{start, start + n};
+            }
+        }
+        for (long start = 0; start < std::min(from.end, size); ++start) {
+            if (const long n = at(start)) {
+                return Selection{start, start + n};
+            }
+        }
+        return std::nullopt;
+    }
+    for (long start = std::min(from.start, size) - 1; start >= 0; --start) {
+        const long n = at(start);
+        if (n && start + n <= from.start) {
+            return Selection{start, start + n};
+        }
+    }
+    for (long start = size - 1; start >= 0; --start) {
+        const long n = at(start);
+        if (n && start + n > from.start) {
+            return Selection{start, start + n};
+        }
+    }
+    return std::nullopt;
+}
+
 std::optional<Selection> TextSearch::find(std::string_view text, std::string_view what,
                                           Selection from, const SearchOptions& options) {
-    const long n = static_cast<long>(what.size());
-    const long last = static_cast<long>(text.size()) - n;  // the last possible start
-    if (n == 0 || last < 0) {
-        return std::nullopt;
-    }
-    std::optional<long> at;
-    if (options.down) {
-        at = forward(text, what, from.end, last, options);
-        if (!at) {
-            at = forward(text, what, 0, std::min(from.end - 1, last), options);
-        }
-    } else {
-        at = backward(text, what, 0, std::min(from.start - n, last), options);
-        if (!at) {
-            at = backward(text, what, std::max(from.start - n + 1, 0L), last, options);
-        }
-    }
-    if (!at) {
-        return std::nullopt;
-    }
-    return Selection{*at, *at + n};
+    return find(text, SearchText::bytes(what), from, options);
 }
 
-bool TextSearch::matches(std::string_view text, Selection candidate, std::string_view what,
-                         const SearchOptions& options) {
-    return candidate.length() == static_cast<long>(what.size()) && !what.empty() &&
-           matchAt(text, candidate.start, what, options);
+bool TextSearch::matches(std::string_view text, Selection candidate, const SearchText& what,
+                         const SearchOptions& options, const SearchText::KindAt& kindAt) {
+    return !candidate.empty() &&
+           matchAt(text, candidate.start, what, options, kindAt) == candidate.length();
 }
 
-bool TextSearch::findNext(RichEditSurface& surface, std::string_view what,
+bool TextSearch::findNext(RichEditSurface& surface, const SearchText& what,
                           const SearchOptions& options) {
     const std::optional<Selection> found =
-        find(surface.getWindowText(), what, surface.getSel(), options);
+        find(surface.getWindowText(), what, surface.getSel(), options, kindsOf(surface, what));
     if (!found) {
         return false;
     }
@@ -108,16 +128,20 @@ bool TextSearch::findNext(RichEditSurface& surface, std::string_view what,
     return true;
 }
 
-bool TextSearch::replace(RichEditSurface& surface, std::string_view what, std::string_view with,
+bool TextSearch::replace(RichEditSurface& surface, const SearchText& what, const SearchText& with,
                          const SearchOptions& options) {
     const Selection sel = surface.getSel();
-    if (matches(surface.getWindowText(), sel, what, options)) {
-        surface.replaceSel(with, true);
+    const SearchText::KindAt kinds = kindsOf(surface, what);
+    if (matches(surface.getWindowText(), sel, what, options, kinds)) {
+        // The replacement takes the format of the match's first character,
+        // and its Pali letters that font's bytes.
+        const RichText first = surface.getRichTextRange(sel.start, sel.start + 1);
+        surface.replaceSel(with.in(paliFontByPrefix(first.formatAt(0).faceName)), true);
     }
     return findNext(surface, what, options);
 }
 
-int TextSearch::replaceAll(RichEditSurface& surface, std::string_view what, std::string_view with,
+int TextSearch::replaceAll(RichEditSurface& surface, const SearchText& what, const SearchText& with,
                            const SearchOptions& options) {
     if (what.empty()) {
         return 0;
@@ -126,25 +150,31 @@ int TextSearch::replaceAll(RichEditSurface& surface, std::string_view what, std:
     // replaced from the end, so that no replacement moves a match still to do
     // and no replaced text is searched again.
     const std::string text = surface.getWindowText();
-    std::vector<long> starts;
-    const long n = static_cast<long>(what.size());
-    for (long at = 0; at + n <= static_cast<long>(text.size());) {
-        if (matchAt(text, at, what, options)) {
-            starts.push_back(at);
+    const SearchText::KindAt kinds = kindsOf(surface, what);
+    // A replacement takes the format of the match's first character, and its
+    // Pali letters that font's bytes.
+    const std::optional<RichText> rich =
+        with.hasLetters() ? std::optional<RichText>(surface.getRichTextRange(0, -1)) : std::nullopt;
+    std::vector<Selection> found;
+    for (long at = 0; at < static_cast<long>(text.size());) {
+        if (const long n = matchAt(text, at, what, options, kinds)) {
+            found.push_back(Selection{at, at + n});
             at += n;
         } else {
             ++at;
         }
     }
-    for (auto it = starts.rbegin(); it != starts.rend(); ++it) {
-        surface.setSel(*it, *it + n);
-        surface.replaceSel(with, true);
+    for (auto it = found.rbegin(); it != found.rend(); ++it) {
+        surface.setSel(it->start, it->end);
+        const PaliFontKind kind =
+            rich ? paliFontByPrefix(rich->formatAt(it->start).faceName) : PaliFontKind::NoPaliFont;
+        surface.replaceSel(with.in(kind), true);
     }
-    return static_cast<int>(starts.size());
+    return static_cast<int>(found.size());
 }
 
-std::string TextSearch::notFoundMessage(std::string_view what) {
-    return "Cannot find the string '" + std::string(what) + "'.";
+std::string TextSearch::notFoundMessage(const SearchText& what) {
+    return "Cannot find the string '" + what.shown() + "'.";
 }
 
 }  // namespace sorvel

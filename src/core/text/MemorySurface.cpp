@@ -208,6 +208,21 @@ void MemorySurface::paste() {
     }
 }
 
+RichText MemorySurface::getClipboardText(const FontDescription& plainFormat) const {
+    if (clipboard_->rich()) {
+        return *clipboard_->rich();
+    }
+    RichText text(plainFormat);
+    if (clipboard_->plain()) {
+        text.append(*clipboard_->plain(), plainFormat);
+    }
+    const ParaFormat para = doc_.paraFormat(doc_.paragraphAt(sel_.start));
+    for (int i = 0; i < text.paragraphCount(); ++i) {
+        text.setParaFormat(i, para);
+    }
+    return text;
+}
+
 void MemorySurface::copy() {
     if (sel_.empty()) {
         return;

@@ -28,6 +28,7 @@ class MemorySurface : public RichEditSurface {
     RichText getRichTextRange(long start, long end) const override;
     // Like a paste, stops at the text limit.
     void replaceSelRich(const RichText& text) override;
+    long getLimitText() const override { return textLimit_; }
     FontDescription getCharFormatSelection() const override;
     void setCharFormat(const FontDescription& format) override;
     ParaFormat getParaFormatSelection() const override;
@@ -35,6 +36,7 @@ class MemorySurface : public RichEditSurface {
     void clear() override;
     bool canPaste() const override { return clipboard_->rich() || clipboard_->plain(); }
     void paste() override;
+    RichText getClipboardText(const FontDescription& plainFormat) const override;
     void copy() override;
     bool canUndo() const override { return !undo_.empty(); }
     void undo() override;

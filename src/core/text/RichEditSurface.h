@@ -64,6 +64,9 @@ class RichEditSurface {
     // paragraphs that its breaks end keep their paragraph formats, and its
     // last paragraph joins the paragraph after it. The caret ends after it.
     virtual void replaceSelRich(const RichText& text) = 0;
+    // The longest text the surface holds, a paragraph break counted as two:
+    // where typing, a paste and a rich replacement stop.
+    virtual long getLimitText() const = 0;
 
     virtual FontDescription getCharFormatSelection() const = 0;
     // Applies the masked properties to the selection; at a caret, only to the
@@ -78,6 +81,12 @@ class RichEditSurface {
     // Whether the clipboard holds anything that paste() would insert.
     virtual bool canPaste() const = 0;
     virtual void paste() = 0;
+    // What paste() would put in place of the selection, as rich text and not
+    // cut at the text limit: rich text keeps its own formats; plain text
+    // comes in `plainFormat`, its paragraphs in the format of the paragraph
+    // at the selection's start. Empty when the clipboard holds nothing the
+    // surface can paste. Lets a command rework a paste before it goes in.
+    virtual RichText getClipboardText(const FontDescription& plainFormat) const = 0;
     virtual void copy() = 0;
     virtual bool canUndo() const = 0;
     virtual void undo() = 0;

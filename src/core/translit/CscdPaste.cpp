@@ -2,6 +2,7 @@
 
 #include "common/AppendFilter.h"
 #include "pali/ReplaceSteps.h"
+#include "translit/FormattedRewrite.h"
 
 namespace sorvel {
 
@@ -38,6 +39,12 @@ std::string rewriteCscdText(std::string text) {
     return text;
 }
 
+TracedText rewriteCscdText(TracedText text) {
+    applySteps(text, cscdSteps());
+    text.append(kClosingBreaks);
+    return text;
+}
+
 std::unique_ptr<TextFilter> cscdFilter() {
     std::unique_ptr<FilterChain> chain = stepsFilter(cscdSteps());
     chain->add(std::make_unique<AppendFilter>(std::string(kClosingBreaks)));
@@ -46,29 +53,30 @@ std::unique_ptr<TextFilter> cscdFilter() {
 
 void pasteFromCscd(ViewContext& view) {
     RichEditSurface& surface = view.surface;
-    surface.clear();
+    const Selection sel = surface.getSel();
+    // The paste replaces the selection; at a caret it comes in the caret's
+    // format, over a selection in that of the selection's first character.
+    FontDescription format = sel.empty()
+                                 ? surface.getCharFormatSelection()
+                                 : surface.getRichTextRange(sel.start, sel.start + 1).formatAt(0);
+    FontDescription cscd;
+    cscd.mask = charmask::Bold | charmask::Italic | charmask::Color | charmask::Face;
+    cscd.faceName = "VriRomanPali CN";
+    cscd.effects = chareffect::AutoColor;
+    format.merge(cscd);
 
-    FontDescription format = surface.getCharFormatSelection();
-    format.mask = charmask::Bold | charmask::Italic | charmask::Color | charmask::Face;
-    format.faceName = "VriRomanPali CN";
-    format.effects =
-        (format.effects & ~(chareffect::Bold | chareffect::Italic)) | chareffect::AutoColor;
-    surface.setCharFormat(format);
-
-    const long start = surface.getSel().start;
-    const long before = surface.getTextLength();
-    surface.paste();
-    const long pasted = surface.getTextLength() - before;
-    surface.setSel(start, start + pasted);
     // Rich text on the clipboard brings its own fonts; the cleaned text is
-    // CSCD text all the same, so it is set in the CSCD font throughout.
-    if (pasted > 0) {
-        surface.setCharFormat(format);
+    // CSCD text all the same, so it is set in the CSCD font throughout, the
+    // rest of each character's format kept.
+    RichText pasted = surface.getClipboardText(format);
+    pasted.applyFormat(0, pasted.length(), cscd);
+    const TracedText cleaned = rewriteCscdText(TracedText(pasted.text()));
+    const ParaFormat caretParagraph = surface.getRichTextRange(sel.start, sel.start).paraFormat(0);
+    const RichText result = FormattedRewrite::rebuild(pasted, cleaned, format, caretParagraph);
+    if (!FormattedRewrite::putBack(view, result)) {
+        return;
     }
-
-    const std::string cleaned = rewriteCscdText(surface.getSelText());
-    surface.replaceSel(cleaned, true);
-    surface.setSel(start, start + static_cast<long>(cleaned.size()));
+    surface.setSel(sel.start, sel.start + result.length());
 }
 
 }  // namespace sorvel

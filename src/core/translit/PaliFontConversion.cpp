@@ -5,6 +5,7 @@
 
 #include "editor/FontDialogRules.h"
 #include "pali/PaliLetters.h"
+#include "translit/FormattedRewrite.h"
 #include "translit/IdentifyPaliFont.h"
 
 namespace sorvel {
@@ -85,6 +86,37 @@ std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFon
     return text;
 }
 
+TracedText convertPaliFontText(const TracedText& text, PaliFontKind source, PaliFontKind target) {
+    // The one-pass conversion above, keeping each character's origin: a
+    // letter and its intermediate code stand for each other whole, so what
+    // one becomes comes from the first character of the other.
+    const std::array<uint8_t, 256> sourceLetters = lettersOfFont(source);
+    const std::string& in = text.text();
+    TracedText out;
+    for (std::size_t i = 0; i < in.size();) {
+        const int32_t origin = text.originAt(i);
+        const int letter = sourceLetters[static_cast<uint8_t>(in[i])];
+        const int code =
+            in[i] == '[' ? intermediateCodeLetter(std::string_view(in).substr(i, 6)) : 0;
+        if (isPaliFont(target) && (letter || code)) {
+            out.push(static_cast<char>(fontCharacter(letter ? letter : code, target)), origin);
+        } else if (letter) {
+            for (const char c : intermediateCode(letter)) {
+                out.push(c, origin);
+            }
+        } else if (code) {
+            // Stays an intermediate code: no target font to write it in.
+            for (std::size_t k = 0; k < 6; ++k) {
+                out.push(in[i + k], text.originAt(i + k));
+            }
+        } else {
+            out.push(in[i], origin);
+        }
+        i += code ? 6 : 1;
+    }
+    return out;
+}
+
 void convertPaliFontOfSelection(ViewContext& view) {
     RichEditSurface& surface = view.surface;
     const FontDescription selectionFormat = surface.getCharFormatSelection();
@@ -102,9 +134,18 @@ void convertPaliFontOfSelection(ViewContext& view) {
         view.platform.messageBox(kNoTargetMessage);
         return;
     }
-    surface.setCharFormat(*chosen);
-    std::string text = surface.getSelText();
-    surface.replaceSel(convertPaliFontText(text, source, target), true);
+    if (surface.getSel().empty()) {
+        surface.setCharFormat(*chosen);
+        return;
+    }
+    // The chosen font goes onto every character and the letters are
+    // rewritten run by run, in one step of undo; the rest of each
+    // character's format and every paragraph's format stay.
+    const FontDescription applied = *chosen;
+    FormattedRewrite::rewriteSelection(
+        view,
+        [source, target](TracedText& text) { text = convertPaliFontText(text, source, target); },
+        &applied);
 }
 
 }  // namespace sorvel

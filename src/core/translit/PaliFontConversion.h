@@ -4,6 +4,7 @@
 
 #include "editor/ViewContext.h"
 #include "pali/PaliFontKind.h"
+#include "pali/TracedText.h"
 
 namespace sorvel {
 
@@ -17,10 +18,13 @@ namespace sorvel {
 // One pass over the text, equal in result to the letter-by-letter sequence of
 // whole-text replacements (source letters to codes, then codes to target).
 std::string& convertPaliFontText(std::string& text, PaliFontKind source, PaliFontKind target);
+// The same conversion, telling where each character of the result came from.
+TracedText convertPaliFontText(const TracedText& text, PaliFontKind source, PaliFontKind target);
 
 // "Convert Pali Font of Selected Text": asks for the target font, applies it to
-// the selection and converts the selection's letters to it (one undo step for
-// the text).
+// the selection and converts the selection's letters to it, as one step of
+// undo; every other property of each character and every paragraph's format
+// stay as they were.
 void convertPaliFontOfSelection(ViewContext& view);
 
 }  // namespace sorvel

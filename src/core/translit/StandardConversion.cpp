@@ -1,11 +1,12 @@
 #include "translit/StandardConversion.h"
 
 #include <array>
-#include <optional>
+#include <utility>
 
 #include "pali/KeystrokeTables.h"
 #include "pali/ReplaceSteps.h"
 #include "palifont/DefaultPaliFont.h"
+#include "translit/FormattedRewrite.h"
 
 namespace sorvel {
 
@@ -76,11 +77,6 @@ std::optional<Selection> beginConversion(ViewContext& view) {
     return sel;
 }
 
-void putBack(RichEditSurface& surface, Selection sel, const std::string& text) {
-    surface.setSel(sel.start, sel.end);
-    surface.replaceSel(text, false);
-}
-
 }  // namespace
 
 std::string standardToPaliText(std::string text, PaliFontKind kind) {
@@ -88,7 +84,17 @@ std::string standardToPaliText(std::string text, PaliFontKind kind) {
     return text;
 }
 
+TracedText standardToPaliText(TracedText text, PaliFontKind kind) {
+    applySteps(text, standardToPaliSteps(kind));
+    return text;
+}
+
 std::string paliToStandardText(std::string text, PaliFontKind kind) {
+    applySteps(text, paliToStandardSteps(kind));
+    return text;
+}
+
+TracedText paliToStandardText(TracedText text, PaliFontKind kind) {
     applySteps(text, paliToStandardSteps(kind));
     return text;
 }
@@ -102,24 +108,27 @@ std::unique_ptr<TextFilter> paliToStandardFilter(PaliFontKind kind) {
 }
 
 void standardToPaliFont(ViewContext& view) {
-    const std::optional<Selection> sel = beginConversion(view);
-    if (!sel) {
+    if (!beginConversion(view)) {
         return;
     }
-    const FontDescription& pali = view.state.defaultPaliFormat;
-    view.surface.setCharFormat(pali);
     // The default Pali font is never taken for the user table's font here.
-    const PaliFontKind kind = paliFontByPrefix(pali.faceName);
-    putBack(view.surface, *sel, standardToPaliText(view.surface.getSelText(), kind));
+    const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
+    // The text takes the default Pali font's face; its size, style and
+    // colour are each character's own, as they were.
+    FontDescription font = view.state.defaultPaliFormat;
+    font.mask &= charmask::Face | charmask::CharSet;
+    FormattedRewrite::rewriteSelection(
+        view, [kind](TracedText& text) { text = standardToPaliText(std::move(text), kind); },
+        &font);
 }
 
 void paliFontToStandard(ViewContext& view) {
-    const std::optional<Selection> sel = beginConversion(view);
-    if (!sel) {
+    if (!beginConversion(view)) {
         return;
     }
     const PaliFontKind kind = paliFontByPrefix(view.state.defaultPaliFormat.faceName);
-    putBack(view.surface, *sel, paliToStandardText(view.surface.getSelText(), kind));
+    FormattedRewrite::rewriteSelection(
+        view, [kind](TracedText& text) { text = paliToStandardText(std::move(text), kind); });
 }
 
 }  // namespace sorvel

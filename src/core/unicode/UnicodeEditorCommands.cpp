@@ -5,6 +5,7 @@
 #include "common/AsciiCase.h"
 #include "common/TextFiles.h"
 #include "docformat/DocumentError.h"
+#include "pali/PaliFontKind.h"
 #include "palifont/DefaultPaliFont.h"
 #include "unicode/UnicodeExport.h"
 #include "unicode/UnicodeImport.h"
@@ -127,9 +128,9 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
     const RichText text = view.surface.getRichTextRange(0, -1);
     UnicodeExportOptions options;
     options.unicodeFace = std::string(unicodeFace);
-    const std::string bytes = equalsIgnoringAsciiCase(extension, ".rtf")
-                                  ? UnicodeExport::toRtf(text, options)
-                                  : UnicodeExport::toUtf8(text, options);
+    const bool rtf = equalsIgnoringAsciiCase(extension, ".rtf");
+    const std::string bytes =
+        rtf ? UnicodeExport::toRtf(text, options) : UnicodeExport::toUtf8(text, options);
     FileError error;
     if (!writeFileAtomically(path, bytes, &error)) {
         const DocumentError failed{DocumentError::ofSaveErrno(error.errorNumber), path,
@@ -137,7 +138,21 @@ bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
         view.platform.messageBox(failed.message());
         return false;
     }
+    view.platform.showStatus(exportedNote(rtf, path));
     return true;
+}
+
+std::string exportedNote(bool rtf, const std::string& path) {
+    return std::string(rtf ? "Exported the document as Unicode RTF to "
+                           : "Exported the document as UTF-8 text to ") +
+           path;
+}
+
+std::string legacyUnicodeFontMessage(std::string_view face) {
+    return std::string(face) +
+           " is one of the old 8-bit Pali fonts, not a Unicode font: its Pali letters are not "
+           "where Unicode puts them, so Pali copied or exported in it would show wrong letters "
+           "in other programs.\n\nUse it as the Unicode font all the same?";
 }
 
 std::optional<std::string> chooseUnicodeFont(Platform& platform, std::string_view current) {
@@ -149,6 +164,12 @@ std::optional<std::string> chooseUnicodeFont(Platform& platform, std::string_vie
     request.mustExist = true;
     const std::optional<FontChoice> choice = platform.chooseFont(request);
     if (!choice || choice->faceName.empty()) {
+        return std::nullopt;
+    }
+    // One of the old 8-bit Pali fonts keeps its letters at bytes of its own:
+    // Pali set in it would show wrong letters wherever the copy goes.
+    if (isPaliFont(paliFontByPrefix(choice->faceName)) &&
+        !platform.askYesNo(legacyUnicodeFontMessage(choice->faceName))) {
         return std::nullopt;
     }
     // A face is kept as the character format keeps it, so that the name

@@ -51,14 +51,20 @@ struct ExportedDocument {
 // text. The file is written whole or not at all; a failure shows the save
 // messages of documents. The document's own file is never written over: it
 // would then open with question marks for every Pali letter. True when a
-// file was written.
+// file was written; the status bar then says what was written where.
 bool exportAsUnicode(ViewContext& view, std::string_view unicodeFace,
                      const ExportedDocument& document);
 
 // "Change Unicode Font": the font dialog, opened at `current`, for the face
 // the two commands above set Pali text in. The face chosen, or nothing when
-// the dialog was cancelled.
+// the dialog was cancelled. One of the five old Pali fonts is kept only when
+// the user says Yes to the warning that it is no Unicode font.
 std::optional<std::string> chooseUnicodeFont(Platform& platform, std::string_view current);
+
+// The status-bar note after Export as Unicode wrote `path`.
+std::string exportedNote(bool rtf, const std::string& path);
+// The warning when the chosen Unicode font is one of the old Pali fonts.
+std::string legacyUnicodeFontMessage(std::string_view face);
 
 // The labels of the file dialog's two filters of Export as Unicode.
 inline constexpr std::string_view kUnicodeTextFilter = "UTF-8 Unicode Text Files";

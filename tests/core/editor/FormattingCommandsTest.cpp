@@ -1,6 +1,9 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <optional>
+#include <string>
+#include <vector>
 
 #include "editor/FormattingCommands.h"
 #include "support/TestView.h"
@@ -290,6 +293,70 @@ TEST(ChangeSelectionFont, CancelChangesNoFormat) {
     EXPECT_FALSE(v.state.userTableOn);
     EXPECT_EQ(v.surface.getCharFormatSelection().faceName, "Times New Roman");
 }
+
+struct FontModesCase {
+    const char* name;
+    bool setDefault;  // Set Default Font, else Change Font of Selected Text
+    bool paliEntryOn;
+    bool userTableOn;
+    std::optional<std::string> chosen;  // nothing: Cancel
+    bool userTableAfter;
+    std::vector<std::string> notes;
+    friend void PrintTo(const FontModesCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class FontModes : public ::testing::TestWithParam<FontModesCase> {};
+
+// The status bar says which mode a font command switched off; the loaded
+// table's own font (the table is for "Arial") keeps user transliteration on.
+TEST_P(FontModes, TheStatusBarSaysWhichModeWentOff) {
+    const FontModesCase& c = GetParam();
+    TestView v;
+    v.state.paliEntryOn = c.paliEntryOn;
+    v.state.userTableOn = c.userTableOn;
+    v.state.userTableFont = "Arial";
+    v.setText("abc");
+    v.platform.expectFontDialog(c.chosen ? std::optional(fontChoice(*c.chosen)) : std::nullopt);
+    if (c.setDefault) {
+        FormattingCommands::setDefaultFont(v.view);
+    } else {
+        FormattingCommands::changeSelectionFont(v.view);
+    }
+    EXPECT_FALSE(v.state.paliEntryOn);
+    EXPECT_EQ(v.state.userTableOn, c.userTableAfter);
+    EXPECT_EQ(v.platform.statuses(), c.notes);
+}
+
+const std::string kChange = "Change Font of Selected Text";
+const std::string kPaliOff =
+    "Pali transliteration is now off: \"" + kChange + "\" turns it off. Ctrl+J turns it on again.";
+const std::string kTableOff =
+    "User transliteration is now off: \"" + kChange +
+    "\" turns it off, unless you choose your table's own font. The toolbar button turns it on "
+    "again.";
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, FontModes,
+    ::testing::Values(
+        FontModesCase{"TableFontKeepsTheTable", false, false, true, "Arial", true, {}},
+        FontModesCase{"TableFontFaceFamily", false, false, true, "Arial Narrow", true, {}},
+        FontModesCase{
+            "OtherFontTurnsTheTableOff", false, false, true, "Georgia", false, {kTableOff}},
+        FontModesCase{
+            "CancelTurnsTheTableOff", false, false, true, std::nullopt, false, {kTableOff}},
+        FontModesCase{"TableFontDoesNotTurnItOn", false, false, false, "Arial", false, {}},
+        FontModesCase{"PaliEntryOff", false, true, false, "Arial", false, {kPaliOff}},
+        FontModesCase{"SetDefaultFontSaysItsName",
+                      true,
+                      true,
+                      true,
+                      "Arial",
+                      false,
+                      {"Pali transliteration is now off: \"Set Default Font - NO "
+                       "Transliteration\" turns it off. Ctrl+J turns it on again. User "
+                       "transliteration is now off: \"Set Default Font - NO Transliteration\" "
+                       "turns it off. The toolbar button turns it on again."}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST(CopyAllText, PutsTheWholeRichTextOnTheClipboardAndTheCaretAtTheStart) {
     TestView v;

@@ -144,7 +144,7 @@ TEST_F(DefaultPaliFont, FailedSaveKeepsTheNewChoice) {
     t.state.paliEntryOn = true;
     t.platform.expectMessage(kChooseOneOfFive);
     t.platform.expectFontDialog(fontChoice("VriRomanPali CN"));
-    t.platform.expectMessage(std::string(kSettingsOpenFailureMessage));
+    t.platform.expectMessage(settingsOpenFailureMessage("Sorvel Default Pali Font.txt"));
     changeDefaultPaliFont(t.view);
     EXPECT_EQ(t.state.defaultPaliFormat.faceName, "VriRomanPali CN");
     EXPECT_EQ(caretFormat().faceName, "VriRomanPali CN");
@@ -167,15 +167,22 @@ TEST_F(DefaultPaliFont, FirstUseAsksForAFontAppliesItAndSaves) {
     EXPECT_TRUE(settingsWritten());
 }
 
-TEST_F(DefaultPaliFont, FirstUseCancelledMakesTheCaretFontTheDefault) {
-    t.platform.expectMessage(kNoPaliFontYet);
-    t.platform.expectMessage(kChooseOneOfFive);
-    t.platform.expectFontDialog(std::nullopt);
-    togglePaliEntry(t.view);
-    EXPECT_TRUE(t.state.paliEntryOn);
-    EXPECT_EQ(t.state.defaultPaliFormat.faceName, "Georgia");
-    EXPECT_EQ(caretFormat().faceName, "Georgia");
-    EXPECT_FALSE(settingsWritten());
+TEST_F(DefaultPaliFont, FirstUseCancelledLeavesPaliEntryOffAndAsksAgainNextTime) {
+    for (int round = 0; round < 2; ++round) {
+        t.platform.expectMessage(kNoPaliFontYet);
+        t.platform.expectMessage(kChooseOneOfFive);
+        t.platform.expectFontDialog(std::nullopt);
+        togglePaliEntry(t.view);
+        EXPECT_FALSE(t.state.paliEntryOn) << "typing would give no Pali";
+        EXPECT_TRUE(t.state.defaultPaliFormat.faceName.empty());
+        EXPECT_EQ(caretFormat().faceName, "Times New Roman");
+        EXPECT_FALSE(settingsWritten());
+    }
+    EXPECT_EQ(t.platform.statuses(),
+              std::vector<std::string>(2, std::string(kNoPaliFontChosenNote)));
+    CommandStatus status;
+    updatePaliEntryCommand(t.state, status);
+    EXPECT_EQ(status.check, 0) << "the button is not pressed";
 }
 
 TEST_F(DefaultPaliFont, TurningOffWithNoDefaultStillAsksThenAppliesThePlainFont) {

@@ -140,6 +140,51 @@ TEST_F(SettingsFile, ShortFileStillCountsAsRead) {
     EXPECT_EQ(state.defaultPaliFormat.height, 0);
 }
 
+// The file lives in the settings folder (made when missing), whatever the
+// working directory; one left in the working directory by an earlier version
+// is taken over once.
+TEST_F(SettingsFile, LivesInTheSettingsFolderAndTakesOverTheWorkingDirectorysOnce) {
+    const std::filesystem::path folder = dir.path() / "config" / "Sorvel - Halvard";
+    state.settingsFolder = folder.string();
+    FontDescription old = sampleFont();
+    old.faceName = "Times_Norman";
+    dir.write("Sorvel Default Pali Font.txt", PaliFontSettings::format(old));
+    EXPECT_TRUE(loadDefaultPaliFont(state));
+    EXPECT_EQ(state.defaultPaliFormat, old);
+    EXPECT_EQ(dir.read("config/Sorvel - Halvard/Sorvel Default Pali Font.txt"),
+              PaliFontSettings::format(old));
+
+    ScriptedPlatform platform;
+    state.defaultPaliFormat = sampleFont();
+    saveDefaultPaliFont(platform, state);
+    EXPECT_EQ(dir.read("config/Sorvel - Halvard/Sorvel Default Pali Font.txt"),
+              PaliFontSettings::format(sampleFont()));
+    EXPECT_EQ(dir.read("Sorvel Default Pali Font.txt"), PaliFontSettings::format(old))
+        << "the old file is left alone";
+    TransliterationState fresh;
+    fresh.settingsFolder = state.settingsFolder;
+    EXPECT_TRUE(loadDefaultPaliFont(fresh));
+    EXPECT_EQ(fresh.defaultPaliFormat, sampleFont()) << "taken over once: the folder's file wins";
+
+    TransliterationState elsewhere;
+    elsewhere.settingsFolder = (dir.path() / "new" / "folder").string();
+    elsewhere.defaultPaliFormat = sampleFont();
+    saveDefaultPaliFont(platform, elsewhere);
+    EXPECT_EQ(dir.read("new/folder/Sorvel Default Pali Font.txt"),
+              PaliFontSettings::format(sampleFont()));
+}
+
+TEST_F(SettingsFile, AFailedWriteNamesTheFileWithItsFolder) {
+    state.settingsFolder = (dir.path() / "cfg").string();
+    std::filesystem::create_directories(dir.path() / "cfg" / "Sorvel Default Pali Font.txt" / "x");
+    ScriptedPlatform platform;
+    platform.expectMessage(
+        settingsOpenFailureMessage((dir.path() / "cfg" / "Sorvel Default Pali Font.txt").string()));
+    saveDefaultPaliFont(platform, state);
+    EXPECT_NE(platform.messages().front().find("/cfg/Sorvel Default Pali Font.txt\n"),
+              std::string::npos);
+}
+
 TEST_F(SettingsFile, FailedWriteShowsTheMessageAndKeepsWhatWasThere) {
     // A folder with content where the file should be cannot be replaced.
     std::filesystem::create_directories(dir.path() / "Sorvel Default Pali Font.txt" / "x");

@@ -318,6 +318,9 @@ TEST_P(SavePrompt, YesSavesNoDiscardsCancelKeepsItOpen) {
     const std::size_t left = c.onExit ? 0u : 1u;
     EXPECT_EQ(manager->documents().size(), c.closed ? left : 2u);
     EXPECT_EQ(doc.path(), c.answer == Answer::Yes ? "/docs/kept.rtf" : "");
+    // RuvoVIR2 was the active window: the one asked about comes to the front.
+    const auto opened = std::find(host.log.begin(), host.log.end(), "window RuvoVIR2");
+    EXPECT_NE(std::find(opened, host.log.end(), "activate RuvoVIR1"), host.log.end());
 }
 
 INSTANTIATE_TEST_SUITE_P(Answers, SavePrompt,
@@ -328,6 +331,22 @@ INSTANTIATE_TEST_SUITE_P(Answers, SavePrompt,
                                            PromptCase{"ExitNo", Answer::No, true, true},
                                            PromptCase{"ExitCancel", Answer::Cancel, true, false}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+TEST(OpenFailure, AFileThatIsNoDocumentSaysWhatItIsNotAndWhereTextFilesOpen) {
+    const std::string notADocument =
+        "Unexpected file format.\n\nnotes.TXT is neither a Sorvel document nor an RTF file.";
+    const std::string textFiles =
+        "\n\nTo open a plain text file, such as a transliteration table, choose General "
+        "Transliteration > Open a Transliteration Table for Editing.";
+    EXPECT_EQ(DocumentManager::openFailureMessage(
+                  {DocumentError::Kind::UnexpectedFormat, "/home/x/notes.TXT", {}}),
+              notADocument + textFiles);
+    EXPECT_EQ(DocumentManager::openFailureMessage(
+                  {DocumentError::Kind::UnexpectedFormat, "/home/x/notes.doc", {}}),
+              "Unexpected file format.\n\nnotes.doc is neither a Sorvel document nor an RTF file.");
+    EXPECT_EQ(DocumentManager::openFailureMessage({DocumentError::Kind::NotFound, "/x/a.txt", {}}),
+              "/x/a.txt" + kNotFound);
+}
 
 TEST_F(Documents, AYesWhoseSaveIsCancelledKeepsTheDocumentOpen) {
     FakeDocument& doc = changedNew();

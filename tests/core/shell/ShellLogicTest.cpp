@@ -3,6 +3,7 @@
 #include "shell/CommandLine.h"
 #include "shell/RecentFileList.h"
 #include "shell/TextSearch.h"
+#include "support/TestView.h"
 #include "text/MemorySurface.h"
 
 namespace sorvel::testing {
@@ -191,7 +192,8 @@ TEST(TextSearch, ReplaceReplacesTheSelectedMatchAndSelectsTheNext) {
     MemorySurface s;
     s.setWindowText("sati and sati");
     s.setSel(0, 4);
-    EXPECT_TRUE(TextSearch::replace(s, "sati", "sa\xF1\xF1\xE2", SearchOptions{}));
+    EXPECT_TRUE(TextSearch::replace(s, SearchText::bytes("sati"),
+                                    SearchText::bytes("sa\xF1\xF1\xE2"), SearchOptions{}));
     EXPECT_EQ(s.getWindowText(), "sa\xF1\xF1\xE2 and sati");
     EXPECT_EQ(s.getSel(), (Selection{10, 14}));
     EXPECT_TRUE(s.canUndo()) << "a replacement can be undone";
@@ -200,9 +202,97 @@ TEST(TextSearch, ReplaceReplacesTheSelectedMatchAndSelectsTheNext) {
 TEST(TextSearch, ReplaceAllReplacesEveryMatchOnceWithoutRescanning) {
     MemorySurface s;
     s.setWindowText("aa a aa\r\naa");
-    EXPECT_EQ(TextSearch::replaceAll(s, "aa", "aaa", SearchOptions{false, true, true}), 3);
+    EXPECT_EQ(TextSearch::replaceAll(s, SearchText::bytes("aa"), SearchText::bytes("aaa"),
+                                     SearchOptions{false, true, true}),
+              3);
     EXPECT_EQ(s.getWindowText(), "aaa a aaa\r\naaa");
-    EXPECT_EQ(TextSearch::replaceAll(s, "zz", "y", SearchOptions{}), 0);
+    EXPECT_EQ(
+        TextSearch::replaceAll(s, SearchText::bytes("zz"), SearchText::bytes("y"), SearchOptions{}),
+        0);
+}
+
+// A document: "sara.na.m " in Arial, the same word in VriRomanPali and in
+// Times_CSX+, then "año" in Arial.
+MemorySurface paliDocument() {
+    MemorySurface s;
+    RichText text;
+    text.append("sara.na.m ", face("Arial"));
+    text.append(
+        "sara\xBA"
+        "a\xBD ",
+        face("VriRomanPali CN"));
+    text.append(
+        "sara\xF5"
+        "a\xFC ",
+        face("Times_CSX+"));
+    text.append("a\xF1o", face("Arial"));
+    s.setDocument(text);
+    return s;
+}
+
+struct PaliFindCase {
+    const char* name;
+    const char* typed;  // UTF-8
+    SearchOptions options;
+    std::vector<Selection> found;  // every match, Find Next after Find Next
+    friend void PrintTo(const PaliFindCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class PaliFind : public ::testing::TestWithParam<PaliFindCase> {};
+
+TEST_P(PaliFind, FindsTheLettersInEveryFontAndThePlainSpelling) {
+    const PaliFindCase& c = GetParam();
+    MemorySurface s = paliDocument();
+    const SearchText what = SearchText::typed(c.typed);
+    std::vector<Selection> found;
+    for (std::size_t i = 0; i < c.found.size() + 1 && TextSearch::findNext(s, what, c.options);
+         ++i) {
+        found.push_back(s.getSel());
+    }
+    // The search goes round: the first match comes again.
+    std::vector<Selection> expected = c.found;
+    if (!expected.empty()) {
+        expected.push_back(expected.front());
+    }
+    EXPECT_EQ(found, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, PaliFind,
+    ::testing::Values(
+        PaliFindCase{"StandardTransliteration", "sara.na.m", {}, {{0, 9}, {10, 17}, {18, 25}}},
+        PaliFindCase{"UnicodePali", "sara\u1E47a\u1E43", {}, {{0, 9}, {10, 17}, {18, 25}}},
+        PaliFindCase{"CombiningAccents",
+                     "sara"
+                     "n\u0323a",
+                     {},
+                     {{0, 7}, {10, 16}, {18, 24}}},
+        PaliFindCase{"CapitalIgnoringCase", "SARA.Na", {}, {{0, 7}, {10, 16}, {18, 24}}},
+        PaliFindCase{"CapitalMatchingCase", "SARA.Na", {true, false, true}, {}},
+        PaliFindCase{"PlainTextAsBefore", "ara", {}, {{1, 4}, {11, 14}, {19, 22}}},
+        PaliFindCase{"CopiedBytesAsBefore", "\u00BAa\u00BD", {}, {{14, 17}}},
+        PaliFindCase{"TildeNInPlainText", "a\u00F1o", {}, {{26, 29}}},
+        PaliFindCase{"WholeWord", ".na.m", {false, true, true}, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(PaliFind, ReplacePutsTheReplacementIntoEachRunsFontCodes) {
+    MemorySurface s = paliDocument();
+    EXPECT_EQ(TextSearch::replaceAll(s, SearchText::typed("sara.na.m"),
+                                     SearchText::typed("dhamma\u1E43"), SearchOptions{}),
+              3);
+    EXPECT_EQ(s.getWindowText(), "dhamma.m dhamma\xBD dhamma\xFC a\xF1o");
+
+    s.setSel(0, 0);
+    EXPECT_TRUE(TextSearch::findNext(s, SearchText::typed("dhamma.m"), SearchOptions{}));
+    EXPECT_TRUE(TextSearch::replace(s, SearchText::typed("dhamma.m"), SearchText::typed("~na"),
+                                    SearchOptions{}));
+    EXPECT_EQ(s.getWindowText(), "~na dhamma\xBD dhamma\xFC a\xF1o");
+    EXPECT_EQ(s.getSel(), (Selection{4, 11})) << "the next match, in VriRomanPali";
+}
+
+TEST(PaliFind, TheMessageQuotesWhatWasTyped) {
+    EXPECT_EQ(TextSearch::notFoundMessage(SearchText::typed("sara\u1E47a\u1E43")),
+              "Cannot find the string 'sara\u1E47a\u1E43'.");
 }
 
 }  // namespace

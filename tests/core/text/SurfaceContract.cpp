@@ -473,3 +473,48 @@ TEST_P(SurfaceContract, ARichRangeEndingAtMinusOneOrPastTheTextReadsToItsEnd) {
 }
 
 }  // namespace sorvel::testing
+
+namespace sorvel::testing {
+
+// A rich replacement of a selection across paragraphs leaves each paragraph
+// the format it had when what comes in carries the same: the paragraph that
+// the selection ends in keeps its own, not the first one's.
+TEST_P(SurfaceContract, ARichReplacementAcrossParagraphsKeepsEachParagraphsFormat) {
+    s().replaceSel("ab\r\ncd\r\nef", false);
+    const std::pair<long, uint16_t> paragraphs[] = {
+        {0, alignment::Center}, {4, alignment::Right}, {8, alignment::Left}};
+    for (const auto& [at, value] : paragraphs) {
+        s().setSel(at, at);
+        ParaFormat p;
+        p.mask = paramask::Alignment;
+        p.alignment = value;
+        s().setParaFormat(p);
+    }
+    for (const auto& [start, end] : {std::pair{1L, 5L}, std::pair{0L, 4L}, std::pair{1L, 9L}}) {
+        SCOPED_TRACE(start);
+        s().setSel(start, end);
+        s().replaceSelRich(s().getRichTextRange(start, end));
+        EXPECT_EQ(s().getWindowText(), "ab\r\ncd\r\nef");
+        const RichText after = s().getRichTextRange(0, -1);
+        EXPECT_EQ(after.paraFormat(0).alignment, alignment::Center);
+        EXPECT_EQ(after.paraFormat(1).alignment, alignment::Right);
+        EXPECT_EQ(after.paraFormat(2).alignment, alignment::Left);
+    }
+}
+
+TEST_P(SurfaceContract, TheClipboardReadsAsAPasteWouldBringIt) {
+    typeIn("plain ", "Arial");
+    typeIn("\xB1\xB9", "VriRomanPali CN");
+    harness().setTextLimit(40);
+    EXPECT_EQ(s().getLimitText(), 40);
+    s().setSel(4, 8);
+    s().copy();
+    s().setSel(0, 0);
+    const RichText copied = s().getClipboardText(faceOnly("Times_Norman"));
+    EXPECT_EQ(copied.text(), "n \xB1\xB9");
+    EXPECT_EQ(copied.formatAt(0).faceName, "Arial");
+    EXPECT_EQ(copied.formatAt(3).faceName, "VriRomanPali CN");
+    EXPECT_EQ(s().getWindowText(), "plain \xB1\xB9") << "reading pastes nothing";
+}
+
+}  // namespace sorvel::testing

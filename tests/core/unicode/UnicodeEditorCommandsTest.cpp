@@ -318,6 +318,11 @@ TEST_P(Export, WritesTheWholeDocumentInUnicode) {
         EXPECT_EQ(request.initialName, "RuvoVIR1.txt");
     });
     EXPECT_TRUE(exportAsUnicode(view.view, "DejaVu Serif", {"RuvoVIR1", ""}));
+    EXPECT_EQ(
+        view.platform.statuses(),
+        std::vector<std::string>{std::string(c.rtf ? "Exported the document as Unicode RTF to "
+                                                   : "Exported the document as UTF-8 text to ") +
+                                 dir.file(c.written)});
     const std::string bytes = readFile(dir.file(c.written));
     if (!c.rtf) {
         EXPECT_EQ(bytes, "Namo tassa bhagavato \u0101\r\ncaf\u00E9 \u20AC");
@@ -390,6 +395,20 @@ TEST(ChooseUnicodeFont, OpensAtTheCurrentFaceAndGivesTheChosenOne) {
         .expectFontDialog(std::nullopt);
     EXPECT_EQ(chooseUnicodeFont(platform, "Gentium Plus"), "DejaVu Serif");
     EXPECT_EQ(chooseUnicodeFont(platform, "DejaVu Serif"), std::nullopt);
+}
+
+TEST(ChooseUnicodeFont, AnOldPaliFontIsKeptOnlyAfterTheWarning) {
+    const std::string warning =
+        "Times_CSX+ is one of the old 8-bit Pali fonts, not a Unicode font: its Pali letters are "
+        "not where Unicode puts them, so Pali copied or exported in it would show wrong letters "
+        "in other programs.\n\nUse it as the Unicode font all the same?";
+    ScriptedPlatform platform;
+    platform.expectFontDialog(fontChoice("Times_CSX+"))
+        .expectYesNo(warning, false)
+        .expectFontDialog(fontChoice("Times_CSX+"))
+        .expectYesNo(warning, true);
+    EXPECT_EQ(chooseUnicodeFont(platform, "Gentium Plus"), std::nullopt);
+    EXPECT_EQ(chooseUnicodeFont(platform, "Gentium Plus"), "Times_CSX+");
 }
 
 }  // namespace
