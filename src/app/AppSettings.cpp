@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QSettings>
+#include <algorithm>
 
 #include "qt/QtText.h"
 #include "shell/CommandTable.h"
@@ -14,6 +15,9 @@ namespace {
 const QString kRecentSection = QStringLiteral("Recent File List");
 const QString kPreviewPages = QStringLiteral("Settings/PreviewPages");
 const QString kUnicodeFont = QStringLiteral("Settings/UnicodeFont");
+const QString kAutoRecoverySeconds = QStringLiteral("Settings/AutoRecoverySeconds");
+// A day: longer would be no protection, and beyond what a timer can count.
+constexpr int kMaxAutoRecoverySeconds = 24 * 60 * 60;
 
 QString recentKey(std::size_t number) {
     return QStringLiteral("File%1").arg(number);
@@ -38,6 +42,11 @@ AppSettings::AppSettings(QSettings* settings)
     const QString face = settings_->value(kUnicodeFont).toString();
     if (!face.trimmed().isEmpty()) {
         unicodeFace_ = FaceName(QtText::faceFromQt(face)).str();
+    }
+    bool ok = false;
+    const int seconds = settings_->value(kAutoRecoverySeconds).toInt(&ok);
+    if (ok) {
+        autoRecoverySeconds_ = std::clamp(seconds, 0, kMaxAutoRecoverySeconds);
     }
 }
 

@@ -7,6 +7,7 @@
 #include "common/TextFiles.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
+#include "qt/QtRichTextSnapshot.h"
 
 namespace sorvel {
 
@@ -20,6 +21,7 @@ QString fileTitle(const std::string& path) {
 
 Document::Document(QObject* parent) : QObject(parent) {
     text_.setUndoRedoEnabled(true);
+    connect(&text_, &QTextDocument::contentsChanged, this, [this] { ++changes_; });
     // Every window of the document marks its unsaved changes; undoing back
     // to the saved text takes the mark away again.
     connect(&text_, &QTextDocument::modificationChanged, this, [this] {
@@ -46,6 +48,21 @@ std::unique_ptr<Document> Document::open(const std::string& path, DocumentError&
     doc->setTitle(fileTitle(doc->path_));
     error = DocumentError{};
     return doc;
+}
+
+std::unique_ptr<Document> Document::restore(const RichText& text, const std::string& path,
+                                            const std::string& title) {
+    auto doc = std::make_unique<Document>();
+    QtRichText::load(doc->text_, text);
+    doc->path_ = path;
+    doc->setTitle(QString::fromStdString(title));
+    doc->text_.setModified(true);
+    return doc;
+}
+
+std::function<RichText()> Document::snapshot() const {
+    auto taken = std::make_shared<const QtRichTextSnapshot>(QtRichTextSnapshot::take(text_));
+    return [taken] { return taken->build(); };
 }
 
 DocumentError Document::save(const std::string& path) {

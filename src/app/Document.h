@@ -33,6 +33,11 @@ class Document : public QObject, public ManagedDocument {
     // The document of a file; nothing, with the reason in `error`, when it
     // cannot be opened. `path` is made absolute.
     static std::unique_ptr<Document> open(const std::string& path, DocumentError& error);
+    // A document restored from a recovery copy: `text`, belonging to the
+    // file `path` (none for a document never saved), titled `title` (UTF-8),
+    // marked as changed.
+    static std::unique_ptr<Document> restore(const RichText& text, const std::string& path,
+                                             const std::string& title);
 
     // Writes the document as a compound file to `path`. On success the
     // document takes that path and title and counts as unchanged; on failure
@@ -46,6 +51,8 @@ class Document : public QObject, public ManagedDocument {
     const std::string& path() const override { return path_; }
     bool isModified() const override { return text_.isModified(); }
     int windowCount() const override;
+    std::uint64_t changeCount() const override { return changes_; }
+    std::function<RichText()> snapshot() const override;
 
     // The open windows on the document, in the order they were opened.
     const QList<QPointer<DocumentWindow>>& windows() const { return windows_; }
@@ -75,6 +82,7 @@ class Document : public QObject, public ManagedDocument {
     std::string path_;
     QList<QPointer<DocumentWindow>> windows_;
     int liveWindows_ = 0;
+    std::uint64_t changes_ = 0;
 };
 
 }  // namespace sorvel

@@ -158,6 +158,11 @@ ManagedDocument* DocumentArea::readDocument(const std::string& path, DocumentErr
     return doc ? &adopt(std::move(doc)) : nullptr;
 }
 
+ManagedDocument& DocumentArea::restoreDocument(const RichText& text, const std::string& path,
+                                               const std::string& title) {
+    return adopt(Document::restore(text, path, title));
+}
+
 void DocumentArea::openWindow(ManagedDocument& managed) {
     Document& doc = qtDocument(managed);
     const bool modified = doc.isModified();

@@ -66,6 +66,8 @@ class DocumentArea : public QMdiArea, public DocumentHost {
     // DocumentHost
     ManagedDocument& createDocument(const std::string& title) override;
     ManagedDocument* readDocument(const std::string& path, DocumentError& error) override;
+    ManagedDocument& restoreDocument(const RichText& text, const std::string& path,
+                                     const std::string& title) override;
     void openWindow(ManagedDocument& doc) override;
     void activate(ManagedDocument& doc) override;
     void closeWindows(ManagedDocument& doc) override;

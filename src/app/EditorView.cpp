@@ -18,6 +18,7 @@
 #include "qt/QtHelpWindow.h"
 #include "qt/QtPlatform.h"
 #include "shell/CommandTable.h"
+#include "shell/OutOfMemory.h"
 #include "translit/KeyRelease.h"
 
 namespace sorvel {
@@ -142,7 +143,7 @@ bool EditorView::runCommand(int id) {
         BalancedPlatform& platform;
         ~Rebalance() { platform.rebalance(); }
     } rebalance{balanced_};
-    c->run(context_);
+    runWithinMemory(platform_, [this, c] { c->run(context_); });
     emit commandDone(id);
     return true;
 }
@@ -210,7 +211,7 @@ void EditorView::keyReleaseEvent(QKeyEvent* event) {
         ~Rebalance() { platform.rebalance(); }
     } rebalance{balanced_};
     pendingRelease_ = event;
-    handleKeyRelease(context_);
+    runWithinMemory(platform_, [this] { handleKeyRelease(context_); });
     passRelease();  // in case the handling did not hand it on
 }
 

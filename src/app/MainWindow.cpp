@@ -16,9 +16,11 @@
 #include "app/EditorView.h"
 #include "app/LockKeyIndicators.h"
 #include "app/ModifiedMark.h"
+#include "app/RecoveryCopies.h"
 #include "app/WindowListDialog.h"
 #include "qt/QtPlatform.h"
 #include "shell/CommandTable.h"
+#include "shell/OutOfMemory.h"
 #include "shell/WindowList.h"
 
 // The toolbar's images live in the program's resources, compiled into a
@@ -32,6 +34,7 @@ namespace sorvel {
 MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSettings* settings,
                        QWidget* parent)
     : QMainWindow(parent),
+      platform_(platform),
       settings_(settings),
       area_(new DocumentArea(platform, state, &settings_, this)),
       commands_((registerIcons(), new CommandActions(*this))),
@@ -77,7 +80,10 @@ MainWindow::MainWindow(Platform& platform, TransliterationState& state, QSetting
 
 MainWindow::~MainWindow() {
     // The document area outlives this part of the window while its windows
-    // close; it must not tell a main window that is no longer there.
+    // close; it must not tell a main window that is no longer there, nor
+    // recovery copies that are gone. Unless the window closed normally, the
+    // copies stay for the next start.
+    recovery_.reset();
     disconnect(area_, nullptr, this, nullptr);
 }
 
@@ -90,8 +96,15 @@ DocumentWindow* MainWindow::openDocument(const std::string& path) {
     return doc ? DocumentArea::firstWindow(*doc) : nullptr;
 }
 
+int MainWindow::startRecovery(const std::string& root) {
+    recovery_ =
+        std::make_unique<RecoveryCopies>(area_->manager(), root, settings_.autoRecoverySeconds());
+    return recovery_->recoverAbandoned(platform_);
+}
+
 bool MainWindow::runCommand(int id) {
-    const bool ran = runner_.run(id);
+    bool ran = false;
+    runWithinMemory(platform_, [this, id, &ran] { ran = runner_.run(id); });
     scheduleUpdate();
     return ran;
 }
@@ -178,6 +191,9 @@ void MainWindow::closeEvent(QCloseEvent* event) {
         return;
     }
     settings_.save();
+    if (recovery_) {
+        recovery_->endNormally();
+    }
     runner_.editDialogs().closeFindDialog();
     QMainWindow::closeEvent(event);
 }
@@ -192,7 +208,9 @@ void MainWindow::dropEvent(QDropEvent* event) {
     bool any = false;
     for (const QUrl& url : event->mimeData()->urls()) {
         if (url.isLocalFile()) {
-            area_->manager().open(QFile::encodeName(url.toLocalFile()).toStdString());
+            runWithinMemory(platform_, [this, &url] {
+                area_->manager().open(QFile::encodeName(url.toLocalFile()).toStdString());
+            });
             any = true;
         }
     }

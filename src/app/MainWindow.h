@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QTimer>
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -24,6 +25,7 @@ class HelpWindow;
 class LockKeyIndicators;
 class Platform;
 class RecentFileList;
+class RecoveryCopies;
 struct TransliterationState;
 
 // The main window: the menu bar (the document menu while a document window
@@ -46,6 +48,13 @@ class MainWindow : public QMainWindow {
     // Opens the document of a file in a window, or shows the window of it
     // that is already open. Nothing, after a message, when it fails.
     DocumentWindow* openDocument(const std::string& path);
+
+    // Keeps recovery copies of the changed documents under `root` (every
+    // AutoRecoverySeconds of the settings) and first offers the copies that
+    // programs which did not end normally left there. Gives the number of
+    // documents restored. Closing the window ends the copies normally.
+    int startRecovery(const std::string& root);
+    RecoveryCopies* recovery() const { return recovery_.get(); }
 
     // Runs a command as its menu row, toolbar button or key does; false when
     // it cannot run now (no document window, or not available).
@@ -92,6 +101,7 @@ class MainWindow : public QMainWindow {
     // the active one.
     QStringList windowTitles(std::optional<int>* active) const;
 
+    Platform& platform_;
     AppSettings settings_;
     DocumentArea* area_;
     CommandActions* commands_;
@@ -99,6 +109,7 @@ class MainWindow : public QMainWindow {
     QLabel* ready_;
     LockKeyIndicators* lockKeys_ = nullptr;
     QTimer updateTimer_;
+    std::unique_ptr<RecoveryCopies> recovery_;
 };
 
 }  // namespace sorvel

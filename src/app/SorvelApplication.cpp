@@ -1,11 +1,13 @@
 #include "app/SorvelApplication.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QPrinter>
 #include <QPrinterInfo>
 #include <QSettings>
+#include <QStandardPaths>
 
 #include "app/Document.h"
 #include "app/DocumentPrinter.h"
@@ -47,6 +49,7 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     // Lets the desktop match the windows with the installed desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral(SORVEL_APP_ID));
     if (!settings_) {
+        ownsSettings_ = true;
         ownSettings_ = std::make_unique<QSettings>(QString::fromLatin1(kRegistryKey),
                                                    QString::fromLatin1(kAppName));
         settings_ = ownSettings_.get();
@@ -59,14 +62,24 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     // are opened.
     window_ = std::make_unique<MainWindow>(*platform_, *state_, settings_);
     window_->setAcceptDrops(true);
+    // Also for the boxes shown before the main window is (the recovery question).
+    QApplication::setWindowIcon(window_->windowIcon());
 
     const CommandLine line = CommandLine::parse(args);
+    // Printing from the command line leaves the copies to a program the
+    // user works in.
+    const bool printing =
+        line.action == CommandLine::Action::Print || line.action == CommandLine::Action::PrintTo;
+    const int recovered = printing ? 0 : startRecovery();
     switch (line.action) {
         case CommandLine::Action::NewDocument:
-            window_->newDocument();
+            // Recovered documents stand in for the new empty one.
+            if (recovered == 0) {
+                window_->newDocument();
+            }
             break;
         case CommandLine::Action::Open:
-            if (window_->documentManager().openFiles(line.files) == 0) {
+            if (window_->documentManager().openFiles(line.files) == 0 && recovered == 0) {
                 exitCode_ = 1;
                 return false;
             }
@@ -79,6 +92,23 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
     }
     window_->showMaximized();
     return true;
+}
+
+int SorvelApplication::startRecovery() {
+    const QString root =
+        ownsSettings_ ? QStandardPaths::writableLocation(QStandardPaths::AppLocalDataLocation)
+                      : QFileInfo(settings_->fileName()).absolutePath();
+    if (root.isEmpty()) {
+        return 0;
+    }
+    // The question comes before the main window shows; closing it must not
+    // end the program as the last window closing does.
+    const bool quitOnClose = QGuiApplication::quitOnLastWindowClosed();
+    QGuiApplication::setQuitOnLastWindowClosed(false);
+    const int recovered = window_->startRecovery(
+        QFile::encodeName(QDir(root).filePath(QStringLiteral("recovery"))).toStdString());
+    QGuiApplication::setQuitOnLastWindowClosed(quitOnClose);
+    return recovered;
 }
 
 void SorvelApplication::takeRequest(const InstanceRequest& request) {

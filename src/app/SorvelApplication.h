@@ -26,7 +26,9 @@ class SorvelApplication {
     static constexpr const char* kAppName = "Sorvel";
 
     // `platform` answers the program's dialogs (the real ones when none);
-    // `settings` stores the recent files (the user's store when none).
+    // `settings` stores the recent files (the user's store when none). The
+    // recovery copies are kept in the folder "recovery" of the user's data
+    // folder for the program, or beside the file of `settings` when given.
     explicit SorvelApplication(Platform* platform = nullptr, QSettings* settings = nullptr,
                                TransliterationState* state = nullptr);
     ~SorvelApplication();
@@ -51,12 +53,16 @@ class SorvelApplication {
     Platform& platform() const { return *platform_; }
 
   private:
+    // Starts the recovery copies and offers those left by a program that
+    // did not end normally; gives the number of documents restored.
+    int startRecovery();
     // Prints the document of `file` (on `printer` when named); true when done.
     bool printFile(const CommandLine& line);
     void doRequests();
 
     std::unique_ptr<Platform> ownPlatform_;
     Platform* platform_;
+    bool ownsSettings_ = false;
     std::unique_ptr<QSettings> ownSettings_;
     QSettings* settings_;
     TransliterationState* state_;

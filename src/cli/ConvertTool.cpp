@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <istream>
 #include <iterator>
+#include <new>
 #include <ostream>
 
 #include "cli/DocumentCommands.h"
@@ -241,7 +242,12 @@ int ConvertTool::run(const std::vector<std::string>& args, ToolStreams io) {
                                               : command->name + ": wrong number of inputs",
                     2);
     }
-    return command->run(*this, line, io);
+    try {
+        return command->run(*this, line, io);
+    } catch (const std::bad_alloc&) {
+        // An output file is written whole or not at all, so none is left half written.
+        return fail(io, "not enough memory to carry out " + command->name);
+    }
 }
 
 std::optional<std::string> ConvertTool::readStandardInput(ToolStreams& io) {

@@ -5,20 +5,20 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
+
+#include "common/TextFiles.h"
 
 namespace sorvel {
 
 std::unique_ptr<TextInput> TextInput::openFile(const std::string& path, std::string& error) {
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    struct stat st {};
-    if (fd >= 0 && ::fstat(fd, &st) == 0 && S_ISDIR(st.st_mode)) {
-        ::close(fd);
-        error = "cannot read " + path + ": " + std::strerror(EISDIR);
-        return nullptr;
-    }
+    // What is not a file is refused before it is read, as everywhere; a
+    // file of any size goes through, as it is never held whole.
+    FileError e;
+    const int fd = openInputFile(path, &e, UINT64_MAX);
     if (fd < 0) {
-        error = "cannot open " + path + ": " + std::strerror(errno);
+        error = e.message;
         return nullptr;
     }
     ::posix_fadvise(fd, 0, 0, POSIX_FADV_SEQUENTIAL);

@@ -11,9 +11,9 @@ std::unique_ptr<TextOutput> TextOutput::toFile(const std::string& path, std::str
     std::unique_ptr<TextOutput> output(new TextOutput());
     output->file_ = std::make_unique<AtomicFile>();
     FileError e;
-    // Like the text it comes from, converted text can be made again: it
-    // does not wait for the disk before it takes its name.
-    if (!output->file_->open(path, &e, false)) {
+    // Written as every file is: on the disk, and its name too, before the
+    // command says it is done.
+    if (!output->file_->open(path, &e)) {
         error = e.message;
         return nullptr;
     }

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "qt/QtFormats.h"
+#include "qt/QtRichTextSnapshot.h"
 #include "qt/QtText.h"
 
 namespace sorvel {
@@ -65,43 +66,11 @@ void build(QTextCursor& c, const RichText& text) {
 }  // namespace
 
 RichText QtRichText::read(const QTextDocument& doc) {
-    return read(doc, 0, doc.characterCount() - 1);
+    return QtRichTextSnapshot::take(doc).build();
 }
 
 RichText QtRichText::read(const QTextDocument& doc, int from, int to) {
-    const QFont base = doc.defaultFont();
-    QTextBlock block = doc.findBlock(from);
-    RichText out(QtFormats::describe(block.charFormat(), base));
-    std::string bytes;
-    for (; block.isValid() && block.position() <= to; block = block.next()) {
-        if (block.position() > from) {
-            // The break before this block, in the format it carries; it ends
-            // the previous paragraph.
-            out.appendBreak(QtFormats::describe(block.charFormat(), base),
-                            QtFormats::describe(block.previous()));
-        }
-        for (QTextBlock::iterator it = block.begin(); !it.atEnd(); ++it) {
-            const QTextFragment fragment = it.fragment();
-            const int fs = std::max(fragment.position(), from);
-            const int fe = std::min(fragment.position() + fragment.length(), to);
-            if (fe <= fs) {
-                continue;
-            }
-            bytes.clear();
-            QtText::appendBytes(
-                bytes, QStringView(fragment.text()).mid(fs - fragment.position(), fe - fs));
-            out.append(bytes, QtFormats::describe(fragment.charFormat(), base));
-        }
-    }
-    // The last paragraph keeps its own format.
-    const QTextBlock last = doc.findBlock(to);
-    if (out.paragraphCount() > 0) {
-        out.setParaFormat(out.paragraphCount() - 1, QtFormats::describe(last));
-    }
-    if (!out.empty()) {
-        out.setDefaultFormat(out.formatAt(out.length() - 1));
-    }
-    return out;
+    return QtRichTextSnapshot::take(doc, from, to).build();
 }
 
 void QtRichText::load(QTextDocument& doc, const RichText& text) {

@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "cli/ConvertTool.h"
@@ -175,6 +179,128 @@ TEST_F(ConvertFiles, AnUnwritableOutputIsReportedAndNothingIsLeftBehind) {
     });
     EXPECT_EQ(outcome, 0);
     EXPECT_TRUE(fs::is_empty(path("locked")));
+}
+
+// Every output, streamed (the text commands) or written whole (documents),
+// is saved as the program saves: through a link, never over a read-only file.
+struct OutputCase {
+    const char* name;
+    std::vector<std::string> args;  // "@in" and "@out" stand for the files
+    std::string input;
+    friend void PrintTo(const OutputCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class OutputFile : public ConvertFiles, public ::testing::WithParamInterface<OutputCase> {
+  protected:
+    ToolRun run(const std::string& out) {
+        EXPECT_TRUE(writeFileAtomically(path("in"), GetParam().input));
+        std::vector<std::string> args = GetParam().args;
+        std::replace(args.begin(), args.end(), std::string("@in"), path("in"));
+        std::replace(args.begin(), args.end(), std::string("@out"), out);
+        return runConvertTool(args);
+    }
+};
+
+TEST_P(OutputFile, ThroughALinkTheTargetIsWrittenAndTheLinkStays) {
+    fs::create_directories(path("real"));
+    fs::create_symlink("real/out", path("link"));
+    const ToolRun r = run(path("link"));
+    EXPECT_EQ(r.status, 0) << r.err;
+    EXPECT_TRUE(fs::is_symlink(path("link")));
+    EXPECT_GT(fs::file_size(path("real/out")), 0u);
+}
+
+TEST_P(OutputFile, AReadOnlyFileIsRefusedAndLeftAsItWas) {
+    ASSERT_TRUE(writeFileAtomically(path("out"), "kept"));
+    fs::permissions(path("out"), fs::perms::owner_read | fs::perms::group_read);
+    const ToolRun r = run(path("out"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_NE(r.err.find("read-only"), std::string::npos) << r.err;
+    EXPECT_EQ(readWholeFile(path("out")), "kept");
+    EXPECT_EQ(fs::status(path("out")).permissions(), fs::perms::owner_read | fs::perms::group_read);
+    EXPECT_EQ(std::distance(fs::directory_iterator(path("")), fs::directory_iterator()), 2)
+        << "nothing left beside it";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Outputs, OutputFile,
+    ::testing::Values(OutputCase{"StreamedText",
+                                 {"font", "--from", "VriRomanPali CN", "--to", "Times_CSX+", "-o",
+                                  "@out", "@in"},
+                                 "Buddha\xBD\n"},
+                      OutputCase{"WholeDocument",
+                                 {"save", "@in", "@out"},
+                                 "{\\rtf1\\ansi{\\fonttbl{\\f0 Times New Roman;}}\\f0 sati\\par}"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusedInput {
+    const char* name;
+    std::vector<std::string> args;  // "@" stands for the input refused
+    const char* input;              // empty: a folder
+    friend void PrintTo(const RefusedInput& c, std::ostream* os) { *os << c.name; }
+};
+
+class NotADocument : public ConvertFiles, public ::testing::WithParamInterface<RefusedInput> {};
+
+TEST_P(NotADocument, IsRefusedWithAMessageBeforeItIsRead) {
+    const std::string input = *GetParam().input ? GetParam().input : path("");
+    std::vector<std::string> args = GetParam().args;
+    std::replace(args.begin(), args.end(), std::string("@"), input);
+    args.push_back("-o");
+    args.push_back(path("out"));
+    const ToolRun r = runConvertTool(args);
+    EXPECT_EQ(r.status, 1) << r.err;
+    EXPECT_NE(r.err.find(input), std::string::npos) << r.err;
+    EXPECT_FALSE(fs::exists(path("out")));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Inputs, NotADocument,
+    ::testing::Values(RefusedInput{"TextOfADevice", {"text", "@"}, "/dev/zero"},
+                      RefusedInput{
+                          "TableThatIsADevice", {"type", "--table", "@", "-"}, "/dev/zero"},
+                      RefusedInput{"TextInputThatIsADevice", {"cscd", "@"}, "/dev/zero"},
+                      RefusedInput{"DocumentThatIsAFolder", {"text", "@"}, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// Standard input that never ends, as /dev/zero piped in.
+class Endless : public std::streambuf {
+  public:
+    Endless() : block_(1 << 16, 'x') {}
+
+  protected:
+    int_type underflow() override {
+        setg(block_.data(), block_.data(), block_.data() + block_.size());
+        return traits_type::to_int_type('x');
+    }
+
+  private:
+    std::string block_;
+};
+
+TEST(ConvertTool, RunningOutOfMemoryEndsTheCommandWithAMessage) {
+    // In a child whose memory is bounded, standard input is read as the
+    // stream it is until the memory runs out.
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        std::ifstream statm("/proc/self/statm");
+        std::size_t pages = 0;
+        statm >> pages;
+        const rlim_t bound =
+            pages * static_cast<rlim_t>(::sysconf(_SC_PAGESIZE)) + (rlim_t{256} << 20);
+        const rlimit limit{bound, bound};
+        ::setrlimit(RLIMIT_AS, &limit);
+        Endless endless;
+        std::istream in(&endless);
+        std::ostringstream out, err;
+        ConvertTool tool;
+        const int status = tool.run({"text", "-"}, {in, out, err, false});
+        ::_exit(status == 1 && err.str().find("not enough memory") != std::string::npos ? 0 : 1);
+    }
+    int status = -1;
+    ASSERT_EQ(::waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "the child died of signal " << WTERMSIG(status);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
 }
 
 }  // namespace

@@ -231,6 +231,19 @@ class Desktop:
         self.xdotool("mousemove", "--sync", *end)
         self.xdotool("mouseup", 1)
 
+    def drag_in(self, window, start, end):
+        """The same as drag(), with points relative to the window's inside.
+        Window-relative moves put the pointer where the window really is;
+        getwindowgeometry's position is off by the title bar under some
+        window managers."""
+        def move(point):
+            self.xdotool("mousemove", "--window", window, "--sync", *point)
+        move(start)
+        self.xdotool("mousedown", 1)
+        move(((start[0] + end[0]) // 2, (start[1] + end[1]) // 2))
+        move(end)
+        self.xdotool("mouseup", 1)
+
     def move_mouse(self, x, y):
         self.xdotool("mousemove", "--sync", x, y)
 

@@ -136,22 +136,24 @@ class SorvelScenario(unittest.TestCase):
     def wait_main_title(self, document):
         self.desktop.wait_title(self.main, self.MAIN % document)
 
-    def message(self, expected_start, exclude=()):
+    def message(self, expected_start, exclude=(), key="Return"):
         """Waits for a message box, checks how its text begins and closes it
-        with OK; gives its window. The text is read as a person would quote
-        it: selected with the mouse from the middle of the box back to its
-        top-left corner (which selects from the start of the text), and read
-        from the X selection."""
+        with `key` (Return: OK, or the default button); gives its window. The
+        text is read as a person would quote it: selected with the mouse from
+        inside the box back to its top-left corner (which selects from
+        the start of the text), and read from the X selection. The drag
+        starts a third of the way down, which is on the text also in a box of
+        one or two lines above its buttons."""
         box = self.desktop.wait_window(self.MESSAGE, exclude=exclude)
         self.desktop.activate(box)
-        x, y, width, height = self.desktop.geometry(box)
-        self.desktop.drag((x + width // 2, y + height // 2), (x + 2, y + 2))
+        _, _, width, height = self.desktop.geometry(box)
+        self.desktop.drag_in(box, (width // 2, height // 3), (2, 2))
         marker = expected_start.encode()
         text = self.desktop.wait_clipboard(
             "the message's first words selected", lambda data: data.startswith(marker),
             selection="primary")
         self.assertTrue(text.startswith(marker), text)
-        self.desktop.key("Return")
+        self.desktop.key(key)
         self.desktop.wait_gone(box)
         return box
 

@@ -8,6 +8,7 @@ SORVEL_E2E_ARTIFACTS set; screenshots go to the artifacts folder.
 
 import os
 import re
+import signal
 import subprocess
 import sys
 import time
@@ -15,7 +16,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from documents import compound_contents, document_text, faces_of, rtf_runs  # noqa: E402
+from documents import compound_contents, document_text, faces_of, olefile, rtf_runs  # noqa: E402
 from scenario import CONVERT, SORVEL, SorvelScenario, wait_until  # noqa: E402
 
 SETTINGS_FILE = "Sorvel Default Pali Font.txt"
@@ -120,6 +121,7 @@ FILE = "f"
 WINDOW = "w"
 NEW_WINDOW = 0
 TILE = 2
+CLOSE = 3
 SAVE_AS = 5
 
 NORWEGIAN_TABLE_START = b"Example: A Simple Transiteration table for Norwegian\r\n"
@@ -342,6 +344,147 @@ class PaliEntryInAllWindows(SorvelScenario):
             self.assertEqual(faces_of(runs, b"\xb5"), {vri}, runs)
             self.assertNotIn(vri, faces_of(runs, b".d"), runs)
         self.quit_sorvel()
+
+
+def plain_rtf(text):
+    """A plain RTF file as another word processor writes it."""
+    return (b"{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs24 " + text +
+            b"\\par}")
+
+
+RECOVERY_QUESTION = "Sorvel was not closed properly."
+
+
+class CrashRecovery(SorvelScenario):
+    """Typing is not lost when the program dies: killed outright, Sorvel
+    offers the documents at its next start."""
+
+    def recovery_folder(self):
+        return os.path.join(self.desktop.home, ".local/share/Sorvel - Halvard/Sorvel/recovery")
+
+    def copies(self):
+        """The recovery copies written so far (their info files)."""
+        root = self.recovery_folder()
+        if not os.path.isdir(root):
+            return []
+        return [os.path.join(run, name) for run in os.listdir(root) if run.startswith("run-")
+                for name in os.listdir(os.path.join(root, run)) if name.endswith(".info")]
+
+    def test_killed_program_offers_both_documents_at_the_next_start(self):
+        config = os.path.join(self.desktop.home, ".config/Sorvel - Halvard")
+        os.makedirs(config, exist_ok=True)
+        with open(os.path.join(config, "Sorvel.conf"), "w") as f:
+            f.write("[Settings]\nAutoRecoverySeconds=1\n")
+        letter = os.path.join(self.work, "letter.rtf")
+        with open(letter, "wb") as f:
+            f.write(plain_rtf(b"Dear friend"))
+
+        # Typing into a new document and into an opened RTF file.
+        self.start_sorvel()
+        self.desktop.type("new words")
+        self.desktop.key("ctrl+o")
+        self.file_dialog(r"^Open$", letter)
+        self.wait_main_title("letter.rtf")
+        self.focus_main()
+        self.desktop.type("Hello ")
+        wait_until("two recovery copies", lambda: len(self.copies()) == 2, timeout=30)
+
+        # Killed: nothing of its own runs when it dies.
+        os.kill(self.sorvel.pid, signal.SIGKILL)
+        self.sorvel.wait(timeout=30)
+        with open(letter, "rb") as f:
+            self.assertEqual(f.read(), plain_rtf(b"Dear friend"), "a copy never touches the file")
+
+        # The next start asks once; Enter answers Yes.
+        self.sorvel = self.desktop.start([SORVEL], "sorvel", cwd=self.work)
+        self.desktop.wait_window(self.MESSAGE, timeout=60)
+        self.screenshot("question")
+        self.message(RECOVERY_QUESTION)
+        # Recovered documents are marked as changed.
+        self.main = self.desktop.wait_window(self.MAIN % marked("letter.rtf"), timeout=60)
+        self.focus_main()
+
+        # Both texts are back; the file saves to where it came from.
+        self.desktop.key("ctrl+s")
+        wait_until("letter.rtf saved", lambda: olefile.isOleFile(letter))
+        self.assertEqual(document_text(CONVERT, letter).rstrip(b"\r\n"), b"Hello Dear friend")
+        self.menu(FILE, CLOSE)
+        self.wait_main_title(marked("RuvoVIR1"))
+        saved = os.path.join(self.work, "new.rtf")
+        self.desktop.key("ctrl+s")
+        self.file_dialog(r"^Save As$", saved)
+        self.wait_file(saved)
+        self.assertEqual(document_text(CONVERT, saved), b"new words")
+        self.quit_sorvel()
+        self.assertEqual(self.copies(), [], "a normal end leaves no copies")
+
+
+class SavesRespectTheFiles(SorvelScenario):
+    """Saving keeps links, respects read-only files and does not silently
+    write over another program's changes."""
+
+    def open_and_type(self, path, text):
+        self.focus_main()
+        self.desktop.key("ctrl+o")
+        self.file_dialog(r"^Open$", path)
+        self.wait_main_title(os.path.basename(path))
+        self.focus_main()
+        self.desktop.type(text)
+
+    def test_links_read_only_files_and_changes_by_other_programs(self):
+        os.makedirs(os.path.join(self.work, "real"))
+        target = os.path.join(self.work, "real", "target.rtf")
+        link = os.path.join(self.work, "link.rtf")
+        protected = os.path.join(self.work, "protected.rtf")
+        shared = os.path.join(self.work, "shared.rtf")
+        for path, text in ((target, b"linked"), (protected, b"protected"), (shared, b"shared")):
+            with open(path, "wb") as f:
+                f.write(plain_rtf(text))
+        os.symlink("real/target.rtf", link)
+        os.chmod(protected, 0o444)
+        self.start_sorvel()
+
+        # Through a symbolic link: the target is written, the link stays.
+        self.open_and_type(link, "via ")
+        self.desktop.key("ctrl+s")
+        wait_until("the link's target saved", lambda: olefile.isOleFile(target))
+        self.assertTrue(os.path.islink(link))
+        self.assertEqual(document_text(CONVERT, target).rstrip(b"\r\n"), b"via linked")
+
+        # A read-only file: the save-failure message, the file as it was.
+        self.open_and_type(protected, "no ")
+        self.desktop.key("ctrl+s")
+        self.message("Unable to write to %s, it is" % protected)
+        with open(protected, "rb") as f:
+            self.assertEqual(f.read(), plain_rtf(b"protected"))
+
+        # Changed by another program after it was opened: Save asks; No
+        # leaves their version, Yes writes ours.
+        self.open_and_type(shared, "ours ")
+        with open(shared, "wb") as f:
+            f.write(plain_rtf(b"theirs"))
+        # The start of "<file> has been changed by another program. Save anyway?"
+        question = "%s has been changed" % shared
+        self.desktop.key("ctrl+s")
+        self.screenshot("changed-question")
+        self.message(question, key="Escape")
+        self.assertEqual(document_text(CONVERT, shared).rstrip(b"\r\n"), b"theirs")
+        self.focus_main()
+        self.desktop.key("ctrl+s")
+        self.message(question)
+        wait_until("ours saved", lambda: olefile.isOleFile(shared))
+        self.assertEqual(document_text(CONVERT, shared).rstrip(b"\r\n"), b"ours shared")
+        self.screenshot("end")
+        # The read-only document still has its changes: quitting asks.
+        self.focus_main()
+        self.desktop.key("alt+f")
+        self.desktop.key("x")
+        box = self.desktop.wait_window(self.MESSAGE)
+        self.desktop.activate(box)
+        self.desktop.key("n")  # No to "Save changes to protected.rtf?"
+        wait_until("Sorvel to end", lambda: self.sorvel.poll() is not None, timeout=30)
+        with open(protected, "rb") as f:
+            self.assertEqual(f.read(), plain_rtf(b"protected"))
 
 
 def write_rtf(path, text):

@@ -4,9 +4,14 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
-#include <cstdlib>
+#include <climits>
 #include <cstring>
+#include <filesystem>
+#include <optional>
+#include <random>
+#include <vector>
 
 namespace sorvel {
 
@@ -14,6 +19,80 @@ namespace {
 
 // Writes of at least this much start their way to the disk at once.
 constexpr std::size_t kEarlyWriteBack = 256 << 10;
+
+// The file that a write to `path` lands in: `path` itself, or the end of the
+// chain of symbolic links that starts there (which need not exist yet).
+std::optional<std::string> linkTarget(const std::string& path) {
+    namespace fs = std::filesystem;
+    std::string current = path;
+    for (int hops = 0; hops < 40; ++hops) {
+        struct stat st {};
+        if (::lstat(current.c_str(), &st) != 0) {
+            if (errno == ENOENT) {
+                return current;  // a new file, or a link that points to one
+            }
+            return std::nullopt;
+        }
+        if (!S_ISLNK(st.st_mode)) {
+            return current;
+        }
+        // Links under /proc say nothing of their length.
+        std::vector<char> buffer(
+            std::max<std::size_t>(static_cast<std::size_t>(st.st_size), PATH_MAX) + 1);
+        const ssize_t n = ::readlink(current.c_str(), buffer.data(), buffer.size());
+        if (n < 0) {
+            return std::nullopt;
+        }
+        if (static_cast<std::size_t>(n) >= buffer.size()) {
+            errno = ENAMETOOLONG;  // the link changed while it was read
+            return std::nullopt;
+        }
+        const fs::path target(std::string(buffer.data(), static_cast<std::size_t>(n)));
+        current = target.is_absolute() ? target.string()
+                                       : (fs::path(current).parent_path() / target).string();
+    }
+    errno = ELOOP;
+    return std::nullopt;
+}
+
+std::string folderOf(const std::string& path) {
+    const std::string folder = std::filesystem::path(path).parent_path().string();
+    return folder.empty() ? std::string(".") : folder;
+}
+
+// Creates a new, empty file with a name of its own beside `target`. A new
+// file is created with the usual 0666, which the umask (or a default ACL of
+// the folder) narrows; the umask is not read, as that cannot be done without
+// changing it for every thread (recovery copies are written on another one).
+int createBeside(const std::string& target, mode_t mode, std::string& name) {
+    static constexpr char kLetters[] =
+        "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789";
+    thread_local std::mt19937 random{std::random_device{}()};
+    std::uniform_int_distribution<int> pick(0, static_cast<int>(sizeof kLetters) - 2);
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        name = target + ".";
+        for (int i = 0; i < 6; ++i) {
+            name += kLetters[pick(random)];
+        }
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        if (fd >= 0 || errno != EEXIST) {
+            return fd;
+        }
+    }
+    return -1;
+}
+
+// Makes the rename of a file in `folder` durable. Folders that cannot be
+// synced (some file systems refuse) are no failure; an I/O error is.
+bool syncFolder(const std::string& folder) {
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0) {
+        return true;
+    }
+    const bool ok = ::fsync(fd) == 0 || errno != EIO;
+    ::close(fd);
+    return ok;
+}
 
 }  // namespace
 
@@ -35,24 +114,42 @@ bool AtomicFile::open(const std::string& path, FileError* error, bool durable) {
     abandon();
     path_ = path;
     durable_ = durable;
-    temp_ = path + ".XXXXXX";
-    fd_ = ::mkstemp(temp_.data());
+    size_ = 0;
+    const std::optional<std::string> found = linkTarget(path);
+    if (!found) {
+        return fail(error, "cannot follow the link " + path);
+    }
+    target_ = *found;
+
+    struct stat st {};
+    const bool exists = ::stat(target_.c_str(), &st) == 0;
+    if (exists) {
+        if (!S_ISREG(st.st_mode)) {
+            errno = S_ISDIR(st.st_mode) ? EISDIR : EINVAL;
+            return fail(error, "cannot write " + path + ", which is not a regular file");
+        }
+        // A file marked read-only was protected on purpose, also from a user
+        // whom the system would let write it.
+        if ((st.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, target_.c_str(), W_OK, AT_EACCESS)) {
+            errno = EACCES;
+            return fail(error, "cannot write " + path + ", which is read-only");
+        }
+    }
+
+    fd_ = createBeside(target_, exists ? 0600 : 0666, temp_);
     if (fd_ < 0) {
         temp_.clear();
-        return fail(error, "cannot create a file beside " + path);
+        return fail(error, "cannot create a file beside " + target_);
     }
-    // Keep the permissions an existing file had; a new one gets the usual 0666 & ~umask.
-    struct stat st {};
-    mode_t mode = 0;
-    if (::stat(path.c_str(), &st) == 0) {
-        mode = st.st_mode & 07777;
-    } else {
-        const mode_t mask = ::umask(0);
-        ::umask(mask);
-        mode = 0666 & ~mask;
+    if (exists) {
+        // The owner is kept where that is allowed (only the superuser may),
+        // the group where the user belongs to it; then the permissions, which
+        // a change of owner may have cleared bits of.
+        if (::fchown(fd_, ::geteuid() == 0 ? st.st_uid : static_cast<uid_t>(-1), st.st_gid) != 0) {
+            // Not allowed: the new file keeps the user's own group.
+        }
+        ::fchmod(fd_, st.st_mode & 07777);
     }
-    ::fchmod(fd_, mode);
-    size_ = 0;
     return true;
 }
 
@@ -110,13 +207,16 @@ bool AtomicFile::commit(FileError* error) {
         ok = fail(error, "cannot write " + path_);
     }
     fd_ = -1;
-    if (ok && ::rename(temp_.c_str(), path_.c_str()) != 0) {
+    if (ok && ::rename(temp_.c_str(), target_.c_str()) != 0) {
         ok = fail(error, "cannot replace " + path_);
     }
     if (ok) {
         temp_.clear();
     }
     abandon();
+    if (ok && durable_ && !syncFolder(folderOf(target_))) {
+        ok = fail(error, "cannot sync the folder of " + path_);
+    }
     return ok;
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <sys/types.h>
 #include <string>
 #include <string_view>
 
@@ -8,9 +9,20 @@
 namespace sorvel {
 
 // A file written whole or not at all: the bytes go into a new file beside
-// the path, and only commit() puts that file in the path's place (with the
-// permissions the old file had). Until then the path keeps what it held; a
-// file never committed is removed.
+// the path, and only commit() puts that file in the path's place. Until then
+// the path keeps what it held; a file never committed is removed.
+//
+// Every file the program writes goes through here (writeFileAtomically for a
+// whole buffer, the streaming outputs of sorvel-convert piece by piece), so
+// the rules of a save are kept in one place:
+// - a symbolic link stays a link: the file it points to is written;
+// - an existing file that is read-only (no write permission for anyone), or
+//   that the user may not write, is refused and left as it is; so is
+//   anything that is not a regular file;
+// - an existing file keeps its permissions, and its group where the user may
+//   set it; a new one gets the usual permissions (the umask applies);
+// - a durable file is synced, and after the rename its folder too, so that
+//   a file reported as written survives a power cut.
 class AtomicFile {
   public:
     AtomicFile() = default;
@@ -18,18 +30,18 @@ class AtomicFile {
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile();
 
-    // Creates the new file beside `path`; false, with the reason, on failure.
-    // A `durable` file is on the disk before it takes the path's place, so
-    // that not even a crash of the system leaves a part of it there; the
-    // others are renamed as soon as they are written, which the system
-    // keeps whole-or-nothing as long as it keeps running.
+    // Creates the new file beside `path` (or beside the file a link there
+    // points to); false, with the reason, on failure or refusal. A `durable`
+    // file is on the disk, and so is its name, before commit() returns; the
+    // others are renamed as soon as they are written, which the system keeps
+    // whole-or-nothing as long as it keeps running.
     bool open(const std::string& path, FileError* error = nullptr, bool durable = true);
     bool write(std::string_view bytes, FileError* error = nullptr);
     // Takes the last `n` bytes written back out of the file into `into`
     // (their place is then free again).
     bool takeBack(std::size_t n, std::string& into, FileError* error = nullptr);
     std::size_t size() const { return size_; }
-    // Flushes the file to the disk and renames it over the path.
+    // Flushes the file to the disk and renames it over the path's file.
     bool commit(FileError* error = nullptr);
     // Removes the new file; the path keeps its old content.
     void abandon();
@@ -37,7 +49,8 @@ class AtomicFile {
   private:
     bool fail(FileError* error, std::string_view what);
 
-    std::string path_;
+    std::string path_;    // as the caller named it, for messages
+    std::string target_;  // the file that is replaced: path_, or a link's end
     std::string temp_;
     int fd_ = -1;
     std::size_t size_ = 0;

@@ -2,6 +2,8 @@
 
 #include <cerrno>
 
+#include "common/TextFiles.h"
+
 namespace sorvel {
 
 namespace {
@@ -38,6 +40,17 @@ std::string DocumentError::message() const {
             return "Destination disk drive is full.";
         case Kind::SaveFailed:
             return "Failed to save document.";
+        case Kind::NotAFile:
+            return withPath(
+                "%1\nThis is not a file that can hold a document: it is a folder, a "
+                "device or a pipe.",
+                path);
+        case Kind::TooLarge:
+            return withPath(
+                "%1\nThis file is too large to be a document. Sorvel opens files of "
+                "at most " +
+                    std::to_string(kMaxFileBytes >> 20) + " MB.",
+                path);
     }
     return std::string();
 }

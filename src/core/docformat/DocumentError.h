@@ -16,6 +16,8 @@ struct DocumentError {
         WriteDenied,       // "Unable to write to %1, it is read-only or opened by someone else."
         DiskFull,          // "Destination disk drive is full."
         SaveFailed,        // "Failed to save document."
+        NotAFile,          // a folder, a device or a pipe, refused before it is read
+        TooLarge,          // larger than any document can be, refused before it is read
     };
 
     Kind kind = Kind::None;

@@ -28,8 +28,13 @@ DocumentFile::Opened DocumentFile::open(const std::string& path, const FontDescr
     const std::optional<std::string> bytes = readWholeFile(path, &error);
     if (!bytes) {
         Opened failed;
-        failed.error =
-            makeError(DocumentError::ofOpenErrno(error.errorNumber), path, error.message);
+        DocumentError::Kind kind = DocumentError::ofOpenErrno(error.errorNumber);
+        if (error.refused == FileError::Refusal::NotRegularFile) {
+            kind = DocumentError::Kind::NotAFile;
+        } else if (error.refused == FileError::Refusal::TooLarge) {
+            kind = DocumentError::Kind::TooLarge;
+        }
+        failed.error = makeError(kind, path, error.message);
         return failed;
     }
     return openBytes(*bytes, path, paliFont);

@@ -117,7 +117,28 @@ std::string rtfFileFormat() {
            "What a document keeps: the text, its fonts, sizes, bold, italic, underline, "
            "strike-out and colour, and the alignment, indents and bullets of its paragraphs. "
            "What Sorvel cannot show, such as tables, styles, headers and page layout, is lost "
-           "when a file from another program is saved from Sorvel.\n";
+           "when a file from another program is saved from Sorvel.\n"
+           "\n"
+           "Recovery copies: while a document has unsaved changes, Sorvel keeps a copy of it, "
+           "renewed every minute, in the folder .local/share/Sorvel - Halvard/Sorvel/recovery "
+           "of your home folder. If Sorvel stops without being closed (it crashes, is killed, or "
+           "the computer loses power), the next start asks whether to recover the documents "
+           "that had unsaved changes. Yes opens each of them in a window of its own, marked as "
+           "changed, so that you decide whether to save it; No deletes the copies. Saving or "
+           "closing a document, and quitting Sorvel, remove its copy; a copy never changes the "
+           "document's own file. A copy that cannot be read is kept in the folder "
+           "recovery/damaged. The setting AutoRecoverySeconds in the section [Settings] of "
+           "the file .config/Sorvel - Halvard/Sorvel.conf changes the interval (0 turns the "
+           "copies off). Sorvel takes the snapshot of a document on the window's own thread, "
+           "when you pause in your typing, and writes the copy on another thread, so that "
+           "typing never waits for the disk.\n"
+           "\n"
+           "Saving: Sorvel writes a new file and only then puts it in the old one's place, so a "
+           "failed save never leaves half a file. Saving through a link writes the file the "
+           "link points to. A read-only file is not written over, and when another program has "
+           "changed the file since Sorvel opened or saved it, Sorvel asks before saving over "
+           "it. Sorvel opens no file larger than 256 MB and nothing that is not a file, such as "
+           "a folder or a device.\n";
 }
 
 std::string printingYourDocument() {

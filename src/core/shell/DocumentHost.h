@@ -8,6 +8,7 @@ namespace sorvel {
 
 class ManagedDocument;
 class RecentFileList;
+class RichText;
 
 // What the document manager asks of the windows around it: to make
 // documents and their windows, to activate and close windows, and to show
@@ -23,6 +24,11 @@ class DocumentHost {
     // The document of the file at `path`, with no window yet; nothing, with
     // the reason in `error`, when it cannot be opened.
     virtual ManagedDocument* readDocument(const std::string& path, DocumentError& error) = 0;
+    // A document restored from a recovery copy, with no window yet: `text`,
+    // belonging to the file `path` (none for a document never saved) and
+    // titled `title`, marked as changed.
+    virtual ManagedDocument& restoreDocument(const RichText& text, const std::string& path,
+                                             const std::string& title) = 0;
     // Opens a window on `doc` (a further one when it has some) and makes it
     // the active window.
     virtual void openWindow(ManagedDocument& doc) = 0;

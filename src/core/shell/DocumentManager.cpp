@@ -8,6 +8,7 @@
 #include "editor/Platform.h"
 #include "shell/CommandTable.h"
 #include "shell/DocumentHost.h"
+#include "shell/DocumentRecovery.h"
 #include "shell/ManagedDocument.h"
 #include "shell/RecentFileStore.h"
 
@@ -56,12 +57,16 @@ ManagedDocument* DocumentManager::open(const std::string& path) {
             return doc;
         }
     }
+    // Taken before the file is read: a change made while it is read shows
+    // as a change at the next save, rather than going unnoticed.
+    const std::optional<FileStamp> stamp = FileStamp::of(full);
     DocumentError error;
     ManagedDocument* doc = host_.readDocument(path, error);
     if (!doc) {
         platform_.messageBox(openFailureMessage(error));
         return nullptr;
     }
+    doc->setFileStamp(stamp);
     addRecentFile(doc->path());
     return &show(*doc);
 }
@@ -101,6 +106,21 @@ void DocumentManager::newWindow(ManagedDocument& doc) {
     host_.openWindow(doc);
 }
 
+ManagedDocument& DocumentManager::restore(const RichText& text, const std::string& path,
+                                          const std::string& title,
+                                          const std::optional<FileStamp>& stamp) {
+    ManagedDocument& doc = host_.restoreDocument(text, path, title);
+    doc.setFileStamp(stamp);
+    // A restored RuvoVIRn keeps its number; new documents count on from it.
+    const std::string_view name(kNewDocumentName);
+    if (path.empty() && title.size() > name.size() && title.starts_with(name) &&
+        title.find_first_not_of("0123456789", name.size()) == std::string::npos &&
+        title.size() - name.size() < 9) {
+        documentCount_ = std::max(documentCount_, std::stoi(title.substr(name.size())));
+    }
+    return show(doc);
+}
+
 ManagedDocument& DocumentManager::show(ManagedDocument& doc) {
     documents_.push_back(&doc);
     host_.openWindow(doc);
@@ -120,13 +140,32 @@ bool DocumentManager::save(ManagedDocument& doc, bool askName) {
         }
         path = withDefaultExtension(*chosen);
     }
+    if (!mayWriteOver(doc, path)) {
+        return false;
+    }
     const DocumentError error = doc.save(path);
     if (!error.ok()) {
         platform_.messageBox(error.message());
         return false;
     }
+    doc.setFileStamp(FileStamp::of(doc.path()));
     addRecentFile(doc.path());
+    if (recovery_) {
+        recovery_->documentSaved(doc);
+    }
     return true;
+}
+
+bool DocumentManager::mayWriteOver(ManagedDocument& doc, const std::string& path) {
+    if (doc.path().empty() || !doc.fileStamp() || absolutePath(path) != doc.path()) {
+        return true;
+    }
+    const std::optional<FileStamp> now = FileStamp::of(doc.path());
+    // A file that is gone has nothing to lose.
+    if (!now || *now == *doc.fileStamp()) {
+        return true;
+    }
+    return platform_.askYesNo(doc.path() + " has been changed by another program. Save anyway?");
 }
 
 // --- closing -----------------------------------------------------------------
@@ -197,6 +236,9 @@ void DocumentManager::closeWindows(ManagedDocument& doc) {
 
 void DocumentManager::documentClosed(ManagedDocument& doc) {
     std::erase(documents_, &doc);
+    if (recovery_) {
+        recovery_->documentClosed(doc);
+    }
 }
 
 ManagedDocument* DocumentManager::activeDocument() const {

@@ -1,18 +1,22 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "common/FileStamp.h"
 #include "docformat/DocumentError.h"
 #include "shell/RecentFileList.h"
 
 namespace sorvel {
 
 class DocumentHost;
+class DocumentRecovery;
 class ManagedDocument;
 class Platform;
 class RecentFileStore;
+class RichText;
 
 // The open documents of the program, without any window: new documents and
 // their numbering, opening (a document already open shows its window),
@@ -48,10 +52,17 @@ class DocumentManager {
     ManagedDocument* openRecent(std::size_t index);
     // A further window on `doc`, with a caret of its own.
     void newWindow(ManagedDocument& doc);
+    // A document restored from a recovery copy, in a window of its own:
+    // belonging to the file `path` as it was at `stamp` (none for a new
+    // document), titled `title`, marked as changed.
+    ManagedDocument& restore(const RichText& text, const std::string& path,
+                             const std::string& title, const std::optional<FileStamp>& stamp);
 
     // Saves `doc` under its own name, or one the user chooses when it has
-    // none or `askName` (a name without an extension gets ".rtf"). False
-    // when cancelled or failed (after a message).
+    // none or `askName` (a name without an extension gets ".rtf"). When
+    // another program has changed the document's file since it was read or
+    // last saved, asks before writing over it. False when cancelled or
+    // failed (after a message).
     bool save(ManagedDocument& doc, bool askName);
     // Asks "Save changes to %1?" for a changed document, its window brought
     // to the front first, and saves it on Yes; false when the document must
@@ -78,7 +89,14 @@ class DocumentManager {
     const std::vector<ManagedDocument*>& documents() const { return documents_; }
     const RecentFileList& recentFiles() const { return recent_; }
 
+    // The recovery copies, told when a document is saved or closed; none
+    // keeps no copies.
+    void setRecovery(DocumentRecovery* recovery) { recovery_ = recovery; }
+
   private:
+    // Whether `doc` may be written to `path`: asks when that is its own file
+    // and another program has changed it.
+    bool mayWriteOver(ManagedDocument& doc, const std::string& path);
     ManagedDocument& show(ManagedDocument& doc);
     void closeWindows(ManagedDocument& doc);
     void addRecentFile(const std::string& path);
@@ -87,6 +105,7 @@ class DocumentManager {
     Platform& platform_;
     DocumentHost& host_;
     RecentFileStore* store_;
+    DocumentRecovery* recovery_ = nullptr;
     std::vector<ManagedDocument*> documents_;
     int documentCount_ = 0;
     RecentFileList recent_;

@@ -61,8 +61,7 @@ bool loadTableFromFile(ViewContext& view, const std::string& path) {
     FileError error;
     const std::optional<std::string> bytes = readWholeFile(path, &error);
     if (!bytes) {
-        view.platform.messageBox(error.openFailed ? openFailureMessage(path)
-                                                  : readFailureMessage(path));
+        view.platform.messageBox(readWholeFailureMessage(path, error));
         return false;
     }
     std::variant<TableFile, std::string> read = TableFile::read(*bytes);

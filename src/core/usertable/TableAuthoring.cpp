@@ -92,8 +92,7 @@ void openTableForEditing(ViewContext& view) {
     FileError error;
     const std::optional<std::string> bytes = readWholeFile(*path, &error);
     if (!bytes) {
-        view.platform.messageBox(error.openFailed ? openFailureMessage(*path)
-                                                  : readFailureMessage(*path));
+        view.platform.messageBox(readWholeFailureMessage(*path, error));
         return;
     }
     std::string text;

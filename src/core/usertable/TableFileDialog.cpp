@@ -57,4 +57,14 @@ std::string readFailureMessage(std::string_view path) {
     return "Unable to read file:\n\n" + std::string(path) + std::string(kFailureAdvice);
 }
 
+std::string readWholeFailureMessage(std::string_view path, const FileError& error) {
+    // A folder or a device cannot be opened as a table; a file far too large
+    // gets its reason, which no other message gives.
+    if (error.refused == FileError::Refusal::TooLarge) {
+        return "Unable to read file:\n\n" + std::string(path) + "\n\nIt is larger than " +
+               std::to_string(kMaxFileBytes >> 20) + " MB, far larger than any table can be.";
+    }
+    return error.openFailed ? openFailureMessage(path) : readFailureMessage(path);
+}
+
 }  // namespace sorvel

@@ -4,6 +4,7 @@
 #include <string>
 #include <string_view>
 
+#include "common/TextFiles.h"
 #include "editor/Platform.h"
 
 namespace sorvel {
@@ -18,6 +19,10 @@ std::optional<std::string> chooseTableFile(Platform& platform, bool save);
 // be opened, and the one shown when it fails while being read or written.
 std::string openFailureMessage(std::string_view path);
 std::string readFailureMessage(std::string_view path);
+// The message for a file that could not be read whole: one of the two above
+// (a folder or a device cannot be opened), or for a file refused as far too
+// large.
+std::string readWholeFailureMessage(std::string_view path, const FileError& error);
 
 inline constexpr std::string_view kWrongExtensionMessage =
     "The file to save must have the '.txt' file extention!";

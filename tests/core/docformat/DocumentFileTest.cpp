@@ -119,7 +119,16 @@ TEST(DocumentFile, MissingFilesAndFoldersAreNotFound) {
                       "\nCannot find this file.\nPlease verify that the correct path and file "
                       "name are given.");
     }
-    EXPECT_EQ(DocumentFile::open(dir.path()).error.kind, Kind::OpenFailed);  // a folder
+}
+
+TEST(DocumentFile, WhatCannotBeADocumentIsRefusedBeforeItIsRead) {
+    TempDir dir;
+    for (const std::string& path : {dir.path(), std::string("/dev/zero")}) {
+        const DocumentFile::Opened opened = DocumentFile::open(path);
+        EXPECT_EQ(opened.error.kind, Kind::NotAFile) << path;
+        EXPECT_EQ(opened.error.message().rfind(path + "\nThis is not a file", 0), 0u)
+            << opened.error.message();
+    }
 }
 
 TEST(DocumentFile, AFileThatCannotBeReadIsReported) {

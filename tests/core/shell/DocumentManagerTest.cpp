@@ -1,16 +1,25 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <ctime>
+#include <filesystem>
+#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
 #include <vector>
 
+#include "common/TextFiles.h"
+#include "recovery/RecoveryStore.h"
 #include "shell/DocumentHost.h"
 #include "shell/DocumentManager.h"
+#include "shell/DocumentRecovery.h"
 #include "shell/ManagedDocument.h"
 #include "shell/RecentFileStore.h"
 #include "support/ScriptedPlatform.h"
+#include "support/TempDir.h"
 
 namespace sorvel::testing {
 namespace {
@@ -22,7 +31,8 @@ std::string fileName(const std::string& path) {
     return path.substr(path.rfind('/') + 1);
 }
 
-// A document in memory. Saving into /readonly/ fails.
+// A document in memory. Saving into /readonly/ fails; saving anywhere but
+// /docs/ writes its text to the file.
 class FakeDocument : public ManagedDocument {
   public:
     FakeDocument(std::string title, std::string path)
@@ -31,9 +41,26 @@ class FakeDocument : public ManagedDocument {
     const std::string& path() const override { return path_; }
     bool isModified() const override { return modified; }
     int windowCount() const override { return windows; }
+    std::uint64_t changeCount() const override { return changes; }
+    std::function<RichText()> snapshot() const override {
+        return [text = text] {
+            RichText r;
+            r.append(text, RichText::standardFormat());
+            return r;
+        };
+    }
+    // Typing: a change not saved.
+    void type(const std::string& more) {
+        text += more;
+        modified = true;
+        ++changes;
+    }
     DocumentError save(const std::string& path) override {
         if (path.starts_with("/readonly/")) {
             return {DocumentError::Kind::SaveFailed, path, {}};
+        }
+        if (!path.starts_with("/docs/") && !writeFileAtomically(path, text)) {
+            return {DocumentError::Kind::WriteDenied, path, {}};
         }
         path_ = path;
         title_ = fileName(path);
@@ -43,6 +70,8 @@ class FakeDocument : public ManagedDocument {
 
     bool modified = false;
     int windows = 0;
+    std::string text;
+    std::uint64_t changes = 0;
 
   private:
     std::string title_;
@@ -50,18 +79,25 @@ class FakeDocument : public ManagedDocument {
 };
 
 // Windows as a count per document, and a log of what the manager asked.
-// The files under /docs/ can be opened.
+// The files under /docs/ can be opened, and those in `realFolder`.
 class FakeHost : public DocumentHost {
   public:
     ManagedDocument& createDocument(const std::string& title) override {
         return *docs.emplace_back(std::make_unique<FakeDocument>(title, ""));
     }
     ManagedDocument* readDocument(const std::string& path, DocumentError& error) override {
-        if (!path.starts_with("/docs/")) {
+        if (!path.starts_with("/docs/") && (realFolder.empty() || !path.starts_with(realFolder))) {
             error = {DocumentError::Kind::NotFound, path, {}};
             return nullptr;
         }
         return docs.emplace_back(std::make_unique<FakeDocument>(fileName(path), path)).get();
+    }
+    ManagedDocument& restoreDocument(const RichText& text, const std::string& path,
+                                     const std::string& title) override {
+        FakeDocument& doc = *docs.emplace_back(std::make_unique<FakeDocument>(title, path));
+        doc.text = text.text();
+        doc.modified = true;
+        return doc;
     }
     void openWindow(ManagedDocument& doc) override {
         ++fake(doc).windows;
@@ -99,6 +135,7 @@ class FakeHost : public DocumentHost {
     ManagedDocument* active = nullptr;
     std::vector<std::string> log;
     std::vector<std::string> shownRecent;
+    std::string realFolder;
 };
 
 class FakeStore : public RecentFileStore {
@@ -353,6 +390,270 @@ TEST_F(Documents, TheRecentFileListKeepsTheSixteenNewest) {
     ASSERT_EQ(store.files.size(), 16u);
     EXPECT_EQ(store.files.front(), "/docs/f17.rtf");
     EXPECT_EQ(store.files.back(), "/docs/f2.rtf");
+}
+
+// --- a file changed by another program ------------------------------------------
+
+struct ChangeCase {
+    const char* name;
+    void (*change)(const std::string& path);  // what another program does to the file
+    bool asks;
+    friend void PrintTo(const ChangeCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class ChangedOnDisk : public Documents, public ::testing::WithParamInterface<ChangeCase> {
+  protected:
+    TempDir dir;
+};
+
+TEST_P(ChangedOnDisk, SaveAsksBeforeWritingOverAnotherProgramsWork) {
+    const ChangeCase& c = GetParam();
+    host.realFolder = dir.path();
+    const std::string path = dir.file("shared.rtf");
+    ASSERT_TRUE(writeFileAtomically(path, "original"));
+    FakeDocument& doc = FakeHost::fake(*start().open(path));
+    doc.text = "original";
+    // Saved once already: the program's own save is no change by another.
+    doc.type(" mine");
+    ASSERT_TRUE(manager->save(doc, false));
+    doc.type(" more");
+    c.change(path);
+    const std::string before = readWholeFile(path).value_or("");
+    const std::string question = path + " has been changed by another program. Save anyway?";
+    if (c.asks) {
+        platform.expectYesNo(question, false);
+        EXPECT_FALSE(manager->save(doc, false));
+        EXPECT_TRUE(doc.isModified());
+        EXPECT_EQ(readWholeFile(path).value_or(""), before) << "No leaves their work";
+        platform.expectYesNo(question, true);
+    }
+    EXPECT_TRUE(manager->save(doc, false));
+    EXPECT_EQ(readWholeFile(path), "original mine more");
+    // Saved over it: the next save does not ask again.
+    doc.type("!");
+    EXPECT_TRUE(manager->save(doc, false));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Changes, ChangedOnDisk,
+    ::testing::Values(
+        ChangeCase{"Untouched", [](const std::string&) {}, false},
+        ChangeCase{"ReplacedByAnAtomicSave",
+                   [](const std::string& p) { ASSERT_TRUE(writeFileAtomically(p, "theirs")); },
+                   true},
+        ChangeCase{"WrittenInPlace",
+                   [](const std::string& p) {
+                       std::ofstream(p, std::ios::binary | std::ios::app) << " + theirs";
+                   },
+                   true},
+        ChangeCase{"OnlyItsTimeChanged",
+                   [](const std::string& p) {
+                       std::filesystem::last_write_time(
+                           p, std::filesystem::last_write_time(p) - std::chrono::hours(1));
+                   },
+                   true},
+        // Nothing of another program's to lose: written again.
+        ChangeCase{"Deleted", [](const std::string& p) { std::filesystem::remove(p); }, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Documents, SaveAsToAnotherFileDoesNotAskAboutTheOwnOne) {
+    TempDir dir;
+    host.realFolder = dir.path();
+    ASSERT_TRUE(writeFileAtomically(dir.file("a.rtf"), "a"));
+    FakeDocument& doc = FakeHost::fake(*start().open(dir.file("a.rtf")));
+    doc.type("changed");
+    ASSERT_TRUE(writeFileAtomically(dir.file("a.rtf"), "theirs"));
+    platform.expectFileDialog(dir.file("b.rtf"));
+    EXPECT_TRUE(manager->save(doc, true));
+    EXPECT_EQ(readWholeFile(dir.file("a.rtf")), "theirs");
+}
+
+// --- recovery copies -----------------------------------------------------------
+
+class Copies : public Documents {
+  protected:
+    void SetUp() override {
+        ::setenv("TZ", "UTC", 1);
+        ::tzset();
+        host.realFolder = dir.path();
+    }
+    std::string root() const { return dir.file("recovery"); }
+    // The program starts: a store of its own, and its copies.
+    void startCopies() {
+        store = std::make_unique<RecoveryStore>(root());
+        ASSERT_TRUE(store->open());
+        recovery = std::make_unique<DocumentRecovery>(*store);
+        start().setRecovery(recovery.get());
+    }
+    // The program dies: its copies stay.
+    void crash() {
+        manager->setRecovery(nullptr);
+        recovery.reset();
+        store.reset();
+    }
+    // The ids of the whole copies (both files) in the store's folder, sorted.
+    std::vector<std::string> copiesOnDisk() {
+        recovery->wait();
+        std::vector<std::string> ids;
+        for (const auto& e : std::filesystem::directory_iterator(store->folder())) {
+            const std::filesystem::path& p = e.path();
+            if (p.extension() == ".info" &&
+                std::filesystem::exists(std::filesystem::path(p).replace_extension(".rtf"))) {
+                ids.push_back(p.stem().string());
+            }
+        }
+        std::sort(ids.begin(), ids.end());
+        return ids;
+    }
+    // Every copy under the root dated to one known moment, so that the
+    // question naming them is known to the minute.
+    void restamp() {
+        for (const auto& run : std::filesystem::directory_iterator(root())) {
+            for (const auto& f : std::filesystem::directory_iterator(run.path())) {
+                if (f.path().extension() == ".info") {
+                    std::string info = readWholeFile(f.path().string()).value();
+                    const std::size_t at = info.find("written ");
+                    info.replace(at, info.find('\n', at) - at, "written 1700000000");
+                    ASSERT_TRUE(writeFileAtomically(f.path().string(), info));
+                }
+            }
+        }
+    }
+    // The next start of the program, with nothing open yet.
+    void restart() {
+        host.active = nullptr;
+        host.docs.clear();
+        host.log.clear();
+        startCopies();
+    }
+    static constexpr const char* kWhen = " (2023-11-14 22:13)";
+
+    TempDir dir;
+    std::unique_ptr<RecoveryStore> store;
+    std::unique_ptr<DocumentRecovery> recovery;
+};
+
+TEST_F(Copies, OnlyChangedDocumentsAreCopiedAndSavingOrClosingRemovesTheCopy) {
+    startCopies();
+    FakeDocument& a = FakeHost::fake(manager->newDocument());
+    FakeDocument& b = FakeHost::fake(manager->newDocument());
+    FakeDocument& c = FakeHost::fake(manager->newDocument());
+    a.type("alpha");
+    c.type("gamma");
+    recovery->writeCopies(manager->documents());
+    EXPECT_EQ(copiesOnDisk(), (std::vector<std::string>{"doc-1", "doc-3"}));
+    EXPECT_TRUE(a.isModified()) << "a copy is no save";
+    EXPECT_EQ(b.path(), "");
+
+    // Nothing new: the copy is not written again.
+    const auto written = std::filesystem::last_write_time(store->folder() + "/doc-1.rtf");
+    recovery->writeCopies(manager->documents());
+    recovery->wait();
+    EXPECT_EQ(std::filesystem::last_write_time(store->folder() + "/doc-1.rtf"), written);
+
+    platform.expectFileDialog(dir.file("a.rtf"));
+    ASSERT_TRUE(manager->save(a, false));
+    EXPECT_EQ(copiesOnDisk(), (std::vector<std::string>{"doc-3"}));
+    platform.expectYesNoCancel("Save changes to RuvoVIR3?", Answer::No);
+    manager->close(c);
+    EXPECT_TRUE(copiesOnDisk().empty());
+
+    // Changes undone: no unsaved changes, no copy.
+    b.type("beta");
+    recovery->writeCopies(manager->documents());
+    EXPECT_EQ(copiesOnDisk(), (std::vector<std::string>{"doc-2"}));
+    b.modified = false;
+    recovery->writeCopies(manager->documents());
+    EXPECT_TRUE(copiesOnDisk().empty());
+
+    b.type("again");
+    recovery->writeCopies(manager->documents());
+    const std::string folder = store->folder();
+    recovery->endNormally();
+    EXPECT_FALSE(std::filesystem::exists(folder));
+}
+
+struct RestoreCase {
+    const char* name;
+    bool yes;
+    friend void PrintTo(const RestoreCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class AfterACrash : public Copies, public ::testing::WithParamInterface<RestoreCase> {};
+
+TEST_P(AfterACrash, OneQuestionYesRestoresEachDocumentNoRemovesTheCopies) {
+    // The first run: a new document and a file, both changed, then a crash.
+    ASSERT_TRUE(writeFileAtomically(dir.file("story.rtf"), "on disk"));
+    startCopies();
+    FakeDocument& fresh = FakeHost::fake(manager->newDocument());
+    fresh.type("typed into the new one");
+    FakeDocument& story = FakeHost::fake(*manager->open(dir.file("story.rtf")));
+    story.text = "on disk";
+    story.type(", and more");
+    recovery->writeCopies(manager->documents());
+    recovery->wait();
+    crash();
+    restamp();
+    restart();
+    platform.expectYesNo(std::string(DocumentRecovery::kQuestion) + "\n\nRuvoVIR1" + kWhen + "\n" +
+                             dir.file("story.rtf") + kWhen,
+                         GetParam().yes);
+    const int restored = recovery->recoverAbandoned(platform, *manager);
+    if (!GetParam().yes) {
+        EXPECT_EQ(restored, 0);
+        EXPECT_TRUE(manager->documents().empty());
+        EXPECT_TRUE(copiesOnDisk().empty());
+        EXPECT_TRUE(recovery->recoverAbandoned(platform, *manager) == 0);
+        return;
+    }
+    EXPECT_EQ(restored, 2);
+    ASSERT_EQ(manager->documents().size(), 2u);
+    auto& first = FakeHost::fake(*manager->documents()[0]);
+    auto& second = FakeHost::fake(*manager->documents()[1]);
+    EXPECT_EQ(first.title(), "RuvoVIR1");
+    EXPECT_EQ(first.path(), "");
+    EXPECT_EQ(first.text, "typed into the new one");
+    EXPECT_EQ(second.title(), "story.rtf");
+    EXPECT_EQ(second.path(), dir.file("story.rtf"));
+    EXPECT_EQ(second.text, "on disk, and more");
+    EXPECT_TRUE(first.isModified() && second.isModified());
+    EXPECT_EQ(host.log, (std::vector<std::string>{"window RuvoVIR1", "window story.rtf"}));
+    // Safe in this run's copies, and the old ones gone.
+    EXPECT_EQ(copiesOnDisk().size(), 2u);
+    EXPECT_TRUE(recovery->recoverAbandoned(platform, *manager) == 0);
+    // New documents number on; the file is still the one it was.
+    EXPECT_EQ(manager->newDocument().title(), "RuvoVIR2");
+    EXPECT_TRUE(manager->save(second, false));
+    EXPECT_EQ(readWholeFile(dir.file("story.rtf")), "on disk, and more");
+}
+
+INSTANTIATE_TEST_SUITE_P(Answers, AfterACrash,
+                         ::testing::Values(RestoreCase{"Yes", true}, RestoreCase{"No", false}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(Copies, ADamagedCopyIsNamedAndKeptAndTheOthersAreRestored) {
+    startCopies();
+    FakeHost::fake(manager->newDocument()).type("first");
+    FakeHost::fake(manager->newDocument()).type("second");
+    recovery->writeCopies(manager->documents());
+    recovery->wait();
+    const std::string folder = store->folder();
+    crash();
+    ASSERT_TRUE(writeFileAtomically(folder + "/doc-1.rtf", "\xD0\xCF\x11\xE0\xA1\xB1\x1A\xE1"));
+    const std::string kept =
+        root() + "/damaged/" + std::filesystem::path(folder).filename().string() + "-doc-1.rtf";
+
+    restamp();
+    restart();
+    platform.expectYesNo(std::string(DocumentRecovery::kQuestion) + "\n\nRuvoVIR2" + kWhen, true);
+    platform.expectMessage(
+        "These recovery copies are damaged and could not be opened. They are kept for you "
+        "here:\n\nRuvoVIR1" +
+        std::string(kWhen) + ", kept as " + kept);
+    EXPECT_EQ(recovery->recoverAbandoned(platform, *manager), 1);
+    ASSERT_EQ(manager->documents().size(), 1u);
+    EXPECT_EQ(FakeHost::fake(*manager->documents()[0]).text, "second");
+    EXPECT_TRUE(std::filesystem::exists(kept));
 }
 
 }  // namespace
