@@ -34,23 +34,25 @@ std::unique_ptr<Document> Document::makeNew(const std::string& title) {
     return doc;
 }
 
-std::unique_ptr<Document> Document::open(const std::string& path, DocumentError& error) {
-    DocumentFile::Opened opened = DocumentFile::open(path);
+std::unique_ptr<Document> Document::open(const std::string& path, const FontDescription& paliFont,
+                                         DocumentError& error) {
+    DocumentFile::Opened opened = DocumentFile::open(path, paliFont);
     if (!opened) {
         error = opened.error;
         return nullptr;
     }
     auto doc = std::make_unique<Document>();
     QtRichText::load(doc->text_, *opened.document);
+    doc->setFileFormat(opened.format);
+    doc->setLeftOut(std::move(opened.report));
     doc->path_ = absolutePath(path);
     doc->setTitle(fileTitle(doc->path_));
     error = DocumentError{};
     return doc;
 }
 
-DocumentError Document::save(const std::string& path) {
-    const DocumentError error =
-        DocumentFile::save(QtRichText::read(text_), path, DocumentFile::Format::Compound);
+DocumentError Document::save(const std::string& path, DocumentFile::Format format) {
+    const DocumentError error = DocumentFile::save(QtRichText::read(text_), path, format);
     if (error.ok()) {
         path_ = absolutePath(path);
         text_.setModified(false);

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "app/Document.h"
+#include "text/FontDescription.h"
 #include "shell/DocumentHost.h"
 #include "shell/DocumentManager.h"
 
@@ -75,6 +76,9 @@ class DocumentArea : public QMdiArea, public DocumentHost {
 
   private:
     Document& adopt(std::unique_ptr<Document> doc);
+    // The font Unicode Pali comes into when a file is opened: the default
+    // Pali font (an empty face when none has been chosen).
+    FontDescription paliFontForOpening() const;
 
     Platform& platform_;
     TransliterationState& state_;

@@ -15,7 +15,7 @@ import unittest
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 
-from documents import compound_contents, document_text, faces_of, rtf_runs  # noqa: E402
+from documents import document_text, faces_of, plain_rtf, rtf_runs  # noqa: E402
 from scenario import CONVERT, SORVEL, SorvelScenario, wait_until  # noqa: E402
 
 SETTINGS_FILE = "Sorvel Default Pali Font.txt"
@@ -88,7 +88,7 @@ class FirstStart(SorvelScenario):
         self.wait_file(path)
         self.wait_main_title("refuge.rtf")
         self.assertEqual(document_text(CONVERT, path), REFUGE_VRI)
-        runs = rtf_runs(compound_contents(path))
+        runs = rtf_runs(plain_rtf(path))
         self.assertEqual(faces_of(runs, REFUGE_VRI), {VRI}, runs)
         self.quit_sorvel()
 
@@ -158,7 +158,7 @@ class NorwegianTable(SorvelScenario):
         self.desktop.type("Gr/ond /o")
         path = self.save_new("norsk.rtf")
         self.assertEqual(document_text(CONVERT, path), b"Gr\xf8nd \xf8")
-        runs = rtf_runs(compound_contents(path))
+        runs = rtf_runs(plain_rtf(path))
         self.assertEqual(faces_of(runs, b"Gr\xf8nd \xf8"), {arial}, runs)
         self.screenshot("end")
         self.quit_sorvel()
@@ -196,7 +196,7 @@ class PasteFromCscd(SorvelScenario):
         self.wait_main_title("cscd.rtf")
         vri_text = in_font(CSCD_CLEANED, VRI)
         self.assertEqual(document_text(CONVERT, pasted), vri_text)
-        runs = rtf_runs(compound_contents(pasted))
+        runs = rtf_runs(plain_rtf(pasted))
         self.assertEqual(faces_of(runs, vri_text.rstrip(b"\r\n")), {VRI}, runs)
 
         # The selection (all the pasted text) converted to Times_CSX+.
@@ -210,7 +210,7 @@ class PasteFromCscd(SorvelScenario):
         self.wait_main_title("cscd-csx.rtf")
         csx_text = in_font(CSCD_CLEANED, CSX)
         self.assertEqual(document_text(CONVERT, converted), csx_text)
-        runs = rtf_runs(compound_contents(converted))
+        runs = rtf_runs(plain_rtf(converted))
         self.assertEqual(faces_of(runs, csx_text.rstrip(b"\r\n")), {csx}, runs)
         self.screenshot("end")
         self.quit_sorvel()
@@ -279,7 +279,7 @@ class PaliEntryInAllWindows(SorvelScenario):
         self.assertEqual(document_text(CONVERT, first_doc), b"x.d x\xb5 ")
         self.assertEqual(document_text(CONVERT, second_doc), b"y.d z.d y\xb5 z\xb5 ")
         for path in (first_doc, second_doc):
-            runs = rtf_runs(compound_contents(path))
+            runs = rtf_runs(plain_rtf(path))
             self.assertEqual(faces_of(runs, b"\xb5"), {vri}, runs)
             self.assertNotIn(vri, faces_of(runs, b".d"), runs)
         self.quit_sorvel()

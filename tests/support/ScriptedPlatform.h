@@ -24,6 +24,7 @@ class ScriptedPlatform : public Platform {
         std::optional<FontDialogRequest> font;
         std::optional<FileDialogRequest> file;
         bool utf8 = false;  // a message box given UTF-8 text
+        std::optional<Answer> defaultAnswer;  // of a Yes/No box that names one
     };
 
     ScriptedPlatform() = default;
@@ -48,12 +49,20 @@ class ScriptedPlatform : public Platform {
     // A file dialog, answered with `path` (nothing = Cancel).
     ScriptedPlatform& expectFileDialog(std::optional<std::string> path,
                                        std::function<void(const FileDialogRequest&)> check = {});
+    // A file dialog, answered with `path` (nothing = Cancel) and the type
+    // (entry of its filters) `filter`.
+    ScriptedPlatform& expectFileDialogOfType(
+        std::optional<std::string> path, std::size_t filter,
+        std::function<void(const FileDialogRequest&)> check = {});
 
     void messageBox(std::string_view text) override;
     void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
+    // Answered as expectYesNo says; the default button is in the event.
+    bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::optional<FileChoice> chooseFileAndType(const FileDialogRequest& request) override;
     Answer askYesNoCancel(std::string_view text) override;
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
     void setCursorShape(CursorShape shape) override;
@@ -75,6 +84,7 @@ class ScriptedPlatform : public Platform {
         std::vector<std::string> formats;
         std::optional<FontChoice> font;
         std::optional<std::string> path;
+        std::optional<std::size_t> filter;  // of a file dialog; none: as it opened
         std::function<void(const FontDialogRequest&)> checkFont;
         std::function<void(const FileDialogRequest&)> checkFile;
     };
