@@ -11,11 +11,11 @@
 #include <string_view>
 
 #include "common/Cp1252.h"
+#include "pali/PaliCharMap.h"
 #include "pali/PaliFontKind.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliStandIns.h"
 #include "pali/PaliUnicode.h"
-#include "unicode/PaliCharMap.h"
 
 namespace {
 

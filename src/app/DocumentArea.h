@@ -6,9 +6,9 @@
 #include <string>
 
 #include "app/Document.h"
-#include "text/FontDescription.h"
 #include "shell/DocumentHost.h"
 #include "shell/DocumentManager.h"
+#include "text/FontDescription.h"
 
 namespace sorvel {
 

@@ -54,7 +54,7 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     typeAtStart(child, "Om ");
     platform.expectYesNo(kFootnoteQuestion, false);
     choose(command::FileSave);
-    EXPECT_EQ(platform.events().back().defaultAnswer, Answer::No);
+    EXPECT_EQ(platform.lastDefaultAnswer(), Answer::No);
     EXPECT_EQ(dir.read("note.rtf"), kWithFootnote);
     EXPECT_TRUE(child->document()->isModified());
 
@@ -101,8 +101,8 @@ TEST_F(Shell, EachFileKeepsItsFormOnSave_SaveAsWritesTheTypeChosen) {
     dir.write("plain.rtf", kPlain);
     RichText text;
     text.append("Namo tassa", face("Times New Roman"));
-    ASSERT_TRUE(DocumentFile::save(text, dir.file("sorvel.rtf"), DocumentFile::Format::Compound)
-                    .ok());
+    ASSERT_TRUE(
+        DocumentFile::save(text, dir.file("sorvel.rtf"), DocumentFile::Format::Compound).ok());
 
     DocumentWindow* plain = frame->openDocument(dir.file("plain.rtf"));
     DocumentWindow* compound = frame->openDocument(dir.file("sorvel.rtf"));

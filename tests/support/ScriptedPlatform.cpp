@@ -137,9 +137,9 @@ bool ScriptedPlatform::askYesNo(std::string_view text) {
 }
 
 bool ScriptedPlatform::askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) {
+    defaultAnswer_ = defaultAnswer;
     const bool yes = askYesNo(utf8);
     events_.back().utf8 = true;
-    events_.back().defaultAnswer = defaultAnswer;
     return yes;
 }
 

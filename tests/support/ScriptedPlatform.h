@@ -24,7 +24,6 @@ class ScriptedPlatform : public Platform {
         std::optional<FontDialogRequest> font;
         std::optional<FileDialogRequest> file;
         bool utf8 = false;  // a message box given UTF-8 text
-        std::optional<Answer> defaultAnswer;  // of a Yes/No box that names one
     };
 
     ScriptedPlatform() = default;
@@ -58,7 +57,7 @@ class ScriptedPlatform : public Platform {
     void messageBox(std::string_view text) override;
     void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
-    // Answered as expectYesNo says; the default button is in the event.
+    // Answered as expectYesNo says; see lastDefaultAnswer.
     bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
@@ -74,6 +73,8 @@ class ScriptedPlatform : public Platform {
     std::optional<CursorShape> cursorShape() const { return cursor_; }
     int cursorCount() const { return cursorCount_; }
     int cursorHides() const { return hides_; }
+    // The default button of the last Yes/No box that named one.
+    std::optional<Answer> lastDefaultAnswer() const { return defaultAnswer_; }
 
   private:
     struct Step {
@@ -97,6 +98,7 @@ class ScriptedPlatform : public Platform {
     std::optional<CursorShape> cursor_;
     int cursorCount_ = 0;
     int hides_ = 0;
+    std::optional<Answer> defaultAnswer_;
 };
 
 }  // namespace sorvel::testing

@@ -166,16 +166,17 @@ void DocumentManager::tellWhatWasLeftOut(const ManagedDocument& doc) {
                " holds. Left out: " + report.describeContent() + ".";
     }
     if (paliLetters > 0) {
-        const std::string face =
-            report.paliFace().empty() ? std::string(DocumentFile::kDefaultPaliFace)
-                                      : report.paliFace();
+        const std::string face = report.paliFace().empty()
+                                     ? std::string(DocumentFile::kDefaultPaliFace)
+                                     : report.paliFace();
         text += (text.empty() ? "In " + name + ", " : "\n\nAlso, ") + std::to_string(paliLetters) +
                 (paliLetters == 1 ? " Pali letter" : " Pali letters") +
                 " given in Unicode came into the Pali font " + face + ".";
     }
     if (report.lostContent()) {
-        text += "\n\nThe file itself is as it was. Saving over it asks first; File > Save As "
-                "keeps it as it is.";
+        text +=
+            "\n\nThe file itself is as it was. Saving over it asks first; File > Save As "
+            "keeps it as it is.";
     }
     platform_.messageBoxUtf8(text);
 }

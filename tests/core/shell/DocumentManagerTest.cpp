@@ -267,21 +267,35 @@ INSTANTIATE_TEST_SUITE_P(
     Cases, Saving,
     ::testing::Values(
         SaveCase{"PlainRtfStaysPlain", "/docs/a.rtf", false, std::nullopt, {}, "/docs/a.rtf", kRtf},
-        SaveCase{"ACompoundFileStaysCompound", "/docs/sorvel/a.rtf", false, std::nullopt, {},
-                 "/docs/sorvel/a.rtf", kCompound},
-        SaveCase{"ANewOneAsksForANameAndAddsRtf", "", false, "/docs/refuge", {},
-                 "/docs/refuge.rtf", kRtf},
-        SaveCase{"ANameWithAnExtensionKeepsIt", "", false, "/docs/v1/notes.txt", {},
-                 "/docs/v1/notes.txt", kRtf},
-        SaveCase{"SaveAsAsksAlsoWithAName", "/docs/a.rtf", true, "/docs/b.rtf", {}, "/docs/b.rtf",
+        SaveCase{"ACompoundFileStaysCompound",
+                 "/docs/sorvel/a.rtf",
+                 false,
+                 std::nullopt,
+                 {},
+                 "/docs/sorvel/a.rtf",
+                 kCompound},
+        SaveCase{"ANewOneAsksForANameAndAddsRtf",
+                 "",
+                 false,
+                 "/docs/refuge",
+                 {},
+                 "/docs/refuge.rtf",
                  kRtf},
+        SaveCase{"ANameWithAnExtensionKeepsIt",
+                 "",
+                 false,
+                 "/docs/v1/notes.txt",
+                 {},
+                 "/docs/v1/notes.txt",
+                 kRtf},
+        SaveCase{
+            "SaveAsAsksAlsoWithAName", "/docs/a.rtf", true, "/docs/b.rtf", {}, "/docs/b.rtf", kRtf},
         SaveCase{"SaveAsTheSorvelTypeWritesACompoundFile", "/docs/a.rtf", true, "/docs/b.rtf", 1,
                  "/docs/b.rtf", kCompound},
         SaveCase{"SaveAsOfACompoundFileWritesThePlainTypeChosen", "/docs/sorvel/a.rtf", true,
                  "/docs/b.rtf", 0, "/docs/b.rtf", kRtf},
         SaveCase{"AllFilesWritesPlainRtf", "", false, "/docs/c.rtf", 2, "/docs/c.rtf", kRtf},
-        SaveCase{"CancelInTheDialogSavesNothing", "", false, std::optional<std::string>(), {},
-                 ""}),
+        SaveCase{"CancelInTheDialogSavesNothing", "", false, std::optional<std::string>(), {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Documents, AFailedSaveSaysSoAndLeavesTheDocumentChanged) {
@@ -386,7 +400,8 @@ DocumentReport footnotesAndAPicture() {
 }
 
 const std::string kKeptAsItWas =
-    "\n\nThe file itself is as it was. Saving over it asks first; File > Save As keeps it as it is.";
+    "\n\nThe file itself is as it was. Saving over it asks first; File > Save As keeps it as it "
+    "is.";
 
 struct OpenReportCase {
     const char* name;
@@ -427,8 +442,7 @@ INSTANTIATE_TEST_SUITE_P(
     Reports, OpenReport,
     ::testing::Values(
         openReportCase(
-            "Content",
-            [](DocumentReport& r) { r = footnotesAndAPicture(); },
+            "Content", [](DocumentReport& r) { r = footnotesAndAPicture(); },
             "Sorvel cannot keep everything that f.rtf holds. Left out: 2 footnotes, 1 picture." +
                 kKeptAsItWas),
         openReportCase(
@@ -451,7 +465,8 @@ INSTANTIATE_TEST_SUITE_P(
         openReportCase(
             "FormattingOnlyIsNoMessage",
             [](DocumentReport& r) { r.add(DocumentReport::Formatting::Justified, 4); }, ""),
-        openReportCase("NothingLost", [](DocumentReport&) {}, "")),
+        openReportCase(
+            "NothingLost", [](DocumentReport&) {}, "")),
     [](const auto& info) { return std::string(info.param.name); });
 
 const std::string kSaveAnyway =
@@ -475,7 +490,7 @@ TEST_F(LostContent, SaveOverTheFileAsksFirst_NoWritesNothingAndAsksAgainNextTime
     FakeDocument& doc = openChanged();
     platform.expectYesNo(kSaveAnyway, false);
     EXPECT_FALSE(manager->save(doc, false));
-    EXPECT_EQ(platform.events().back().defaultAnswer, Answer::No);
+    EXPECT_EQ(platform.lastDefaultAnswer(), Answer::No);
     EXPECT_TRUE(doc.writes.empty());
     EXPECT_TRUE(doc.isModified());
     platform.expectYesNo(kSaveAnyway, true);
