@@ -24,6 +24,11 @@ const char* kWithFootnote =
 const char* kPlain =
     "{\\rtf1\\ansi{\\fonttbl{\\f0\\froman Times New Roman;}}\\f0\\fs24 Namo tassa\\par}";
 
+const std::string kFootnoteMessage =
+    "Sorvel cannot keep everything that note.rtf holds. Left out: 1 footnote.\n\nThe file "
+    "itself is unchanged. Saving over it asks first; File > Save As under another name leaves "
+    "it as it is.";
+
 const std::string kFootnoteQuestion =
     "note.rtf was opened with content that Sorvel cannot keep (1 footnote). Saving will replace "
     "the file without it. Save anyway?";
@@ -43,9 +48,7 @@ void typeAtStart(DocumentWindow* frame, std::string_view text) {
 
 TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     dir.write("note.rtf", kWithFootnote);
-    platform.expectMessage(
-        "Sorvel cannot keep everything that note.rtf holds. Left out: 1 footnote.\n\nThe file "
-        "itself is as it was. Saving over it asks first; File > Save As keeps it as it is.");
+    platform.expectMessage(kFootnoteMessage);
     DocumentWindow* child = frame->openDocument(dir.file("note.rtf"));
     ASSERT_NE(child, nullptr);
     EXPECT_TRUE(platform.scriptDone()) << "the message comes as the document opens";
@@ -84,9 +87,7 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
 
 TEST_F(Shell, SaveAsToAnotherNameDoesNotAskAndLeavesTheOriginal) {
     dir.write("note.rtf", kWithFootnote);
-    platform.expectMessage(
-        "Sorvel cannot keep everything that note.rtf holds. Left out: 1 footnote.\n\nThe file "
-        "itself is as it was. Saving over it asks first; File > Save As keeps it as it is.");
+    platform.expectMessage(kFootnoteMessage);
     DocumentWindow* child = frame->openDocument(dir.file("note.rtf"));
     ASSERT_NE(child, nullptr);
     typeAtStart(child, "Om ");

@@ -175,8 +175,8 @@ void DocumentManager::tellWhatWasLeftOut(const ManagedDocument& doc) {
     }
     if (report.lostContent()) {
         text +=
-            "\n\nThe file itself is as it was. Saving over it asks first; File > Save As "
-            "keeps it as it is.";
+            "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As "
+            "under another name leaves it as it is.";
     }
     platform_.messageBoxUtf8(text);
 }

@@ -400,8 +400,8 @@ DocumentReport footnotesAndAPicture() {
 }
 
 const std::string kKeptAsItWas =
-    "\n\nThe file itself is as it was. Saving over it asks first; File > Save As keeps it as it "
-    "is.";
+    "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As under another "
+    "name leaves it as it is.";
 
 struct OpenReportCase {
     const char* name;
