@@ -61,13 +61,6 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     EXPECT_EQ(dir.read("note.rtf"), kWithFootnote);
     EXPECT_TRUE(child->document()->isModified());
 
-    // Closing asks to save; No to the question keeps the document open.
-    platform.expectYesNoCancel("Save changes to note.rtf?", Answer::Yes);
-    platform.expectYesNo(kFootnoteQuestion, false);
-    choose(command::FileClose);
-    EXPECT_EQ(frame->documents().size(), 1);
-    EXPECT_EQ(dir.read("note.rtf"), kWithFootnote);
-
     platform.expectYesNo(kFootnoteQuestion, true);
     choose(command::FileSave);
     const std::string saved = dir.read("note.rtf");
@@ -83,19 +76,6 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     choose(command::FileSave);
     EXPECT_TRUE(dir.read("note.rtf").starts_with("{\\rtf"));
     EXPECT_FALSE(child->document()->isModified());
-}
-
-TEST_F(Shell, SaveAsToAnotherNameDoesNotAskAndLeavesTheOriginal) {
-    dir.write("note.rtf", kWithFootnote);
-    platform.expectMessage(kFootnoteMessage);
-    DocumentWindow* child = frame->openDocument(dir.file("note.rtf"));
-    ASSERT_NE(child, nullptr);
-    typeAtStart(child, "Om ");
-    platform.expectFileDialog(dir.file("mine.rtf"));
-    choose(command::FileSaveAs);
-    EXPECT_EQ(dir.read("note.rtf"), kWithFootnote);
-    EXPECT_TRUE(isPlainRtf(dir.read("mine.rtf")));
-    EXPECT_EQ(child->document()->path(), dir.file("mine.rtf"));
 }
 
 TEST_F(Shell, EachFileKeepsItsFormOnSave_SaveAsWritesTheTypeChosen) {
