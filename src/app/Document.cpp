@@ -1,10 +1,12 @@
 #include "app/Document.h"
 
 #include <QFileInfo>
+#include <fstream>
 
 #include "app/DocumentWindow.h"
 #include "app/ModifiedMark.h"
 #include "common/TextFiles.h"
+#include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
 #include "qt/QtRichTextSnapshot.h"
@@ -36,14 +38,17 @@ std::unique_ptr<Document> Document::makeNew(const std::string& title) {
     return doc;
 }
 
-std::unique_ptr<Document> Document::open(const std::string& path, DocumentError& error) {
-    DocumentFile::Opened opened = DocumentFile::open(path);
+std::unique_ptr<Document> Document::open(const std::string& path, const FontDescription& paliFont,
+                                         DocumentError& error) {
+    DocumentFile::Opened opened = DocumentFile::open(path, paliFont);
     if (!opened) {
         error = opened.error;
         return nullptr;
     }
     auto doc = std::make_unique<Document>();
     QtRichText::load(doc->text_, *opened.document);
+    doc->setFileFormat(opened.format);
+    doc->setLeftOut(std::move(opened.report));
     doc->path_ = absolutePath(path);
     doc->setTitle(fileTitle(doc->path_));
     error = DocumentError{};
@@ -57,6 +62,16 @@ std::unique_ptr<Document> Document::restore(const RichText& text, const std::str
     doc->path_ = path;
     doc->setTitle(QString::fromStdString(title));
     doc->text_.setModified(true);
+    // Saved, it goes back into the form its file has, so that a recovered
+    // plain RTF file does not turn into a compound one, nor the other way.
+    if (!path.empty()) {
+        std::ifstream file(path, std::ios::binary);
+        std::string head(8, '\0');
+        if (file.read(head.data(), static_cast<std::streamsize>(head.size()))) {
+            doc->setFileFormat(CompoundFile::isCompound(head) ? DocumentFile::Format::Compound
+                                                              : DocumentFile::Format::Rtf);
+        }
+    }
     return doc;
 }
 
@@ -65,9 +80,8 @@ std::function<RichText()> Document::snapshot() const {
     return [taken] { return taken->build(); };
 }
 
-DocumentError Document::save(const std::string& path) {
-    const DocumentError error =
-        DocumentFile::save(QtRichText::read(text_), path, DocumentFile::Format::Compound);
+DocumentError Document::save(const std::string& path, DocumentFile::Format format) {
+    const DocumentError error = DocumentFile::save(QtRichText::read(text_), path, format);
     if (error.ok()) {
         path_ = absolutePath(path);
         text_.setModified(false);

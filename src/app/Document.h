@@ -20,8 +20,8 @@ class DocumentWindow;
 //
 // A new document is titled as the document manager names it (RuvoVIR1,
 // RuvoVIR2, ...); a document from a file takes the file's name. On disk a
-// document is RTF inside a compound file; opening also takes a plain RTF
-// file, and saving always writes the compound form.
+// document is plain RTF or RTF inside a compound file; it remembers which
+// form its file had, and what of the file it could not keep.
 class Document : public QObject, public ManagedDocument {
     Q_OBJECT
 
@@ -31,18 +31,21 @@ class Document : public QObject, public ManagedDocument {
     // A new empty document titled `title` (UTF-8).
     static std::unique_ptr<Document> makeNew(const std::string& title);
     // The document of a file; nothing, with the reason in `error`, when it
-    // cannot be opened. `path` is made absolute.
-    static std::unique_ptr<Document> open(const std::string& path, DocumentError& error);
+    // cannot be opened. `path` is made absolute. Unicode Pali that the
+    // file's code pages cannot carry comes into `paliFont` (the default
+    // Pali font; VriRomanPali CN when its face is empty).
+    static std::unique_ptr<Document> open(const std::string& path, const FontDescription& paliFont,
+                                          DocumentError& error);
     // A document restored from a recovery copy: `text`, belonging to the
     // file `path` (none for a document never saved), titled `title` (UTF-8),
     // marked as changed.
     static std::unique_ptr<Document> restore(const RichText& text, const std::string& path,
                                              const std::string& title);
 
-    // Writes the document as a compound file to `path`. On success the
+    // Writes the document to `path` in the form `format`. On success the
     // document takes that path and title and counts as unchanged; on failure
     // the document and the file on disk stay as they were.
-    DocumentError save(const std::string& path) override;
+    DocumentError save(const std::string& path, DocumentFile::Format format) override;
 
     QTextDocument* text() { return &text_; }
     const QTextDocument* text() const { return &text_; }

@@ -8,6 +8,8 @@
 
 #include "app/DocumentWindow.h"
 #include "app/EditorView.h"
+#include "editor/TransliterationState.h"
+#include "palifont/PaliFontSettings.h"
 
 namespace sorvel {
 
@@ -153,8 +155,18 @@ ManagedDocument& DocumentArea::createDocument(const std::string& title) {
     return adopt(Document::makeNew(title));
 }
 
+FontDescription DocumentArea::paliFontForOpening() const {
+    if (!state_.defaultPaliFormat.faceName.empty()) {
+        return state_.defaultPaliFormat;
+    }
+    // Before the first view has read the settings file (a file named on the
+    // command line opens before it), the file is read here.
+    auto fresh = std::make_unique<TransliterationState>();
+    return loadDefaultPaliFont(*fresh) ? fresh->defaultPaliFormat : FontDescription{};
+}
+
 ManagedDocument* DocumentArea::readDocument(const std::string& path, DocumentError& error) {
-    std::unique_ptr<Document> doc = Document::open(path, error);
+    std::unique_ptr<Document> doc = Document::open(path, paliFontForOpening(), error);
     return doc ? &adopt(std::move(doc)) : nullptr;
 }
 

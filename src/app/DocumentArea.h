@@ -8,6 +8,7 @@
 #include "app/Document.h"
 #include "shell/DocumentHost.h"
 #include "shell/DocumentManager.h"
+#include "text/FontDescription.h"
 
 namespace sorvel {
 
@@ -88,6 +89,9 @@ class DocumentArea : public QMdiArea, public DocumentHost {
 
   private:
     Document& adopt(std::unique_ptr<Document> doc);
+    // The font Unicode Pali comes into when a file is opened: the default
+    // Pali font (an empty face when none has been chosen).
+    FontDescription paliFontForOpening() const;
 
     Platform& platform_;
     TransliterationState& state_;

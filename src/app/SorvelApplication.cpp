@@ -79,7 +79,12 @@ bool SorvelApplication::initInstance(const std::vector<std::string>& args) {
             }
             break;
         case CommandLine::Action::Open:
+            // The window first, so that what opening says (what a file from
+            // another program lost, or why a file cannot be opened) stands
+            // over the program rather than over an empty screen.
+            window_->showMaximized();
             if (window_->documentManager().openFiles(line.files) == 0 && recovered == 0) {
+                window_->hide();
                 exitCode_ = 1;
                 return false;
             }

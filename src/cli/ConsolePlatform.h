@@ -16,6 +16,7 @@ class ConsolePlatform : public Platform {
     // The console takes UTF-8 as it is.
     void messageBoxUtf8(std::string_view utf8) override { messageBox(utf8); }
     bool askYesNo(std::string_view text) override;
+    bool askYesNoUtf8(std::string_view utf8, Answer) override { return askYesNo(utf8); }
     std::optional<FontChoice> chooseFont(const FontDialogRequest&) override { return std::nullopt; }
     std::optional<std::string> chooseFile(const FileDialogRequest&) override {
         return std::nullopt;

@@ -107,6 +107,14 @@ bool QtPlatform::askYesNo(std::string_view text) {
     return box.exec() == QMessageBox::Yes;
 }
 
+bool QtPlatform::askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) {
+    QMessageBox box(QMessageBox::Warning, kTitle,
+                    QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())),
+                    QMessageBox::Yes | QMessageBox::No, QApplication::activeWindow());
+    box.setDefaultButton(defaultAnswer == Answer::Yes ? QMessageBox::Yes : QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 Answer QtPlatform::askYesNoCancel(std::string_view text) {
     QMessageBox box(QMessageBox::Warning, kTitle, text8(text),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel,
@@ -219,6 +227,14 @@ std::optional<FontChoice> QtPlatform::chooseFont(const FontDialogRequest& reques
 }
 
 std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& request) {
+    std::optional<FileChoice> chosen = chooseFileAndType(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return std::move(chosen->path);
+}
+
+std::optional<FileChoice> QtPlatform::chooseFileAndType(const FileDialogRequest& request) {
     QFileDialog dialog(QApplication::activeWindow());
     dialog.setAcceptMode(request.save ? QFileDialog::AcceptSave : QFileDialog::AcceptOpen);
     dialog.setFileMode(request.save ? QFileDialog::AnyFile : QFileDialog::ExistingFile);
@@ -228,6 +244,9 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     }
     if (!filters.isEmpty()) {
         dialog.setNameFilters(filters);
+        if (request.selectedFilter < static_cast<std::size_t>(filters.size())) {
+            dialog.selectNameFilter(filters[static_cast<qsizetype>(request.selectedFilter)]);
+        }
     }
     if (!request.defaultExtension.empty()) {
         dialog.setDefaultSuffix(QString::fromStdString(request.defaultExtension));
@@ -254,7 +273,9 @@ std::optional<std::string> QtPlatform::chooseFile(const FileDialogRequest& reque
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
         return std::nullopt;
     }
-    return QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString();
+    const qsizetype filter = filters.indexOf(dialog.selectedNameFilter());
+    return FileChoice{QFile::encodeName(dialog.selectedFiles().constFirst()).toStdString(),
+                      filter >= 0 ? static_cast<std::size_t>(filter) : request.selectedFilter};
 }
 
 Qt::CursorShape QtPlatform::qtShape(CursorShape shape) {

@@ -15,8 +15,10 @@ class QtPlatform : public Platform {
     void messageBox(std::string_view text) override;
     void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
+    bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::optional<FileChoice> chooseFileAndType(const FileDialogRequest& request) override;
     Answer askYesNoCancel(std::string_view text) override;
     // A dialog titled "Paste Special" listing the formats.
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;

@@ -39,7 +39,7 @@ QtSurface& surface(DocumentWindow* frame) {
     return frame->view()->surface();
 }
 
-TEST_F(Shell, APlainRtfFileOpensAndIsSavedBackAsACompoundFile) {
+TEST_F(Shell, APlainRtfFileOpensAndIsSavedBackAsPlainRtf) {
     const std::string path = dir.file("other.rtf");
     writeFile(path, kPlainRtf);
     DocumentWindow* child = frame->openDocument(path);
@@ -52,7 +52,8 @@ TEST_F(Shell, APlainRtfFileOpensAndIsSavedBackAsACompoundFile) {
 
     choose(command::FileSave);
     const std::string bytes = readFile(path);
-    ASSERT_TRUE(CompoundFile::isCompound(bytes));
+    ASSERT_TRUE(bytes.starts_with("{\\rtf"));
+    ASSERT_FALSE(CompoundFile::isCompound(bytes));
     DocumentFile::Opened back = DocumentFile::openBytes(bytes, path);
     ASSERT_TRUE(back);
     EXPECT_EQ(back.document->text(), "Namo tassa\r\nBhagavato \xB9");
@@ -65,14 +66,14 @@ TEST_F(Shell, ANewDocumentIsSavedUnderTheChosenNameWithRtfAdded) {
     surface(child).replaceSel("sabbe satta", true);
     platform.expectFileDialog(dir.file("refuge"), [](const FileDialogRequest& r) {
         EXPECT_TRUE(r.save);
-        ASSERT_EQ(r.filters.size(), 2u);
+        ASSERT_EQ(r.filters.size(), 3u);
         EXPECT_EQ(r.filters[0].label + " (" + r.filters[0].pattern + ")",
                   "RTF (Rich Text Format) Files (*.rtf)");
-        EXPECT_EQ(r.filters[1].shown(), "All Files (*)");
+        EXPECT_EQ(r.filters[2].shown(), "All Files (*)");
         EXPECT_EQ(r.initialName, "RuvoVIR1");
     });
     choose(command::FileSave);
-    EXPECT_TRUE(CompoundFile::isCompound(readFile(dir.file("refuge.rtf"))));
+    EXPECT_TRUE(readFile(dir.file("refuge.rtf")).starts_with("{\\rtf"));
     EXPECT_EQ(child->windowTitle(), QStringLiteral("refuge.rtf [*]"));
     EXPECT_FALSE(child->document()->isModified());
     EXPECT_EQ(frame->recentFiles().files().front(), dir.file("refuge.rtf"));
@@ -119,7 +120,7 @@ TEST_F(Shell, ClosingAChangedDocumentAsksToSaveIt) {
     child->close();
     QApplication::processEvents();
     EXPECT_TRUE(frame->documents().isEmpty());
-    EXPECT_TRUE(CompoundFile::isCompound(readFile(dir.file("saved.rtf"))));
+    EXPECT_TRUE(readFile(dir.file("saved.rtf")).starts_with("{\\rtf"));
 }
 
 TEST_F(Shell, QuittingAsksForEachChangedDocument) {

@@ -1,6 +1,6 @@
 """Reading back what the program wrote, as a person would with other tools:
-the compound file with olefile, its text with `sorvel-convert text`, and the
-fonts of the text from the RTF inside."""
+a plain RTF file, checked with olefile to be no compound file, its text with
+`sorvel-convert text`, and the fonts of the text from the RTF inside."""
 
 import re
 import subprocess
@@ -22,13 +22,14 @@ _TOKEN = re.compile(
     re.S)
 
 
-def compound_contents(path):
-    """The "Contents" stream of a Sorvel document, checked to be a compound
-    file that olefile reads without complaint."""
-    assert olefile.isOleFile(path), "%s is no compound file" % path
-    with olefile.OleFileIO(path, raise_defects=olefile.DEFECT_INCORRECT) as ole:
-        assert ole.exists("Contents"), "%s has no Contents stream" % path
-        return ole.openstream("Contents").read()
+def plain_rtf(path):
+    """The bytes of a document saved as plain RTF, checked to be RTF that any
+    word processor reads and no compound file."""
+    with open(path, "rb") as f:
+        data = f.read()
+    assert data.startswith(b"{\\rtf"), "%s is no plain RTF" % path
+    assert not olefile.isOleFile(path), "%s is a compound file" % path
+    return data
 
 
 def document_text(convert_tool, path):

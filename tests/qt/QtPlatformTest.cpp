@@ -65,6 +65,22 @@ TEST(QtPlatform, AUtf8MessageShowsItsCharactersBeyondTheCodePage) {
     platform.messageBoxUtf8("U+03B1 \"\u03B1\" \u0101");
 }
 
+TEST(QtPlatform, AUtf8QuestionHasTheDefaultButtonItNames) {
+    QtPlatform platform;
+    for (const Answer answer : {Answer::No, Answer::Yes}) {
+        whenModal([answer](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            ASSERT_NE(box, nullptr);
+            EXPECT_EQ(box->text(), QStringLiteral("Keep \u03B1?"));
+            ASSERT_NE(box->defaultButton(), nullptr);
+            EXPECT_EQ(box->standardButton(box->defaultButton()),
+                      answer == Answer::No ? QMessageBox::No : QMessageBox::Yes);
+            box->defaultButton()->click();  // as Enter does
+        });
+        EXPECT_EQ(platform.askYesNoUtf8("Keep \u03B1?", answer), answer == Answer::Yes);
+    }
+}
+
 // A name typed without an extension takes that of the filter chosen in a
 // save dialog.
 struct FilterCase {
@@ -97,9 +113,11 @@ TEST_P(SaveFilter, GivesATypedNameItsExtension) {
         name->setText(QString::fromLatin1(c.typed));
         static_cast<QDialog*>(dialog)->accept();  // as the Save button does
     });
-    const std::optional<std::string> chosen = platform.chooseFile(request);
+    const std::optional<FileChoice> chosen = platform.chooseFileAndType(request);
     ASSERT_TRUE(chosen);
-    EXPECT_EQ(QFileInfo(QString::fromStdString(*chosen)).fileName(), QString::fromLatin1(c.given));
+    EXPECT_EQ(QFileInfo(QString::fromStdString(chosen->path)).fileName(),
+              QString::fromLatin1(c.given));
+    EXPECT_EQ(chosen->filter, static_cast<std::size_t>(c.filter)) << "the type chosen";
 }
 
 INSTANTIATE_TEST_SUITE_P(

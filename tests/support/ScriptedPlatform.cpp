@@ -89,6 +89,14 @@ ScriptedPlatform& ScriptedPlatform::expectFileDialog(
     return *this;
 }
 
+ScriptedPlatform& ScriptedPlatform::expectFileDialogOfType(
+    std::optional<std::string> path, std::size_t filter,
+    std::function<void(const FileDialogRequest&)> check) {
+    expectFileDialog(std::move(path), std::move(check));
+    script_.back().filter = filter;
+    return *this;
+}
+
 std::optional<ScriptedPlatform::Step> ScriptedPlatform::next(Kind kind, std::string_view what) {
     if (script_.empty()) {
         ADD_FAILURE() << "unexpected " << kindName(kind) << ": " << what;
@@ -126,6 +134,13 @@ bool ScriptedPlatform::askYesNo(std::string_view text) {
     }
     EXPECT_EQ(step->text, text) << "Yes/No box text";
     return step->yes;
+}
+
+bool ScriptedPlatform::askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) {
+    defaultAnswer_ = defaultAnswer;
+    const bool yes = askYesNo(utf8);
+    events_.back().utf8 = true;
+    return yes;
 }
 
 Answer ScriptedPlatform::askYesNoCancel(std::string_view text) {
@@ -171,6 +186,14 @@ std::optional<FontChoice> ScriptedPlatform::chooseFont(const FontDialogRequest& 
 }
 
 std::optional<std::string> ScriptedPlatform::chooseFile(const FileDialogRequest& request) {
+    std::optional<FileChoice> chosen = chooseFileAndType(request);
+    if (!chosen) {
+        return std::nullopt;
+    }
+    return std::move(chosen->path);
+}
+
+std::optional<FileChoice> ScriptedPlatform::chooseFileAndType(const FileDialogRequest& request) {
     events_.push_back({Kind::FileDialog, {}, std::nullopt, request});
     auto step = next(Kind::FileDialog, request.save ? "save" : "open");
     if (!step) {
@@ -179,7 +202,13 @@ std::optional<std::string> ScriptedPlatform::chooseFile(const FileDialogRequest&
     if (step->checkFile) {
         step->checkFile(request);
     }
-    return step->path;
+    if (!step->path) {
+        return std::nullopt;
+    }
+    if (step->filter) {
+        EXPECT_LT(*step->filter, request.filters.size()) << "the dialog has no such type";
+    }
+    return FileChoice{*step->path, step->filter.value_or(request.selectedFilter)};
 }
 
 void ScriptedPlatform::setCursorShape(CursorShape shape) {

@@ -48,12 +48,20 @@ class ScriptedPlatform : public Platform {
     // A file dialog, answered with `path` (nothing = Cancel).
     ScriptedPlatform& expectFileDialog(std::optional<std::string> path,
                                        std::function<void(const FileDialogRequest&)> check = {});
+    // A file dialog, answered with `path` (nothing = Cancel) and the type
+    // (entry of its filters) `filter`.
+    ScriptedPlatform& expectFileDialogOfType(
+        std::optional<std::string> path, std::size_t filter,
+        std::function<void(const FileDialogRequest&)> check = {});
 
     void messageBox(std::string_view text) override;
     void messageBoxUtf8(std::string_view utf8) override;
     bool askYesNo(std::string_view text) override;
+    // Answered as expectYesNo says; see lastDefaultAnswer.
+    bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) override;
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override;
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override;
+    std::optional<FileChoice> chooseFileAndType(const FileDialogRequest& request) override;
     Answer askYesNoCancel(std::string_view text) override;
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override;
     void setCursorShape(CursorShape shape) override;
@@ -68,6 +76,8 @@ class ScriptedPlatform : public Platform {
     std::optional<CursorShape> cursorShape() const { return cursor_; }
     int cursorCount() const { return cursorCount_; }
     int cursorHides() const { return hides_; }
+    // The default button of the last Yes/No box that named one.
+    std::optional<Answer> lastDefaultAnswer() const { return defaultAnswer_; }
 
   private:
     struct Step {
@@ -78,6 +88,7 @@ class ScriptedPlatform : public Platform {
         std::vector<std::string> formats;
         std::optional<FontChoice> font;
         std::optional<std::string> path;
+        std::optional<std::size_t> filter;  // of a file dialog; none: as it opened
         std::function<void(const FontDialogRequest&)> checkFont;
         std::function<void(const FileDialogRequest&)> checkFile;
     };
@@ -91,6 +102,7 @@ class ScriptedPlatform : public Platform {
     std::optional<CursorShape> cursor_;
     int cursorCount_ = 0;
     int hides_ = 0;
+    std::optional<Answer> defaultAnswer_;
 };
 
 }  // namespace sorvel::testing

@@ -82,6 +82,7 @@ class DocumentReport {
     void addCharacter(char32_t character, long line, long column, std::string_view font);
     // The face that Unicode Pali came into, for the words of PaliFont.
     void setPaliFace(std::string_view face) { paliFace_ = face; }
+    const std::string& paliFace() const { return paliFace_; }
 
     long count(Content kind) const { return content_[static_cast<std::size_t>(kind)]; }
     long count(Formatting kind) const { return formatting_[static_cast<std::size_t>(kind)]; }

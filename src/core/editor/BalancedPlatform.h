@@ -14,11 +14,17 @@ class BalancedPlatform : public Platform {
     void messageBox(std::string_view text) override { inner_.messageBox(text); }
     void messageBoxUtf8(std::string_view utf8) override { inner_.messageBoxUtf8(utf8); }
     bool askYesNo(std::string_view text) override { return inner_.askYesNo(text); }
+    bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) override {
+        return inner_.askYesNoUtf8(utf8, defaultAnswer);
+    }
     std::optional<FontChoice> chooseFont(const FontDialogRequest& request) override {
         return inner_.chooseFont(request);
     }
     std::optional<std::string> chooseFile(const FileDialogRequest& request) override {
         return inner_.chooseFile(request);
+    }
+    std::optional<FileChoice> chooseFileAndType(const FileDialogRequest& request) override {
+        return inner_.chooseFileAndType(request);
     }
     Answer askYesNoCancel(std::string_view text) override { return inner_.askYesNoCancel(text); }
     std::optional<std::size_t> choosePasteFormat(const std::vector<std::string>& formats) override {

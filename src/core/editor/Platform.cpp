@@ -18,4 +18,17 @@ void Platform::messageBoxUtf8(std::string_view utf8) {
     messageBox(Cp1252::fromUtf8(utf8));
 }
 
+bool Platform::askYesNoUtf8(std::string_view utf8, Answer defaultAnswer) {
+    (void)defaultAnswer;
+    return askYesNo(Cp1252::fromUtf8(utf8));
+}
+
+std::optional<FileChoice> Platform::chooseFileAndType(const FileDialogRequest& request) {
+    std::optional<std::string> path = chooseFile(request);
+    if (!path) {
+        return std::nullopt;
+    }
+    return FileChoice{std::move(*path), request.selectedFilter};
+}
+
 }  // namespace sorvel

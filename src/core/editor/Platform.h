@@ -62,6 +62,14 @@ struct FileDialogRequest {
     std::string defaultExtension;  // without the dot; added to a name typed without one
     std::string initialName;
     bool hideReadOnly = true;
+    std::size_t selectedFilter = 0;  // the entry of `filters` chosen at first
+};
+
+// What the user chose in a file dialog: the full path, and the entry of the
+// request's filters that was chosen when the dialog closed.
+struct FileChoice {
+    std::string path;
+    std::size_t filter = 0;
 };
 
 // What the logic asks of the desktop beyond the text surface: message boxes
@@ -79,10 +87,19 @@ class Platform {
     virtual void messageBoxUtf8(std::string_view utf8);
     // A Yes/No message box; true for Yes.
     virtual bool askYesNo(std::string_view text) = 0;
+    // A Yes/No box whose text is UTF-8 and whose default button (the one
+    // Enter presses) is `defaultAnswer`, for a question whose Yes cannot be
+    // undone. Where the desktop shows only 8-bit text, characters beyond it
+    // become question marks.
+    virtual bool askYesNoUtf8(std::string_view utf8, Answer defaultAnswer);
     // A modal font dialog; nothing when cancelled.
     virtual std::optional<FontChoice> chooseFont(const FontDialogRequest& request) = 0;
     // A modal file dialog; the full path, or nothing when cancelled.
     virtual std::optional<std::string> chooseFile(const FileDialogRequest& request) = 0;
+    // The same dialog, telling also which type (filter) was chosen, for the
+    // callers whose type decides what is written. Where the desktop cannot
+    // tell, the type is the one the dialog opened with.
+    virtual std::optional<FileChoice> chooseFileAndType(const FileDialogRequest& request);
     // A Yes/No/Cancel message box. Where the desktop has no such box, a
     // Yes/No box stands in for it.
     virtual Answer askYesNoCancel(std::string_view text) {

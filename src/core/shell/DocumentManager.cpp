@@ -16,13 +16,27 @@ namespace sorvel {
 
 namespace {
 
-// The file dialog of Open, and of Save and Save As.
+// The file dialog of Open, and of Save and Save As. Saving offers the two
+// forms a document can take, plain RTF first: the type chosen decides the
+// form (formOfType), and "All Files" writes plain RTF.
 FileDialogRequest documentDialog(bool save) {
     FileDialogRequest request;
     request.save = save;
-    request.filters = {{"RTF (Rich Text Format) Files", "*.rtf"}, {"All Files", "*"}};
+    request.filters = {{std::string(DocumentManager::kRtfType), "*.rtf"}};
+    if (save) {
+        request.filters.push_back({std::string(DocumentManager::kCompoundType), "*.rtf"});
+    }
+    request.filters.push_back({"All Files", "*"});
     request.defaultExtension = "rtf";
     return request;
+}
+
+DocumentFile::Format formOfType(std::size_t filter) {
+    return filter == 1 ? DocumentFile::Format::Compound : DocumentFile::Format::Rtf;
+}
+
+std::string fileNameOf(const std::string& path) {
+    return std::filesystem::path(path).filename().string();
 }
 
 // A name saved without an extension gets ".rtf".
@@ -68,7 +82,9 @@ ManagedDocument* DocumentManager::open(const std::string& path) {
     }
     doc->setFileStamp(stamp);
     addRecentFile(doc->path());
-    return &show(*doc);
+    show(*doc);
+    tellWhatWasLeftOut(*doc);
+    return doc;
 }
 
 std::size_t DocumentManager::openFiles(const std::vector<std::string>& paths) {
@@ -131,24 +147,28 @@ ManagedDocument& DocumentManager::show(ManagedDocument& doc) {
 
 bool DocumentManager::save(ManagedDocument& doc, bool askName) {
     std::string path = doc.path();
+    DocumentFile::Format format = doc.fileFormat();
     if (askName || path.empty()) {
         FileDialogRequest request = documentDialog(true);
         request.initialName = path.empty() ? doc.title() : path;
-        const std::optional<std::string> chosen = platform_.chooseFile(request);
+        const std::optional<FileChoice> chosen = platform_.chooseFileAndType(request);
         if (!chosen) {
             return false;
         }
-        path = withDefaultExtension(*chosen);
+        path = withDefaultExtension(chosen->path);
+        format = formOfType(chosen->filter);
     }
-    if (!mayWriteOver(doc, path)) {
+    if (!mayWriteOver(doc, path) || !mayDropLostContent(doc, path)) {
         return false;
     }
-    const DocumentError error = doc.save(path);
+    const DocumentError error = doc.save(path, format);
     if (!error.ok()) {
         platform_.messageBox(error.message());
         return false;
     }
     doc.setFileStamp(FileStamp::of(doc.path()));
+    doc.setFileFormat(format);
+    doc.setLeftOut({});
     addRecentFile(doc.path());
     if (recovery_) {
         recovery_->documentSaved(doc);
@@ -165,7 +185,52 @@ bool DocumentManager::mayWriteOver(ManagedDocument& doc, const std::string& path
     if (!now || *now == *doc.fileStamp()) {
         return true;
     }
-    return platform_.askYesNo(doc.path() + " has been changed by another program. Save anyway?");
+    // File names are UTF-8; No by default, since Yes throws the other
+    // program's work away.
+    return platform_.askYesNoUtf8(doc.path() + " has been changed by another program. Save anyway?",
+                                  Answer::No);
+}
+
+// --- files other programs wrote ----------------------------------------------
+
+void DocumentManager::tellWhatWasLeftOut(const ManagedDocument& doc) {
+    const DocumentReport& report = doc.leftOut();
+    const long paliLetters = report.count(DocumentReport::Formatting::PaliFont);
+    if (!report.lostContent() && paliLetters == 0) {
+        return;
+    }
+    const std::string name = fileNameOf(doc.path());
+    std::string text;
+    if (report.lostContent()) {
+        text = "Sorvel cannot keep everything that " + name +
+               " holds. Left out: " + report.describeContent() + ".";
+    }
+    if (paliLetters > 0) {
+        const std::string face = report.paliFace().empty()
+                                     ? std::string(DocumentFile::kDefaultPaliFace)
+                                     : report.paliFace();
+        text += (text.empty() ? "In " + name + ", " : "\n\nAlso, ") + std::to_string(paliLetters) +
+                (paliLetters == 1 ? " Pali letter" : " Pali letters") +
+                " given in Unicode came into the Pali font " + face + ".";
+    }
+    if (report.lostContent()) {
+        text +=
+            "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As "
+            "under another name leaves it as it is.";
+    }
+    platform_.messageBoxUtf8(text);
+}
+
+bool DocumentManager::mayDropLostContent(const ManagedDocument& doc, const std::string& path) {
+    // Another file holds nothing of the old one to lose.
+    if (!doc.leftOut().lostContent() || doc.path().empty() || absolutePath(path) != doc.path()) {
+        return true;
+    }
+    return platform_.askYesNoUtf8(fileNameOf(doc.path()) +
+                                      " was opened with content that Sorvel cannot keep (" +
+                                      doc.leftOut().describeContent() +
+                                      "). Saving will replace the file without it. Save anyway?",
+                                  Answer::No);
 }
 
 // --- closing -----------------------------------------------------------------

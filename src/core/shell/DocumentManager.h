@@ -28,6 +28,11 @@ class DocumentManager {
   public:
     // A new document's title: this and a running number (RuvoVIR1, ...).
     static constexpr std::string_view kNewDocumentName = "RuvoVIR";
+    // The types of the save dialog, which decide the form a document is
+    // written in: plain RTF (the first, chosen at first) or RTF in a
+    // compound file.
+    static constexpr std::string_view kRtfType = "RTF (Rich Text Format) Files";
+    static constexpr std::string_view kCompoundType = "Sorvel Document (RTF in a compound file)";
 
     // `store` keeps the recent files (none keeps nothing); the list is read
     // from it here.
@@ -38,7 +43,10 @@ class DocumentManager {
     // A new empty document in a window of its own.
     ManagedDocument& newDocument();
     // Opens the document of a file in a window, or activates the window of
-    // it that is already open. Nothing, after a message, when it fails.
+    // it that is already open. Nothing, after a message, when it fails. A
+    // file whose content the document could not keep all of, or whose
+    // Unicode Pali came into the Pali font, is followed by one message that
+    // says so.
     ManagedDocument* open(const std::string& path);
     // Opens each file in a window of its own, in the order given, so that
     // the last one that opens is the active window; one that cannot be
@@ -59,9 +67,12 @@ class DocumentManager {
                              const std::string& title, const std::optional<FileStamp>& stamp);
 
     // Saves `doc` under its own name, or one the user chooses when it has
-    // none or `askName` (a name without an extension gets ".rtf"). When
-    // another program has changed the document's file since it was read or
-    // last saved, asks before writing over it. False when cancelled or
+    // none or `askName` (a name without an extension gets ".rtf"). Under its
+    // own name it keeps its file's form; under a chosen name, the type
+    // chosen decides. When another program has changed the document's file
+    // since it was read or last saved, asks before writing over it; writing
+    // over the file of a document that could not keep all of it asks too
+    // (No the default). False when cancelled or
     // failed (after a message).
     bool save(ManagedDocument& doc, bool askName);
     // Asks "Save changes to %1?" for a changed document, its window brought
@@ -97,6 +108,11 @@ class DocumentManager {
     // Whether `doc` may be written to `path`: asks when that is its own file
     // and another program has changed it.
     bool mayWriteOver(ManagedDocument& doc, const std::string& path);
+    // Files other programs wrote: the message after opening one that lost
+    // content, and the question before writing over it.
+    void tellWhatWasLeftOut(const ManagedDocument& doc);
+    bool mayDropLostContent(const ManagedDocument& doc, const std::string& path);
+
     ManagedDocument& show(ManagedDocument& doc);
     void closeWindows(ManagedDocument& doc);
     void addRecentFile(const std::string& path);

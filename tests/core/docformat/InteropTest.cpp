@@ -168,9 +168,10 @@ class Interop : public testing::OfficePeerSuite<Interop> {
         }
         docs_ = sorvelDocuments();
         std::vector<std::string> rtfs;
+        // Saved as the window saves a new document: plain RTF.
         for (const auto& [name, doc] : docs_) {
             const std::string path = dir_->file(name + ".rtf");
-            ASSERT_TRUE(writeFileAtomically(path, RtfWriter::write(doc)));
+            ASSERT_TRUE(DocumentFile::save(doc, path, DocumentFile::Format::Rtf).ok());
             rtfs.push_back(path);
         }
         ASSERT_TRUE(peer_->convert(rtfs, {std::string(SORVEL_INTEROP_DIR) + "/authored.fodt"}));

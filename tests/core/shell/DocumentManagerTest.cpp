@@ -6,6 +6,8 @@
 #include <ctime>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,13 +57,14 @@ class FakeDocument : public ManagedDocument {
         modified = true;
         ++changes;
     }
-    DocumentError save(const std::string& path) override {
+    DocumentError save(const std::string& path, DocumentFile::Format format) override {
         if (path.starts_with("/readonly/")) {
             return {DocumentError::Kind::SaveFailed, path, {}};
         }
         if (!path.starts_with("/docs/") && !writeFileAtomically(path, text)) {
             return {DocumentError::Kind::WriteDenied, path, {}};
         }
+        writes.push_back({path, format});
         path_ = path;
         title_ = fileName(path);
         modified = false;
@@ -72,6 +75,7 @@ class FakeDocument : public ManagedDocument {
     int windows = 0;
     std::string text;
     std::uint64_t changes = 0;
+    std::vector<std::pair<std::string, DocumentFile::Format>> writes;
 
   private:
     std::string title_;
@@ -79,7 +83,9 @@ class FakeDocument : public ManagedDocument {
 };
 
 // Windows as a count per document, and a log of what the manager asked.
-// The files under /docs/ can be opened, and those in `realFolder`.
+// The files under /docs/ can be opened, and those in `realFolder`; those
+// under /docs/sorvel/ are compound files, and a file of `reports` comes
+// with that report.
 class FakeHost : public DocumentHost {
   public:
     ManagedDocument& createDocument(const std::string& title) override {
@@ -90,7 +96,13 @@ class FakeHost : public DocumentHost {
             error = {DocumentError::Kind::NotFound, path, {}};
             return nullptr;
         }
-        return docs.emplace_back(std::make_unique<FakeDocument>(fileName(path), path)).get();
+        auto& doc = *docs.emplace_back(std::make_unique<FakeDocument>(fileName(path), path));
+        doc.setFileFormat(path.starts_with("/docs/sorvel/") ? DocumentFile::Format::Compound
+                                                            : DocumentFile::Format::Rtf);
+        if (auto it = reports.find(path); it != reports.end()) {
+            doc.setLeftOut(it->second);
+        }
+        return &doc;
     }
     ManagedDocument& restoreDocument(const RichText& text, const std::string& path,
                                      const std::string& title) override {
@@ -136,6 +148,7 @@ class FakeHost : public DocumentHost {
     std::vector<std::string> log;
     std::vector<std::string> shownRecent;
     std::string realFolder;
+    std::map<std::string, DocumentReport> reports;
 };
 
 class FakeStore : public RecentFileStore {
@@ -233,52 +246,95 @@ struct SaveCase {
     const char* name;
     const char* ownPath;  // empty for a new document
     bool saveAs;
-    // The file dialog's answer (nothing = Cancel), when a dialog comes.
+    // The file dialog's answer (nothing = Cancel), when a dialog comes, and
+    // the type chosen in it (nothing: the one it opened with).
     std::optional<std::optional<std::string>> dialog;
+    std::optional<std::size_t> type;
     const char* savedTo;  // empty when nothing is saved
+    DocumentFile::Format form = DocumentFile::Format::Rtf;
     friend void PrintTo(const SaveCase& c, std::ostream* os) { *os << c.name; }
 };
 
 class Saving : public Documents, public ::testing::WithParamInterface<SaveCase> {};
 
-TEST_P(Saving, SavesWhereTheDocumentOrTheUserSays) {
+TEST_P(Saving, SavesWhereAndInTheFormTheDocumentOrTheUserSays) {
     const SaveCase& c = GetParam();
     FakeDocument& doc =
         std::string(c.ownPath).empty() ? changedNew() : FakeHost::fake(*start().open(c.ownPath));
     doc.modified = true;
     const std::vector<std::string> recentBefore = manager->recentFiles().files();
     if (c.dialog) {
-        platform.expectFileDialog(*c.dialog, [&](const FileDialogRequest& r) {
+        auto check = [&](const FileDialogRequest& r) {
             EXPECT_TRUE(r.save);
             EXPECT_EQ(r.initialName, std::string(c.ownPath).empty() ? "RuvoVIR1" : c.ownPath);
             EXPECT_EQ(r.defaultExtension, "rtf");
-            ASSERT_EQ(r.filters.size(), 2u);
-            EXPECT_EQ(r.filters[0].pattern, "*.rtf");
+            ASSERT_EQ(r.filters.size(), 3u);
+            EXPECT_EQ(r.filters[0].shown(), "RTF (Rich Text Format) Files (*.rtf)");
+            EXPECT_EQ(r.filters[1].shown(), "Sorvel Document (RTF in a compound file) (*.rtf)");
             // Every file, also one without a dot in its name.
-            EXPECT_EQ(r.filters[1].shown(), "All Files (*)");
-        });
+            EXPECT_EQ(r.filters[2].shown(), "All Files (*)");
+            EXPECT_EQ(r.selectedFilter, 0u) << "plain RTF is the type chosen at first";
+        };
+        if (c.type) {
+            platform.expectFileDialogOfType(*c.dialog, *c.type, check);
+        } else {
+            platform.expectFileDialog(*c.dialog, check);
+        }
     }
     const std::string savedTo = c.savedTo;
     EXPECT_EQ(manager->save(doc, c.saveAs), !savedTo.empty());
     EXPECT_EQ(doc.isModified(), savedTo.empty());
     if (savedTo.empty()) {
+        EXPECT_TRUE(doc.writes.empty());
         EXPECT_EQ(manager->recentFiles().files(), recentBefore);
-    } else {
-        EXPECT_EQ(doc.path(), savedTo);
-        EXPECT_EQ(manager->recentFiles().files().front(), savedTo);
-        EXPECT_EQ(store.files.front(), savedTo);
+        return;
     }
+    EXPECT_EQ(doc.path(), savedTo);
+    EXPECT_EQ(manager->recentFiles().files().front(), savedTo);
+    EXPECT_EQ(store.files.front(), savedTo);
+    // The next Save keeps the form just written.
+    doc.modified = true;
+    EXPECT_TRUE(manager->save(doc, false));
+    using W = std::pair<std::string, DocumentFile::Format>;
+    EXPECT_EQ(doc.writes, (std::vector<W>{{savedTo, c.form}, {savedTo, c.form}}));
 }
+
+constexpr auto kCompound = DocumentFile::Format::Compound;
+constexpr auto kRtf = DocumentFile::Format::Rtf;
 
 INSTANTIATE_TEST_SUITE_P(
     Cases, Saving,
     ::testing::Values(
-        SaveCase{"UnderItsOwnName", "/docs/a.rtf", false, std::nullopt, "/docs/a.rtf"},
-        SaveCase{"ANewOneAsksForANameAndAddsRtf", "", false, "/docs/refuge", "/docs/refuge.rtf"},
-        SaveCase{"ANameWithAnExtensionKeepsIt", "", false, "/docs/v1/notes.txt",
-                 "/docs/v1/notes.txt"},
-        SaveCase{"SaveAsAsksAlsoWithAName", "/docs/a.rtf", true, "/docs/b.rtf", "/docs/b.rtf"},
-        SaveCase{"CancelInTheDialogSavesNothing", "", false, std::optional<std::string>(), ""}),
+        SaveCase{"PlainRtfStaysPlain", "/docs/a.rtf", false, std::nullopt, {}, "/docs/a.rtf", kRtf},
+        SaveCase{"ACompoundFileStaysCompound",
+                 "/docs/sorvel/a.rtf",
+                 false,
+                 std::nullopt,
+                 {},
+                 "/docs/sorvel/a.rtf",
+                 kCompound},
+        SaveCase{"ANewOneAsksForANameAndAddsRtf",
+                 "",
+                 false,
+                 "/docs/refuge",
+                 {},
+                 "/docs/refuge.rtf",
+                 kRtf},
+        SaveCase{"ANameWithAnExtensionKeepsIt",
+                 "",
+                 false,
+                 "/docs/v1/notes.txt",
+                 {},
+                 "/docs/v1/notes.txt",
+                 kRtf},
+        SaveCase{
+            "SaveAsAsksAlsoWithAName", "/docs/a.rtf", true, "/docs/b.rtf", {}, "/docs/b.rtf", kRtf},
+        SaveCase{"SaveAsTheSorvelTypeWritesACompoundFile", "/docs/a.rtf", true, "/docs/b.rtf", 1,
+                 "/docs/b.rtf", kCompound},
+        SaveCase{"SaveAsOfACompoundFileWritesThePlainTypeChosen", "/docs/sorvel/a.rtf", true,
+                 "/docs/b.rtf", 0, "/docs/b.rtf", kRtf},
+        SaveCase{"AllFilesWritesPlainRtf", "", false, "/docs/c.rtf", 2, "/docs/c.rtf", kRtf},
+        SaveCase{"CancelInTheDialogSavesNothing", "", false, std::optional<std::string>(), {}, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(Documents, AFailedSaveSaysSoAndLeavesTheDocumentChanged) {
@@ -654,7 +710,153 @@ TEST_F(Copies, ADamagedCopyIsNamedAndKeptAndTheOthersAreRestored) {
     ASSERT_EQ(manager->documents().size(), 1u);
     EXPECT_EQ(FakeHost::fake(*manager->documents()[0]).text, "second");
     EXPECT_TRUE(std::filesystem::exists(kept));
-}
+    // --- files that lost content on opening ---------------------------------------
+
+    DocumentReport footnotesAndAPicture() {
+        DocumentReport r;
+        r.add(DocumentReport::Content::Footnote, 2);
+        r.add(DocumentReport::Content::Picture);
+        return r;
+    }
+
+    const std::string kKeptAsItWas =
+        "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As under another "
+        "name leaves it as it is.";
+
+    struct OpenReportCase {
+        const char* name;
+        DocumentReport report;
+        std::string message;  // empty: none comes
+        friend void PrintTo(const OpenReportCase& c, std::ostream* os) { *os << c.name; }
+    };
+
+    class OpenReport : public Documents, public ::testing::WithParamInterface<OpenReportCase> {};
+
+    TEST_P(OpenReport, OneMessageAfterTheDocumentOpensSaysWhatWasLeftOut) {
+        const OpenReportCase& c = GetParam();
+        host.reports["/docs/f.rtf"] = c.report;
+        start();
+        const std::string& message = c.message;
+        if (!message.empty()) {
+            platform.expectMessage(message);
+        }
+        ASSERT_NE(manager->open("/docs/f.rtf"), nullptr);
+        EXPECT_TRUE(platform.scriptDone());
+        if (!message.empty()) {
+            EXPECT_TRUE(platform.events().back().utf8);
+            // The document's window is there before the message.
+            EXPECT_EQ(host.log, (std::vector<std::string>{"window f.rtf"}));
+        }
+        // Opening it again only brings its window to the front.
+        EXPECT_NE(manager->open("/docs/f.rtf"), nullptr);
+    }
+
+    OpenReportCase openReportCase(const char* name, std::function<void(DocumentReport&)> fill,
+                                  std::string message) {
+        OpenReportCase c{name, {}, std::move(message)};
+        fill(c.report);
+        return c;
+    }
+
+    INSTANTIATE_TEST_SUITE_P(
+        Reports, OpenReport,
+        ::testing::Values(
+            openReportCase(
+                "Content", [](DocumentReport& r) { r = footnotesAndAPicture(); },
+                "Sorvel cannot keep everything that f.rtf holds. Left out: 2 footnotes, 1 "
+                "picture." +
+                    kKeptAsItWas),
+            openReportCase(
+                "UnicodePaliOnly",
+                [](DocumentReport& r) {
+                    r.add(DocumentReport::Formatting::PaliFont, 12);
+                    r.setPaliFace("Times_CSX+");
+                },
+                "In f.rtf, 12 Pali letters given in Unicode came into the Pali font Times_CSX+."),
+            openReportCase(
+                "CharactersAndPali",
+                [](DocumentReport& r) {
+                    r.addCharacter(U'\u03B1', 2, 5, "Windows-1252");
+                    r.add(DocumentReport::Formatting::PaliFont, 1);
+                },
+                "Sorvel cannot keep everything that f.rtf holds. Left out: 1 character that "
+                "Windows-1252 cannot show: \xCE\xB1 (U+03B1) at line 2, column 5.\n\nAlso, 1 Pali "
+                "letter given in Unicode came into the Pali font VriRomanPali CN." +
+                    kKeptAsItWas),
+            openReportCase(
+                "FormattingOnlyIsNoMessage",
+                [](DocumentReport& r) { r.add(DocumentReport::Formatting::Justified, 4); }, ""),
+            openReportCase(
+                "NothingLost", [](DocumentReport&) {}, "")),
+        [](const auto& info) { return std::string(info.param.name); });
+
+    const std::string kSaveAnyway =
+        "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). Saving "
+        "will "
+        "replace the file without it. Save anyway?";
+
+    class LostContent : public Documents {
+      protected:
+        FakeDocument& openChanged(const std::string& path = "/docs/f.rtf") {
+            host.reports[path] = footnotesAndAPicture();
+            start();
+            platform.expectMessage("Sorvel cannot keep everything that " + fileName(path) +
+                                   " holds. Left out: 2 footnotes, 1 picture." + kKeptAsItWas);
+            FakeDocument& doc = FakeHost::fake(*manager->open(path));
+            doc.modified = true;
+            return doc;
+        }
+    };
+
+    TEST_F(LostContent, SaveOverTheFileAsksFirst_NoWritesNothingAndAsksAgainNextTime) {
+        FakeDocument& doc = openChanged();
+        platform.expectYesNo(kSaveAnyway, false);
+        EXPECT_FALSE(manager->save(doc, false));
+        EXPECT_EQ(platform.lastDefaultAnswer(), Answer::No);
+        EXPECT_TRUE(doc.writes.empty());
+        EXPECT_TRUE(doc.isModified());
+        platform.expectYesNo(kSaveAnyway, true);
+        EXPECT_TRUE(manager->save(doc, false));
+        EXPECT_EQ(doc.writes.size(), 1u);
+        // Once saved, the file holds just what the document holds.
+        EXPECT_FALSE(doc.leftOut().lostContent());
+        doc.modified = true;
+        EXPECT_TRUE(manager->save(doc, false));
+        EXPECT_EQ(doc.writes.size(), 2u);
+    }
+
+    TEST_F(LostContent, SaveAsToAnotherNameDoesNotAskButToTheSameFileDoes) {
+        FakeDocument& doc = openChanged("/docs/sorvel/f.rtf");
+        platform.expectFileDialog("/docs/sorvel/x/../f.rtf");
+        platform.expectYesNo(
+            "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). "
+            "Saving "
+            "will replace the file without it. Save anyway?",
+            false);
+        EXPECT_FALSE(manager->save(doc, true));
+        EXPECT_TRUE(doc.writes.empty());
+        platform.expectFileDialog("/docs/g.rtf");
+        EXPECT_TRUE(manager->save(doc, true));
+        EXPECT_EQ(doc.path(), "/docs/g.rtf");
+        EXPECT_FALSE(doc.leftOut().lostContent());
+        // The new file is the document's now: saving over it asks nothing.
+        doc.modified = true;
+        EXPECT_TRUE(manager->save(doc, false));
+        EXPECT_EQ(doc.writes.size(), 2u);
+    }
+
+    TEST_F(LostContent, NoToTheQuestionOnClosingKeepsTheDocumentOpen) {
+        FakeDocument& doc = openChanged();
+        platform.expectYesNoCancel("Save changes to f.rtf?", Answer::Yes);
+        platform.expectYesNo(kSaveAnyway, false);
+        EXPECT_FALSE(manager->closeAll());
+        EXPECT_EQ(doc.windows, 1);
+        EXPECT_TRUE(doc.writes.empty());
+        // Not saving it at all closes it, and the file stays as it was.
+        platform.expectYesNoCancel("Save changes to f.rtf?", Answer::No);
+        EXPECT_TRUE(manager->closeAll());
+        EXPECT_TRUE(doc.writes.empty());
+    }
 
 }  // namespace
 }  // namespace sorvel::testing
