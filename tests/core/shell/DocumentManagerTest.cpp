@@ -710,153 +710,155 @@ TEST_F(Copies, ADamagedCopyIsNamedAndKeptAndTheOthersAreRestored) {
     ASSERT_EQ(manager->documents().size(), 1u);
     EXPECT_EQ(FakeHost::fake(*manager->documents()[0]).text, "second");
     EXPECT_TRUE(std::filesystem::exists(kept));
-    // --- files that lost content on opening ---------------------------------------
+}
 
-    DocumentReport footnotesAndAPicture() {
-        DocumentReport r;
-        r.add(DocumentReport::Content::Footnote, 2);
-        r.add(DocumentReport::Content::Picture);
-        return r;
+// --- files that lost content on opening ---------------------------------------
+
+DocumentReport footnotesAndAPicture() {
+    DocumentReport r;
+    r.add(DocumentReport::Content::Footnote, 2);
+    r.add(DocumentReport::Content::Picture);
+    return r;
+}
+
+const std::string kKeptAsItWas =
+    "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As under another "
+    "name leaves it as it is.";
+
+struct OpenReportCase {
+    const char* name;
+    DocumentReport report;
+    std::string message;  // empty: none comes
+    friend void PrintTo(const OpenReportCase& c, std::ostream* os) { *os << c.name; }
+};
+
+class OpenReport : public Documents, public ::testing::WithParamInterface<OpenReportCase> {};
+
+TEST_P(OpenReport, OneMessageAfterTheDocumentOpensSaysWhatWasLeftOut) {
+    const OpenReportCase& c = GetParam();
+    host.reports["/docs/f.rtf"] = c.report;
+    start();
+    const std::string& message = c.message;
+    if (!message.empty()) {
+        platform.expectMessage(message);
     }
+    ASSERT_NE(manager->open("/docs/f.rtf"), nullptr);
+    EXPECT_TRUE(platform.scriptDone());
+    if (!message.empty()) {
+        EXPECT_TRUE(platform.events().back().utf8);
+        // The document's window is there before the message.
+        EXPECT_EQ(host.log, (std::vector<std::string>{"window f.rtf"}));
+    }
+    // Opening it again only brings its window to the front.
+    EXPECT_NE(manager->open("/docs/f.rtf"), nullptr);
+}
 
-    const std::string kKeptAsItWas =
-        "\n\nThe file itself is unchanged. Saving over it asks first; File > Save As under another "
-        "name leaves it as it is.";
+OpenReportCase openReportCase(const char* name, std::function<void(DocumentReport&)> fill,
+                              std::string message) {
+    OpenReportCase c{name, {}, std::move(message)};
+    fill(c.report);
+    return c;
+}
 
-    struct OpenReportCase {
-        const char* name;
-        DocumentReport report;
-        std::string message;  // empty: none comes
-        friend void PrintTo(const OpenReportCase& c, std::ostream* os) { *os << c.name; }
-    };
+INSTANTIATE_TEST_SUITE_P(
+    Reports, OpenReport,
+    ::testing::Values(
+        openReportCase(
+            "Content", [](DocumentReport& r) { r = footnotesAndAPicture(); },
+            "Sorvel cannot keep everything that f.rtf holds. Left out: 2 footnotes, 1 "
+            "picture." +
+                kKeptAsItWas),
+        openReportCase(
+            "UnicodePaliOnly",
+            [](DocumentReport& r) {
+                r.add(DocumentReport::Formatting::PaliFont, 12);
+                r.setPaliFace("Times_CSX+");
+            },
+            "In f.rtf, 12 Pali letters given in Unicode came into the Pali font Times_CSX+."),
+        openReportCase(
+            "CharactersAndPali",
+            [](DocumentReport& r) {
+                r.addCharacter(U'\u03B1', 2, 5, "Windows-1252");
+                r.add(DocumentReport::Formatting::PaliFont, 1);
+            },
+            "Sorvel cannot keep everything that f.rtf holds. Left out: 1 character that "
+            "Windows-1252 cannot show: \xCE\xB1 (U+03B1) at line 2, column 5.\n\nAlso, 1 Pali "
+            "letter given in Unicode came into the Pali font VriRomanPali CN." +
+                kKeptAsItWas),
+        openReportCase(
+            "FormattingOnlyIsNoMessage",
+            [](DocumentReport& r) { r.add(DocumentReport::Formatting::Justified, 4); }, ""),
+        openReportCase(
+            "NothingLost", [](DocumentReport&) {}, "")),
+    [](const auto& info) { return std::string(info.param.name); });
 
-    class OpenReport : public Documents, public ::testing::WithParamInterface<OpenReportCase> {};
+const std::string kSaveAnyway =
+    "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). Saving "
+    "will "
+    "replace the file without it. Save anyway?";
 
-    TEST_P(OpenReport, OneMessageAfterTheDocumentOpensSaysWhatWasLeftOut) {
-        const OpenReportCase& c = GetParam();
-        host.reports["/docs/f.rtf"] = c.report;
+class LostContent : public Documents {
+  protected:
+    FakeDocument& openChanged(const std::string& path = "/docs/f.rtf") {
+        host.reports[path] = footnotesAndAPicture();
         start();
-        const std::string& message = c.message;
-        if (!message.empty()) {
-            platform.expectMessage(message);
-        }
-        ASSERT_NE(manager->open("/docs/f.rtf"), nullptr);
-        EXPECT_TRUE(platform.scriptDone());
-        if (!message.empty()) {
-            EXPECT_TRUE(platform.events().back().utf8);
-            // The document's window is there before the message.
-            EXPECT_EQ(host.log, (std::vector<std::string>{"window f.rtf"}));
-        }
-        // Opening it again only brings its window to the front.
-        EXPECT_NE(manager->open("/docs/f.rtf"), nullptr);
-    }
-
-    OpenReportCase openReportCase(const char* name, std::function<void(DocumentReport&)> fill,
-                                  std::string message) {
-        OpenReportCase c{name, {}, std::move(message)};
-        fill(c.report);
-        return c;
-    }
-
-    INSTANTIATE_TEST_SUITE_P(
-        Reports, OpenReport,
-        ::testing::Values(
-            openReportCase(
-                "Content", [](DocumentReport& r) { r = footnotesAndAPicture(); },
-                "Sorvel cannot keep everything that f.rtf holds. Left out: 2 footnotes, 1 "
-                "picture." +
-                    kKeptAsItWas),
-            openReportCase(
-                "UnicodePaliOnly",
-                [](DocumentReport& r) {
-                    r.add(DocumentReport::Formatting::PaliFont, 12);
-                    r.setPaliFace("Times_CSX+");
-                },
-                "In f.rtf, 12 Pali letters given in Unicode came into the Pali font Times_CSX+."),
-            openReportCase(
-                "CharactersAndPali",
-                [](DocumentReport& r) {
-                    r.addCharacter(U'\u03B1', 2, 5, "Windows-1252");
-                    r.add(DocumentReport::Formatting::PaliFont, 1);
-                },
-                "Sorvel cannot keep everything that f.rtf holds. Left out: 1 character that "
-                "Windows-1252 cannot show: \xCE\xB1 (U+03B1) at line 2, column 5.\n\nAlso, 1 Pali "
-                "letter given in Unicode came into the Pali font VriRomanPali CN." +
-                    kKeptAsItWas),
-            openReportCase(
-                "FormattingOnlyIsNoMessage",
-                [](DocumentReport& r) { r.add(DocumentReport::Formatting::Justified, 4); }, ""),
-            openReportCase(
-                "NothingLost", [](DocumentReport&) {}, "")),
-        [](const auto& info) { return std::string(info.param.name); });
-
-    const std::string kSaveAnyway =
-        "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). Saving "
-        "will "
-        "replace the file without it. Save anyway?";
-
-    class LostContent : public Documents {
-      protected:
-        FakeDocument& openChanged(const std::string& path = "/docs/f.rtf") {
-            host.reports[path] = footnotesAndAPicture();
-            start();
-            platform.expectMessage("Sorvel cannot keep everything that " + fileName(path) +
-                                   " holds. Left out: 2 footnotes, 1 picture." + kKeptAsItWas);
-            FakeDocument& doc = FakeHost::fake(*manager->open(path));
-            doc.modified = true;
-            return doc;
-        }
-    };
-
-    TEST_F(LostContent, SaveOverTheFileAsksFirst_NoWritesNothingAndAsksAgainNextTime) {
-        FakeDocument& doc = openChanged();
-        platform.expectYesNo(kSaveAnyway, false);
-        EXPECT_FALSE(manager->save(doc, false));
-        EXPECT_EQ(platform.lastDefaultAnswer(), Answer::No);
-        EXPECT_TRUE(doc.writes.empty());
-        EXPECT_TRUE(doc.isModified());
-        platform.expectYesNo(kSaveAnyway, true);
-        EXPECT_TRUE(manager->save(doc, false));
-        EXPECT_EQ(doc.writes.size(), 1u);
-        // Once saved, the file holds just what the document holds.
-        EXPECT_FALSE(doc.leftOut().lostContent());
+        platform.expectMessage("Sorvel cannot keep everything that " + fileName(path) +
+                               " holds. Left out: 2 footnotes, 1 picture." + kKeptAsItWas);
+        FakeDocument& doc = FakeHost::fake(*manager->open(path));
         doc.modified = true;
-        EXPECT_TRUE(manager->save(doc, false));
-        EXPECT_EQ(doc.writes.size(), 2u);
+        return doc;
     }
+};
 
-    TEST_F(LostContent, SaveAsToAnotherNameDoesNotAskButToTheSameFileDoes) {
-        FakeDocument& doc = openChanged("/docs/sorvel/f.rtf");
-        platform.expectFileDialog("/docs/sorvel/x/../f.rtf");
-        platform.expectYesNo(
-            "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). "
-            "Saving "
-            "will replace the file without it. Save anyway?",
-            false);
-        EXPECT_FALSE(manager->save(doc, true));
-        EXPECT_TRUE(doc.writes.empty());
-        platform.expectFileDialog("/docs/g.rtf");
-        EXPECT_TRUE(manager->save(doc, true));
-        EXPECT_EQ(doc.path(), "/docs/g.rtf");
-        EXPECT_FALSE(doc.leftOut().lostContent());
-        // The new file is the document's now: saving over it asks nothing.
-        doc.modified = true;
-        EXPECT_TRUE(manager->save(doc, false));
-        EXPECT_EQ(doc.writes.size(), 2u);
-    }
+TEST_F(LostContent, SaveOverTheFileAsksFirst_NoWritesNothingAndAsksAgainNextTime) {
+    FakeDocument& doc = openChanged();
+    platform.expectYesNo(kSaveAnyway, false);
+    EXPECT_FALSE(manager->save(doc, false));
+    EXPECT_EQ(platform.lastDefaultAnswer(), Answer::No);
+    EXPECT_TRUE(doc.writes.empty());
+    EXPECT_TRUE(doc.isModified());
+    platform.expectYesNo(kSaveAnyway, true);
+    EXPECT_TRUE(manager->save(doc, false));
+    EXPECT_EQ(doc.writes.size(), 1u);
+    // Once saved, the file holds just what the document holds.
+    EXPECT_FALSE(doc.leftOut().lostContent());
+    doc.modified = true;
+    EXPECT_TRUE(manager->save(doc, false));
+    EXPECT_EQ(doc.writes.size(), 2u);
+}
 
-    TEST_F(LostContent, NoToTheQuestionOnClosingKeepsTheDocumentOpen) {
-        FakeDocument& doc = openChanged();
-        platform.expectYesNoCancel("Save changes to f.rtf?", Answer::Yes);
-        platform.expectYesNo(kSaveAnyway, false);
-        EXPECT_FALSE(manager->closeAll());
-        EXPECT_EQ(doc.windows, 1);
-        EXPECT_TRUE(doc.writes.empty());
-        // Not saving it at all closes it, and the file stays as it was.
-        platform.expectYesNoCancel("Save changes to f.rtf?", Answer::No);
-        EXPECT_TRUE(manager->closeAll());
-        EXPECT_TRUE(doc.writes.empty());
-    }
+TEST_F(LostContent, SaveAsToAnotherNameDoesNotAskButToTheSameFileDoes) {
+    FakeDocument& doc = openChanged("/docs/sorvel/f.rtf");
+    platform.expectFileDialog("/docs/sorvel/x/../f.rtf");
+    platform.expectYesNo(
+        "f.rtf was opened with content that Sorvel cannot keep (2 footnotes, 1 picture). "
+        "Saving "
+        "will replace the file without it. Save anyway?",
+        false);
+    EXPECT_FALSE(manager->save(doc, true));
+    EXPECT_TRUE(doc.writes.empty());
+    platform.expectFileDialog("/docs/g.rtf");
+    EXPECT_TRUE(manager->save(doc, true));
+    EXPECT_EQ(doc.path(), "/docs/g.rtf");
+    EXPECT_FALSE(doc.leftOut().lostContent());
+    // The new file is the document's now: saving over it asks nothing.
+    doc.modified = true;
+    EXPECT_TRUE(manager->save(doc, false));
+    EXPECT_EQ(doc.writes.size(), 2u);
+}
+
+TEST_F(LostContent, NoToTheQuestionOnClosingKeepsTheDocumentOpen) {
+    FakeDocument& doc = openChanged();
+    platform.expectYesNoCancel("Save changes to f.rtf?", Answer::Yes);
+    platform.expectYesNo(kSaveAnyway, false);
+    EXPECT_FALSE(manager->closeAll());
+    EXPECT_EQ(doc.windows, 1);
+    EXPECT_TRUE(doc.writes.empty());
+    // Not saving it at all closes it, and the file stays as it was.
+    platform.expectYesNoCancel("Save changes to f.rtf?", Answer::No);
+    EXPECT_TRUE(manager->closeAll());
+    EXPECT_TRUE(doc.writes.empty());
+}
 
 }  // namespace
 }  // namespace sorvel::testing
