@@ -1,12 +1,10 @@
 #include "app/Document.h"
 
 #include <QFileInfo>
-#include <fstream>
 
 #include "app/DocumentWindow.h"
 #include "app/ModifiedMark.h"
 #include "common/TextFiles.h"
-#include "docformat/CompoundFile.h"
 #include "docformat/DocumentFile.h"
 #include "qt/QtRichText.h"
 #include "qt/QtRichTextSnapshot.h"
@@ -63,13 +61,14 @@ std::unique_ptr<Document> Document::restore(const RichText& text, const std::str
     doc->setTitle(QString::fromStdString(title));
     doc->text_.setModified(true);
     // Saved, it goes back into the form its file has, so that a recovered
-    // plain RTF file does not turn into a compound one, nor the other way.
+    // plain RTF file does not turn into a compound one, nor the other way;
+    // and what the file holds that the document cannot keep is asked about
+    // before saving over it, as for the document when it was opened.
     if (!path.empty()) {
-        std::ifstream file(path, std::ios::binary);
-        std::string head(8, '\0');
-        if (file.read(head.data(), static_cast<std::streamsize>(head.size()))) {
-            doc->setFileFormat(CompoundFile::isCompound(head) ? DocumentFile::Format::Compound
-                                                              : DocumentFile::Format::Rtf);
+        DocumentFile::Opened file = DocumentFile::open(path);
+        if (file) {
+            doc->setFileFormat(file.format);
+            doc->setLeftOut(std::move(file.report));
         }
     }
     return doc;

@@ -78,6 +78,26 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     EXPECT_FALSE(child->document()->isModified());
 }
 
+// A document recovered after a crash stands for its file as the opened one
+// did: saved, it keeps the file's form, and saving over a file that holds
+// what the document cannot keep asks first.
+TEST_F(Shell, ARecoveredDocumentKeepsItsFilesFormAndAsksBeforeDroppingWhatTheFileHolds) {
+    dir.write("note.rtf", kWithFootnote);
+    RichText text;
+    text.append("Om tassa", face("Times New Roman"));
+    ASSERT_TRUE(
+        DocumentFile::save(text, dir.file("sorvel.rtf"), DocumentFile::Format::Compound).ok());
+
+    const auto note = Document::restore(text, dir.file("note.rtf"), "note.rtf");
+    EXPECT_EQ(note->fileFormat(), DocumentFile::Format::Rtf);
+    EXPECT_EQ(note->leftOut().describeContent(), "1 footnote");
+    const auto compound = Document::restore(text, dir.file("sorvel.rtf"), "sorvel.rtf");
+    EXPECT_EQ(compound->fileFormat(), DocumentFile::Format::Compound);
+    EXPECT_FALSE(compound->leftOut().lostContent());
+    const auto fresh = Document::restore(text, "", "RuvoVIR1");
+    EXPECT_EQ(fresh->fileFormat(), DocumentFile::Format::Rtf);
+}
+
 TEST_F(Shell, EachFileKeepsItsFormOnSave_SaveAsWritesTheTypeChosen) {
     dir.write("plain.rtf", kPlain);
     RichText text;
