@@ -18,10 +18,10 @@
 #include <vector>
 
 #include "common/Cp1252.h"
+#include "pali/PaliCharMap.h"
 #include "pali/PaliLetters.h"
 #include "pali/PaliUnicode.h"
 #include "qt/QtFormats.h"
-#include "pali/PaliCharMap.h"
 
 namespace sorvel::testing {
 namespace {

@@ -63,7 +63,9 @@ TEST_F(Recovery, CopiesLeftByAProgramThatDiedAreFoundAndRestoredWhole) {
     // Names with every character the info file must escape.
     const RecoveryInfo odd = infoOf("/home/u/a\\b\nc.rtf", "a\\b\nc.rtf", 1700000001);
     const RecoveryInfo fresh = infoOf("", "RuvoVIR2", 1700000002);
-    const RichText pali = textOf("Buddha\xbd sara\xba" "a\xbd\r\ngacch\xb1mi");
+    const RichText pali = textOf(
+        "Buddha\xbd sara\xba"
+        "a\xbd\r\ngacch\xb1mi");
     crashedWith({{fresh, textOf("new text")}, {saved, pali}, {odd, textOf("odd")}});
 
     auto next = running();
