@@ -75,7 +75,7 @@ TEST_P(SnapshotRange, BuildsWhatThatPartOfTheLoadedTextHolds) {
     EXPECT_EQ(built, expected);
 }
 
-INSTANTIATE_TEST_SUITE_P(Parts, SnapshotRange,
+INSTANTIATE_TEST_SUITE_P(Ranges, SnapshotRange,
                          ::testing::Values(Range{0, 58},     // all of it
                                            Range{3, 18},     // across two runs
                                            Range{14, 30},    // across a break
