@@ -72,7 +72,7 @@ case "${1:-help}" in
     deps
     configure build -DCMAKE_BUILD_TYPE=RelWithDebInfo
     build build
-    exec ./build/src/sorvel "${@:2}"
+    exec ./build/src/app/sorvel "${@:2}"
     ;;
   test)
     deps
