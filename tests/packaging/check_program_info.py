@@ -1,8 +1,11 @@
 #!/usr/bin/env python3
 """Runs `sorvel` and `sorvel-convert` with --help and --version, with no display
 at all (DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset): each must answer on
-standard output, say nothing on standard error and exit with status 0."""
+standard output, say nothing on standard error and exit with status 0. Given
+dev.sh and the program's path in its build folder, also checks that
+`./dev.sh run` starts that very program."""
 import os
+import re
 import subprocess
 import sys
 
@@ -46,6 +49,13 @@ def main():
         if r.returncode != 0 or r.stderr or not check(r.stdout):
             print(f"FAULT: {name}: status {r.returncode}\nstdout: {r.stdout!r}\n"
                   f"stderr: {r.stderr!r}")
+            failed += 1
+    if len(sys.argv) > 4:
+        dev_sh, program = sys.argv[3], sys.argv[4]
+        with open(dev_sh) as f:
+            started = re.findall(r"exec \./build/(\S+)", f.read())
+        if started != [program]:
+            print(f"FAULT: ./dev.sh run starts {started}, the program is build/{program}")
             failed += 1
     print(f"{len(cases) - failed} passed, {failed} failed")
     return 1 if failed else 0
