@@ -1,6 +1,26 @@
+#include "QtBenchMain.h"
+
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <vector>
+
+namespace sorvel::bench {
+
+namespace {
+
+std::vector<std::function<void()>>& cleanUps() {
+    static std::vector<std::function<void()>> registered;
+    return registered;
+}
+
+}  // namespace
+
+void beforeApplicationEnds(std::function<void()> cleanUp) {
+    cleanUps().push_back(std::move(cleanUp));
+}
+
+}  // namespace sorvel::bench
 
 // The main of the benchmarks that need widgets: the application object, on
 // the offscreen platform unless told otherwise.
@@ -12,5 +32,8 @@ int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
+    for (const auto& cleanUp : sorvel::bench::cleanUps()) {
+        cleanUp();
+    }
     return 0;
 }

@@ -19,6 +19,7 @@
 
 #include "LargeRtf.h"
 #include "PaliText.h"
+#include "QtBenchMain.h"
 #include "app/DocumentWindow.h"
 #include "app/EditorView.h"
 #include "app/MainWindow.h"
@@ -62,7 +63,7 @@ struct Window {
 };
 
 // The windows live from their first benchmark until closeWindows(), which
-// main calls while the application still exists.
+// runs at the end while the application still exists.
 std::unique_ptr<Window>& windowSlot(std::size_t size) {
     static std::unique_ptr<Window> small;
     static std::unique_ptr<Window> big;
@@ -238,18 +239,12 @@ BENCHMARK(BM_OpenLargeDocumentPhases)
     ->Unit(benchmark::kMillisecond)
     ->Iterations(3);
 
+// The windows and the document file go while the application still exists.
+[[maybe_unused]] const bool cleanUpRegistered = (bench::beforeApplicationEnds([] {
+                                                     closeWindows();
+                                                     std::remove(largeRtfFile().c_str());
+                                                 }),
+                                                 true);
+
 }  // namespace
 }  // namespace sorvel
-
-int main(int argc, char** argv) {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-    }
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    sorvel::closeWindows();
-    std::remove(sorvel::largeRtfFile().c_str());
-    return 0;
-}

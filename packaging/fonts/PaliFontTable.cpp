@@ -103,7 +103,12 @@ int main(int argc, char** argv) {
         out += "],\n     \"drawn\": [";
         comma = "";
         for (const auto& [code, ch] : drawnCharacters(kind)) {
-            out += comma + ("[" + std::to_string(code) + ", " + std::to_string(ch) + "]");
+            out += comma;
+            out += '[';
+            out += std::to_string(code);
+            out += ", ";
+            out += std::to_string(ch);
+            out += ']';
             comma = ", ";
         }
         out += "]}";

@@ -80,7 +80,7 @@ class OutputStore : public TypingReplay::Store {
 // Replays the input as typing, in bounded memory: the tables in force are
 // those a key release in `view` would run.
 int replay(const CommandLine& line, ToolStreams& io, const ViewContext& view) {
-    const std::vector<std::span<const CodePair>> tables = tablesInForce(view);
+    const TablesInForce tables = tablesInForce(view);
     std::string error;
     std::unique_ptr<TextInput> input = TextPump::openInput(line, io, error);
     if (!input) {

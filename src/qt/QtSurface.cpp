@@ -490,14 +490,9 @@ RichText QtSurface::getClipboardText(const FontDescription& plainFormat) const {
         c.insertFragment(*in.fragment);
         return QtRichText::read(piece);
     }
-    RichText text(plainFormat);
-    text.append(QtText::toBytes(in.text), plainFormat);
-    const ParaFormat para =
-        QtFormats::describe(doc().findBlock(edit_.textCursor().selectionStart()));
-    for (int i = 0; i < text.paragraphCount(); ++i) {
-        text.setParaFormat(i, para);
-    }
-    return text;
+    return SurfaceRules::plainPaste(
+        QtText::toBytes(in.text), plainFormat,
+        QtFormats::describe(doc().findBlock(edit_.textCursor().selectionStart())));
 }
 
 void QtSurface::copy() {

@@ -110,10 +110,9 @@ bool AtomicFile::fail(FileError* error, std::string_view what) {
     return false;
 }
 
-bool AtomicFile::open(const std::string& path, FileError* error, bool durable) {
+bool AtomicFile::open(const std::string& path, FileError* error) {
     abandon();
     path_ = path;
-    durable_ = durable;
     size_ = 0;
     const std::optional<std::string> found = linkTarget(path);
     if (!found) {
@@ -171,7 +170,7 @@ bool AtomicFile::write(std::string_view bytes, FileError* error) {
     }
     // Start putting the bytes on the disk now, while the next are made, so
     // that the flush at the end has little left to wait for.
-    if (durable_ && size_ - start >= kEarlyWriteBack) {
+    if (size_ - start >= kEarlyWriteBack) {
         ::sync_file_range(fd_, static_cast<off_t>(start), static_cast<off_t>(size_ - start),
                           SYNC_FILE_RANGE_WRITE);
     }
@@ -202,7 +201,7 @@ bool AtomicFile::takeBack(std::size_t n, std::string& into, FileError* error) {
 }
 
 bool AtomicFile::commit(FileError* error) {
-    bool ok = !durable_ || ::fsync(fd_) == 0 || fail(error, "cannot write " + path_);
+    bool ok = ::fsync(fd_) == 0 || fail(error, "cannot write " + path_);
     if (::close(fd_) != 0 && ok) {
         ok = fail(error, "cannot write " + path_);
     }
@@ -214,7 +213,7 @@ bool AtomicFile::commit(FileError* error) {
         temp_.clear();
     }
     abandon();
-    if (ok && durable_ && !syncFolder(folderOf(target_))) {
+    if (ok && !syncFolder(folderOf(target_))) {
         ok = fail(error, "cannot sync the folder of " + path_);
     }
     return ok;

@@ -21,8 +21,8 @@ namespace sorvel {
 //   anything that is not a regular file;
 // - an existing file keeps its permissions, and its group where the user may
 //   set it; a new one gets the usual permissions (the umask applies);
-// - a durable file is synced, and after the rename its folder too, so that
-//   a file reported as written survives a power cut.
+// - the file is synced, and after the rename its folder too, so that a
+//   file reported as written survives a power cut.
 class AtomicFile {
   public:
     AtomicFile() = default;
@@ -31,11 +31,9 @@ class AtomicFile {
     ~AtomicFile();
 
     // Creates the new file beside `path` (or beside the file a link there
-    // points to); false, with the reason, on failure or refusal. A `durable`
-    // file is on the disk, and so is its name, before commit() returns; the
-    // others are renamed as soon as they are written, which the system keeps
-    // whole-or-nothing as long as it keeps running.
-    bool open(const std::string& path, FileError* error = nullptr, bool durable = true);
+    // points to); false, with the reason, on failure or refusal. The file
+    // is on the disk, and so is its name, before commit() returns.
+    bool open(const std::string& path, FileError* error = nullptr);
     bool write(std::string_view bytes, FileError* error = nullptr);
     // Takes the last `n` bytes written back out of the file into `into`
     // (their place is then free again).
@@ -54,7 +52,6 @@ class AtomicFile {
     std::string temp_;
     int fd_ = -1;
     std::size_t size_ = 0;
-    bool durable_ = true;
 };
 
 }  // namespace sorvel

@@ -5,7 +5,9 @@ namespace sorvel {
 namespace {
 
 std::string rowLabel(std::size_t number, std::string_view title) {
-    std::string label = "&" + std::to_string(number) + " ";
+    std::string label = "&";
+    label += std::to_string(number);
+    label += ' ';
     for (const char c : title) {
         label += c;
         if (c == '&') {

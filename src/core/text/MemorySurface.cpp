@@ -212,15 +212,9 @@ RichText MemorySurface::getClipboardText(const FontDescription& plainFormat) con
     if (clipboard_->rich()) {
         return *clipboard_->rich();
     }
-    RichText text(plainFormat);
-    if (clipboard_->plain()) {
-        text.append(*clipboard_->plain(), plainFormat);
-    }
-    const ParaFormat para = doc_.paraFormat(doc_.paragraphAt(sel_.start));
-    for (int i = 0; i < text.paragraphCount(); ++i) {
-        text.setParaFormat(i, para);
-    }
-    return text;
+    const std::optional<std::string>& plain = clipboard_->plain();
+    return SurfaceRules::plainPaste(plain ? std::string_view(*plain) : std::string_view(),
+                                    plainFormat, doc_.paraFormat(doc_.paragraphAt(sel_.start)));
 }
 
 void MemorySurface::copy() {

@@ -49,4 +49,14 @@ long SurfaceRules::fittingLength(std::string_view text, long room) {
     return static_cast<long>(i);
 }
 
+RichText SurfaceRules::plainPaste(std::string_view text, const FontDescription& format,
+                                  const ParaFormat& paragraph) {
+    RichText rich(format);
+    rich.append(text, format);
+    for (int i = 0; i < rich.paragraphCount(); ++i) {
+        rich.setParaFormat(i, paragraph);
+    }
+    return rich;
+}
+
 }  // namespace sorvel

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "text/RichEditSurface.h"
+#include "text/RichText.h"
 
 namespace sorvel {
 
@@ -57,6 +58,11 @@ class SurfaceRules {
     // How many characters of `text` (8-bit, breaks as CR LF, CR or LF) fit
     // into `room` surface characters without cutting a break in two.
     static long fittingLength(std::string_view text, long room);
+
+    // Plain text as a paste brings it: in `format`, each of its paragraphs in
+    // `paragraph`, the format of the paragraph where it goes.
+    static RichText plainPaste(std::string_view text, const FontDescription& format,
+                               const ParaFormat& paragraph);
 };
 
 }  // namespace sorvel

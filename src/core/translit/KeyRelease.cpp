@@ -41,19 +41,19 @@ void runTransliterationPass(ViewContext& view, std::span<const CodePair> table) 
     view.platform.showCursor(true);
 }
 
-std::vector<std::span<const CodePair>> tablesInForce(const ViewContext& view) {
+TablesInForce tablesInForce(const ViewContext& view) {
     const TransliterationState& state = view.state;
-    std::vector<std::span<const CodePair>> tables;
+    TablesInForce tables;
     if (!state.paliEntryOn && !state.userTableOn) {
         return tables;
     }
     const FontDescription format = view.surface.getCharFormatSelection();
     const PaliFontKind kind = identifyPaliFont(format.faceName, state);
     if (state.userTableOn && kind == PaliFontKind::UserTableFont) {
-        tables.push_back(state.userTable);
+        tables.tables[tables.count++] = state.userTable;
     }
     if (state.paliEntryOn && isPaliFont(kind)) {
-        tables.push_back(keystrokeTable(kind));
+        tables.tables[tables.count++] = keystrokeTable(kind);
     }
     return tables;
 }

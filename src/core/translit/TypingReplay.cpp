@@ -23,7 +23,7 @@ std::vector<CodePair> pairsOf(std::span<const CodePair> table) {
 
 }  // namespace
 
-TypingReplay::TypingReplay(std::vector<std::span<const CodePair>> tables, Store& store,
+TypingReplay::TypingReplay(std::span<const std::span<const CodePair>> tables, Store& store,
                            std::size_t keep)
     : store_(store), keep_(std::max<std::size_t>(keep, 1)) {
     for (const std::span<const CodePair> table : tables) {
@@ -43,7 +43,7 @@ TypingReplay::TypingReplay(std::vector<std::span<const CodePair>> tables, Store&
     }
 }
 
-bool TypingReplay::reachesBack(const std::vector<std::span<const CodePair>>& tables) {
+bool TypingReplay::reachesBack(std::span<const std::span<const CodePair>> tables) {
     std::vector<CodePair> all;
     for (const std::span<const CodePair> table : tables) {
         const std::vector<CodePair> pairs = pairsOf(table);

@@ -33,14 +33,14 @@ class TypingReplay {
     // `keep`: how much of the end of the text stays in memory at the least
     // (more than the longest code); the start goes to the store once the
     // end has grown to 64 times that.
-    TypingReplay(std::vector<std::span<const CodePair>> tables, Store& store,
+    TypingReplay(std::span<const std::span<const CodePair>> tables, Store& store,
                  std::size_t keep = 1 << 16);
 
     // Whether these tables can take back more than their longest code: only
     // where a replacement is empty or holds a byte that some code holds,
     // since otherwise each replacement closes the text before it. Where they
     // cannot, the store never has to give anything back.
-    static bool reachesBack(const std::vector<std::span<const CodePair>>& tables);
+    static bool reachesBack(std::span<const std::span<const CodePair>> tables);
 
     // Types `text`, whose paragraph breaks are CR LF; a CR at its end waits
     // for its LF. False when the store failed.

@@ -204,7 +204,7 @@ TEST(StreamingConversionTest, TypingInPiecesGivesTheTextTypedIntoADocument) {
                 state.userTable[eating.size()] = endPair();
             }
             ViewContext view{surface, platform, state};
-            const std::vector<std::span<const CodePair>> tables = tablesInForce(view);
+            const TablesInForce tables = tablesInForce(view);
             ASSERT_EQ(tables.size(), 1u);
             EXPECT_EQ(TypingReplay::reachesBack(tables), !kind);
             const std::string expected = testing::typedInDocument(text, view);
