@@ -16,7 +16,7 @@ namespace sorvel {
 class TextInput {
   public:
     // The size of the pieces the commands read and convert.
-    static constexpr std::size_t kPieceSize = 1 << 20;
+    static constexpr std::size_t kPieceSize = 256 << 10;
 
     // Opens a file; nothing, with the message, when it cannot be read.
     static std::unique_ptr<TextInput> openFile(const std::string& path, std::string& error);

@@ -1,5 +1,7 @@
 #include "common/AtomicFile.h"
 
+#include "common/BackgroundFlush.h"
+
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -11,6 +13,7 @@
 #include <filesystem>
 #include <optional>
 #include <random>
+#include <system_error>
 #include <vector>
 
 namespace sorvel {
@@ -19,6 +22,9 @@ namespace {
 
 // Writes of at least this much start their way to the disk at once.
 constexpr std::size_t kEarlyWriteBack = 256 << 10;
+// A file that grows past this is flushed as it is written; a smaller one
+// is not worth a thread.
+constexpr std::size_t kBackgroundFlushFrom = 4 << 20;
 
 // The file that a write to `path` lands in: `path` itself, or the end of the
 // chain of symbolic links that starts there (which need not exist yet).
@@ -74,7 +80,8 @@ int createBeside(const std::string& target, mode_t mode, std::string& name) {
         for (int i = 0; i < 6; ++i) {
             name += kLetters[pick(random)];
         }
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, mode);
+        // Read and write: bytes written may be taken back out.
+        const int fd = ::open(name.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, mode);
         if (fd >= 0 || errno != EEXIST) {
             return fd;
         }
@@ -96,6 +103,8 @@ bool syncFolder(const std::string& folder) {
 
 }  // namespace
 
+AtomicFile::AtomicFile() = default;
+
 AtomicFile::~AtomicFile() {
     abandon();
 }
@@ -114,6 +123,7 @@ bool AtomicFile::open(const std::string& path, FileError* error) {
     abandon();
     path_ = path;
     size_ = 0;
+    flushedTo_ = 0;
     const std::optional<std::string> found = linkTarget(path);
     if (!found) {
         return fail(error, "cannot follow the link " + path);
@@ -153,7 +163,6 @@ bool AtomicFile::open(const std::string& path, FileError* error) {
 }
 
 bool AtomicFile::write(std::string_view bytes, FileError* error) {
-    const std::size_t start = size_;
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
@@ -168,13 +177,29 @@ bool AtomicFile::write(std::string_view bytes, FileError* error) {
         left -= static_cast<std::size_t>(n);
         size_ += static_cast<std::size_t>(n);
     }
-    // Start putting the bytes on the disk now, while the next are made, so
-    // that the flush at the end has little left to wait for.
-    if (size_ - start >= kEarlyWriteBack) {
-        ::sync_file_range(fd_, static_cast<off_t>(start), static_cast<off_t>(size_ - start),
-                          SYNC_FILE_RANGE_WRITE);
+    if (size_ - flushedTo_ >= kEarlyWriteBack) {
+        flushEarly();
     }
     return true;
+}
+
+// Starts putting the bytes written since the last time on the disk now,
+// while the next are made, so that the flush at the end has little left to
+// wait for.
+void AtomicFile::flushEarly() {
+    ::sync_file_range(fd_, static_cast<off_t>(flushedTo_), static_cast<off_t>(size_ - flushedTo_),
+                      SYNC_FILE_RANGE_WRITE);
+    flushedTo_ = size_;
+    if (!flush_ && size_ >= kBackgroundFlushFrom) {
+        try {
+            flush_ = std::make_unique<BackgroundFlush>(fd_);
+        } catch (const std::system_error&) {
+            // No thread to be had: the flush at the end does it all.
+        }
+    }
+    if (flush_) {
+        flush_->nudge();
+    }
 }
 
 bool AtomicFile::takeBack(std::size_t n, std::string& into, FileError* error) {
@@ -197,11 +222,18 @@ bool AtomicFile::takeBack(std::size_t n, std::string& into, FileError* error) {
         return fail(error, "cannot write " + path_);
     }
     size_ = at;
+    flushedTo_ = std::min(flushedTo_, size_);
     return true;
 }
 
 bool AtomicFile::commit(FileError* error) {
-    bool ok = ::fsync(fd_) == 0 || fail(error, "cannot write " + path_);
+    bool ok = true;
+    if (flush_) {
+        errno = flush_->stop();
+        flush_.reset();
+        ok = errno == 0 || fail(error, "cannot write " + path_);
+    }
+    ok = ok && (::fsync(fd_) == 0 || fail(error, "cannot write " + path_));
     if (::close(fd_) != 0 && ok) {
         ok = fail(error, "cannot write " + path_);
     }
@@ -220,6 +252,7 @@ bool AtomicFile::commit(FileError* error) {
 }
 
 void AtomicFile::abandon() {
+    flush_.reset();  // before the file it flushes is closed
     if (fd_ >= 0) {
         ::close(fd_);
         fd_ = -1;

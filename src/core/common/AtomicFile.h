@@ -1,10 +1,15 @@
 #pragma once
 
 #include <sys/types.h>
+#include <memory>
 #include <string>
 #include <string_view>
 
 #include "common/TextFiles.h"
+
+namespace sorvel {
+class BackgroundFlush;
+}
 
 namespace sorvel {
 
@@ -25,7 +30,7 @@ namespace sorvel {
 //   file reported as written survives a power cut.
 class AtomicFile {
   public:
-    AtomicFile() = default;
+    AtomicFile();
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
     ~AtomicFile();
@@ -46,12 +51,15 @@ class AtomicFile {
 
   private:
     bool fail(FileError* error, std::string_view what);
+    void flushEarly();
 
     std::string path_;    // as the caller named it, for messages
     std::string target_;  // the file that is replaced: path_, or a link's end
     std::string temp_;
     int fd_ = -1;
     std::size_t size_ = 0;
+    std::size_t flushedTo_ = 0;               // bytes already on their way to the disk
+    std::unique_ptr<BackgroundFlush> flush_;  // for large files only
 };
 
 }  // namespace sorvel

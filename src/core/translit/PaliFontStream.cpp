@@ -19,12 +19,15 @@ constexpr std::size_t kCodeLength = 6;
 #if defined(__x86_64__)
 // Sixty-four bytes at a time where the processor can look up a table of 128
 // bytes in one instruction: the bytes from 128 up go through the table, the
-// others stay. Stops before the first CR, LF or '[' (which the caller takes
-// on), or where fewer than 64 bytes or 64 bytes of room are left.
+// others stay. Stops before the first '[' and the first CR or LF (which the
+// caller takes on), or where fewer than 64 bytes or 64 bytes of room are
+// left; when the line break written is CR LF, a CR LF inside the 64 bytes is
+// already one and goes through as it is.
 __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void convertWide(const uint8_t*& p,
                                                                         const uint8_t* end,
                                                                         char*& o, const char* room,
-                                                                        const uint8_t* high) {
+                                                                        const uint8_t* high,
+                                                                        bool crLfStays) {
     const __m512i low64 = _mm512_loadu_si512(high);
     const __m512i high64 = _mm512_loadu_si512(high + 64);
     const __m512i cr = _mm512_set1_epi8('\r');
@@ -32,8 +35,12 @@ __attribute__((target("avx512f,avx512bw,avx512vbmi"))) void convertWide(const ui
     const __m512i bracket = _mm512_set1_epi8('[');
     while (end - p >= 64 && room - o >= 64) {
         const __m512i v = _mm512_loadu_si512(p);
-        const __mmask64 slow = _mm512_cmpeq_epi8_mask(v, cr) | _mm512_cmpeq_epi8_mask(v, lf) |
-                               _mm512_cmpeq_epi8_mask(v, bracket);
+        const __mmask64 crs = _mm512_cmpeq_epi8_mask(v, cr);
+        const __mmask64 lfs = _mm512_cmpeq_epi8_mask(v, lf);
+        // A CR with its LF in the next byte, and that LF; a CR in the last
+        // byte or an LF in the first is left to the caller.
+        const __mmask64 pairs = crLfStays ? (crs & (lfs >> 1)) | (lfs & (crs << 1)) : 0;
+        const __mmask64 slow = ((crs | lfs) & ~pairs) | _mm512_cmpeq_epi8_mask(v, bracket);
         const __m512i mapped = _mm512_permutex2var_epi8(low64, v, high64);
         _mm512_storeu_si512(o, _mm512_mask_mov_epi8(v, _mm512_movepi8_mask(v), mapped));
         const int n = slow ? __builtin_ctzll(slow) : 64;
@@ -88,11 +95,12 @@ std::size_t PaliFontStream::convert(std::string_view in, bool last, std::string&
         o = buffer;
     };
     const uint16_t* const table = table_.data();
+    [[maybe_unused]] const bool crLfStays = lineBreak_ == "\r\n";
     const uint8_t* p = begin;
     while (p < end) {
 #if defined(__x86_64__)
         if (canConvertWide()) {
-            convertWide(p, end, o, buffer + kBuffer, high_.data());
+            convertWide(p, end, o, buffer + kBuffer, high_.data(), crLfStays);
         }
 #endif
         // Eight bytes at a time while none of them takes the slow path.
