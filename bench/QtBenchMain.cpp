@@ -5,6 +5,8 @@
 #include <QApplication>
 #include <vector>
 
+#include "common/LargeBlocks.h"
+
 namespace sorvel::bench {
 
 namespace {
@@ -23,11 +25,13 @@ void beforeApplicationEnds(std::function<void()> cleanUp) {
 }  // namespace sorvel::bench
 
 // The main of the benchmarks that need widgets: the application object, on
-// the offscreen platform unless told otherwise.
+// the offscreen platform unless told otherwise, and memory handled as the
+// program handles it.
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
     }
+    sorvel::LargeBlocks::giveBackWhenFreed();
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();

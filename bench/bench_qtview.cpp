@@ -153,6 +153,8 @@ void BM_OpenLargeDocument(benchmark::State& st) {
         }
         window->close();
         QApplication::processEvents();
+        // The document goes when the event loop would delete it.
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         st.ResumeTiming();
     }
     st.counters["length"] = static_cast<double>(length);

@@ -7,6 +7,7 @@
 #include "app/SingleInstance.h"
 #include "app/SorvelApplication.h"
 #include "app/X11StartupNotice.h"
+#include "common/LargeBlocks.h"
 #include "qt/PaliStandInFonts.h"
 #include "shell/CommandLine.h"
 #include "shell/InfoOptions.h"
@@ -22,6 +23,9 @@ int main(int argc, char** argv) {
     const char* startupId = std::getenv("DESKTOP_STARTUP_ID");
     const std::string startup = startupId ? startupId : "";
 
+    // The program runs for hours and opens and closes large documents: what
+    // it frees of them goes back to the system.
+    sorvel::LargeBlocks::giveBackWhenFreed();
     QApplication app(argc, argv);
     // Before any window: documents, dialogs and printing find the Pali fonts.
     sorvel::PaliStandInFonts::registerMissing();

@@ -166,7 +166,9 @@ bool AtomicFile::write(std::string_view bytes, FileError* error) {
     const char* p = bytes.data();
     std::size_t left = bytes.size();
     while (left > 0) {
-        const ssize_t n = ::write(fd_, p, left);
+        // A large buffer goes in pieces, each on its way to the disk while
+        // the next is written.
+        const ssize_t n = ::write(fd_, p, std::min(left, kEarlyWriteBack * 4));
         if (n < 0) {
             if (errno == EINTR) {
                 continue;
@@ -176,9 +178,9 @@ bool AtomicFile::write(std::string_view bytes, FileError* error) {
         p += n;
         left -= static_cast<std::size_t>(n);
         size_ += static_cast<std::size_t>(n);
-    }
-    if (size_ - flushedTo_ >= kEarlyWriteBack) {
-        flushEarly();
+        if (size_ - flushedTo_ >= kEarlyWriteBack) {
+            flushEarly();
+        }
     }
     return true;
 }
