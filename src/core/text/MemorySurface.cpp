@@ -144,12 +144,15 @@ FontDescription MemorySurface::getCharFormatSelection() const {
         first = sel_.start;
     }
     MixedFormat<FontDescription> mixed(charmask::All);
-    for (long i = first; i < sel_.end; ++i) {
-        if (!onlyBreaks && isBreak(i)) {
-            continue;
+    // Run by run: each counts once, if it holds more than breaks.
+    doc_.forEachRun(first, sel_.end, [&](const RichText::Run& run) {
+        for (long i = run.start; i < run.end; ++i) {
+            if (onlyBreaks || !isBreak(i)) {
+                mixed.add(doc_.formatIdAt(i), [&run] { return *run.format; });
+                return;
+            }
         }
-        mixed.add(doc_.formatIdAt(i), [this, i] { return doc_.formatAt(i); });
-    }
+    });
     return mixed.result();
 }
 

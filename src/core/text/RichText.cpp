@@ -47,9 +47,7 @@ FontDescription RichText::standardFormat() {
 
 void RichText::reserve(std::size_t characters) {
     text_.reserve(characters);
-    ids_.reserve(characters);
     adviseHugePages(text_.data(), text_.capacity());
-    adviseHugePages(ids_.data(), ids_.capacity() * sizeof(ids_[0]));
 }
 
 std::string RichText::normalizeBreaks(std::string_view text) {
@@ -108,6 +106,70 @@ uint32_t RichText::intern(const FontDescription& format) {
     formats_.push_back(full);
     formatIds_.emplace(full, id);
     return id;
+}
+
+std::size_t RichText::runIndexAt(long pos) const {
+    const auto after = std::upper_bound(runs_.begin(), runs_.end(), pos,
+                                        [](long p, const FormatRun& r) { return p < r.start; });
+    return static_cast<std::size_t>(after - runs_.begin()) - 1;
+}
+
+RichText::Run RichText::runAt(long pos) const {
+    const std::size_t k = runIndexAt(pos);
+    return Run{runs_[k].start, runEnd(k), &formats_[runs_[k].id]};
+}
+
+long RichText::runEnd(std::size_t index) const {
+    return index + 1 < runs_.size() ? runs_[index + 1].start : length();
+}
+
+std::size_t RichText::cutAt(long pos) {
+    const auto at = std::lower_bound(runs_.begin(), runs_.end(), pos,
+                                     [](const FormatRun& r, long p) { return r.start < p; });
+    const auto index = static_cast<std::size_t>(at - runs_.begin());
+    if (at == runs_.end() ? pos >= length() : at->start == pos) {
+        return index;
+    }
+    // Inside the run before: it goes on from `pos` as a run of its own.
+    runs_.insert(at, FormatRun{pos, runs_[index - 1].id});
+    return index;
+}
+
+void RichText::joinRuns(std::size_t from, std::size_t to) {
+    to = std::min(to, runs_.size());
+    if (from >= to) {
+        return;
+    }
+    std::size_t kept = from;
+    for (std::size_t k = from + 1; k < to; ++k) {
+        if (runs_[k].id != runs_[kept].id) {
+            runs_[++kept] = runs_[k];
+        }
+    }
+    runs_.erase(runs_.begin() + static_cast<long>(kept + 1), runs_.begin() + static_cast<long>(to));
+}
+
+void RichText::appendRun(long start, uint32_t id) {
+    if (runs_.empty() || runs_.back().id != id) {
+        runs_.push_back(FormatRun{start, id});
+    }
+}
+
+void RichText::spliceRuns(long start, long end, const std::vector<FormatRun>& inserted,
+                          long insertedLength) {
+    const std::size_t first = cutAt(start);
+    const std::size_t last = cutAt(end);
+    runs_.erase(runs_.begin() + static_cast<long>(first), runs_.begin() + static_cast<long>(last));
+    const long delta = insertedLength - (end - start);
+    for (std::size_t k = first; k < runs_.size(); ++k) {
+        runs_[k].start += delta;
+    }
+    std::vector<FormatRun> placed = inserted;
+    for (FormatRun& r : placed) {
+        r.start += start;
+    }
+    runs_.insert(runs_.begin() + static_cast<long>(first), placed.begin(), placed.end());
+    joinRuns(first == 0 ? 0 : first - 1, first + placed.size() + 1);
 }
 
 int RichText::paragraphAt(long pos) const {
@@ -171,9 +233,8 @@ long RichText::replace(long start, long end, std::string_view text, const FontDe
     const auto n = static_cast<long>(normal.size());
     spliceParagraphs(start, end, n, breakOffsets, breakFormats);
 
+    spliceRuns(start, end, n > 0 ? std::vector<FormatRun>{{0, id}} : std::vector<FormatRun>{}, n);
     text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start), normal);
-    ids_.erase(ids_.begin() + start, ids_.begin() + end);
-    ids_.insert(ids_.begin() + start, static_cast<std::size_t>(n), id);
     return n;
 }
 
@@ -185,52 +246,51 @@ long RichText::replace(long start, long end, const RichText& piece) {
     std::vector<ParaFormat> breakFormats(piece.paras_.begin(), piece.paras_.end() - 1);
     spliceParagraphs(start, end, piece.length(), breakOffsets, breakFormats);
 
-    std::vector<uint32_t> ids(piece.ids_.size());
+    std::vector<FormatRun> runs = piece.runs_;
     std::vector<uint32_t> mapped(piece.formats_.size(), UINT32_MAX);
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        uint32_t& m = mapped[piece.ids_[i]];
+    for (FormatRun& r : runs) {
+        uint32_t& m = mapped[r.id];
         if (m == UINT32_MAX) {
-            m = intern(piece.formats_[piece.ids_[i]]);
+            m = intern(piece.formats_[r.id]);
         }
-        ids[i] = m;
+        r.id = m;
     }
+    spliceRuns(start, end, runs, piece.length());
     text_.replace(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start),
                   piece.text_);
-    ids_.erase(ids_.begin() + start, ids_.begin() + end);
-    ids_.insert(ids_.begin() + start, ids.begin(), ids.end());
     return piece.length();
 }
 
 void RichText::applyFormat(long start, long end, const FontDescription& delta) {
     start = std::clamp(start, 0L, length());
     end = std::clamp(end, start, length());
+    if (start == end) {
+        return;
+    }
+    const std::size_t first = cutAt(start);
+    const std::size_t last = cutAt(end);
     std::unordered_map<uint32_t, uint32_t> mapped;
-    for (long i = start; i < end; ++i) {
-        const uint32_t old = ids_[i];
+    for (std::size_t k = first; k < last; ++k) {
+        const uint32_t old = runs_[k].id;
         auto it = mapped.find(old);
         if (it == mapped.end()) {
             FontDescription f = formats_[old];
             f.merge(delta);
             it = mapped.emplace(old, intern(f)).first;
         }
-        ids_[i] = it->second;
+        runs_[k].id = it->second;
     }
+    joinRuns(first == 0 ? 0 : first - 1, last + 1);
 }
 
 RichText RichText::slice(long start, long end) const {
     start = snapDown(start);
     end = std::max(start, snapUp(end));
     RichText out(defaultFormat_);
-    std::unordered_map<uint32_t, uint32_t> mapped;
     out.text_.assign(text_, static_cast<std::size_t>(start), static_cast<std::size_t>(end - start));
-    out.ids_.reserve(out.text_.size());
-    for (long i = start; i < end; ++i) {
-        auto it = mapped.find(ids_[i]);
-        if (it == mapped.end()) {
-            it = mapped.emplace(ids_[i], out.intern(formats_[ids_[i]])).first;
-        }
-        out.ids_.push_back(it->second);
-    }
+    forEachRun(start, end, [&out, start](const Run& run) {
+        out.appendRun(run.start - start, out.intern(*run.format));
+    });
     const auto i0 = std::lower_bound(breaks_.begin(), breaks_.end(), start) - breaks_.begin();
     const auto i1 = std::lower_bound(breaks_.begin(), breaks_.end(), end) - breaks_.begin();
     out.paras_.clear();
@@ -244,7 +304,7 @@ RichText RichText::slice(long start, long end) const {
 
 void RichText::clear() {
     text_.clear();
-    ids_.clear();
+    runs_.clear();
     breaks_.clear();
     const ParaFormat last = paras_.back();
     paras_.assign(1, last);
@@ -259,8 +319,10 @@ void RichText::append(std::string_view text, const FontDescription& format) {
         return;
     }
     const uint32_t id = intern(format);
-    text_.append(text);
-    ids_.insert(ids_.end(), text.size(), id);
+    if (!text.empty()) {
+        appendRun(length(), id);
+        text_.append(text);
+    }
 }
 
 void RichText::appendBreak(const FontDescription& charFormat, const ParaFormat& paraFormat) {
@@ -269,19 +331,27 @@ void RichText::appendBreak(const FontDescription& charFormat, const ParaFormat& 
     paras_.back() = paraFormat;
     paras_.back().mask = paramask::All;
     paras_.push_back(paras_.back());
+    appendRun(length(), id);
     text_ += "\r\n";
-    ids_.push_back(id);
-    ids_.push_back(id);
 }
 
 bool operator==(const RichText& a, const RichText& b) {
     if (a.text_ != b.text_ || a.breaks_ != b.breaks_ || a.paras_ != b.paras_) {
         return false;
     }
-    for (std::size_t i = 0; i < a.ids_.size(); ++i) {
-        if (!(a.formats_[a.ids_[i]] == b.formats_[b.ids_[i]])) {
+    // Run by run of either: the two may cut the text in different places
+    // where their tables give two ids to one format.
+    std::size_t i = 0;
+    std::size_t j = 0;
+    for (long pos = 0; pos < a.length();) {
+        if (!(a.formats_[a.runs_[i].id] == b.formats_[b.runs_[j].id])) {
             return false;
         }
+        const long endA = a.runEnd(i);
+        const long endB = b.runEnd(j);
+        pos = std::min(endA, endB);
+        i += endA == pos ? 1 : 0;
+        j += endB == pos ? 1 : 0;
     }
     return true;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -19,9 +20,10 @@ namespace sorvel {
 // when a break is deleted the joined paragraph takes the format of the later
 // paragraph, whose break survives.
 //
-// Formats are interned: each character holds the index of its format in a
-// table of distinct formats, which keeps a large document with few fonts
-// small and makes comparing two characters' formats an integer compare.
+// Formats are interned and held by runs: the text is cut into stretches of
+// one format, each naming its format by its index in a table of distinct
+// formats. A long document with a few fonts takes little more than its
+// characters, and comparing two characters' formats is an integer compare.
 class RichText {
   public:
     struct Run {
@@ -54,8 +56,11 @@ class RichText {
     const FontDescription& defaultFormat() const { return defaultFormat_; }
     void setDefaultFormat(const FontDescription& format);
     // The full format of the character at `pos` (0 <= pos < length()).
-    const FontDescription& formatAt(long pos) const { return formats_[ids_[pos]]; }
-    uint32_t formatIdAt(long pos) const { return ids_[pos]; }
+    const FontDescription& formatAt(long pos) const { return formats_[formatIdAt(pos)]; }
+    uint32_t formatIdAt(long pos) const { return runs_[runIndexAt(pos)].id; }
+    // The stretch of one format that holds `pos` (0 <= pos < length());
+    // two runs have the same format exactly when their formats are one object.
+    Run runAt(long pos) const;
     // Calls `f(run)` for each maximal stretch of [start, end) in one format.
     template <class F>
     void forEachRun(long start, long end, F&& f) const;
@@ -91,7 +96,29 @@ class RichText {
     friend bool operator==(const RichText& a, const RichText& b);
 
   private:
+    // From `start` to the next run's start (or the end of the text), every
+    // character is in format `id`. Two runs next to each other never have the
+    // same format, and the first starts at 0.
+    struct FormatRun {
+        long start;
+        uint32_t id;
+    };
+
     uint32_t intern(const FontDescription& format);
+    // The run that holds `pos` (0 <= pos < length()).
+    std::size_t runIndexAt(long pos) const;
+    long runEnd(std::size_t index) const;
+    // The index of the first run that starts at or after `pos`, cutting the
+    // run that holds `pos` in two so that one starts there.
+    std::size_t cutAt(long pos);
+    // Joins the runs in [from, to) with their neighbours where the formats
+    // are the same.
+    void joinRuns(std::size_t from, std::size_t to);
+    void appendRun(long start, uint32_t id);
+    // Puts the runs of `inserted` (starting from 0, `insertedLength` long in
+    // all) in place of [start, end); the text itself is changed after.
+    void spliceRuns(long start, long end, const std::vector<FormatRun>& inserted,
+                    long insertedLength);
     void spliceParagraphs(long start, long end, long insertedLength,
                           const std::vector<long>& newBreakOffsets,
                           const std::vector<ParaFormat>& newBreakFormats);
@@ -101,7 +128,7 @@ class RichText {
     };
 
     std::string text_;
-    std::vector<uint32_t> ids_;
+    std::vector<FormatRun> runs_;
     std::vector<FontDescription> formats_;
     std::unordered_map<FontDescription, uint32_t, FormatHash> formatIds_;
     FontDescription defaultFormat_;
@@ -113,14 +140,13 @@ template <class F>
 void RichText::forEachRun(long start, long end, F&& f) const {
     start = start < 0 ? 0 : start;
     end = end > length() ? length() : end;
-    long i = start;
-    while (i < end) {
-        const uint32_t id = ids_[i];
-        long j = i + 1;
-        while (j < end && ids_[j] == id) {
-            ++j;
-        }
-        f(Run{i, j, &formats_[id]});
+    if (start >= end) {
+        return;
+    }
+    std::size_t k = runIndexAt(start);
+    for (long i = start; i < end; ++k) {
+        const long j = std::min(runEnd(k), end);
+        f(Run{i, j, &formats_[runs_[k].id]});
         i = j;
     }
 }

@@ -28,14 +28,23 @@ RichText FormattedRewrite::rebuild(const RichText& source, const TracedText& rew
     auto known = [&source](int32_t origin) {
         return origin != TracedText::kNoOrigin && origin < source.length();
     };
+    // The origins mostly go up one by one: the run of the last one looked
+    // up answers most of the next lookups.
+    RichText::Run last{0, 0, nullptr};
+    auto sourceFormat = [&](int32_t origin) {
+        if (origin < last.start || origin >= last.end) {
+            last = source.runAt(origin);
+        }
+        return last.format;
+    };
     auto formatOf = [&](int32_t origin) -> const FontDescription& {
-        return known(origin) ? source.formatAt(origin) : loose;
+        return known(origin) ? *sourceFormat(origin) : loose;
     };
     auto sameFormat = [&](int32_t a, int32_t b) {
         if (!known(a) || !known(b)) {
             return known(a) == known(b);
         }
-        return source.formatIdAt(a) == source.formatIdAt(b);
+        return sourceFormat(a) == sourceFormat(b);
     };
 
     RichText out(source.defaultFormat());

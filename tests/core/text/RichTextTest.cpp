@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "text/RichText.h"
 
 namespace sorvel {
@@ -113,6 +115,105 @@ TEST(RichText, ApplyFormatMergesOnlyTheMaskedFields) {
     EXPECT_EQ(t.formatAt(1).faceName, "Arial");
     EXPECT_TRUE(t.formatAt(1).effects & chareffect::Bold);
     EXPECT_FALSE(t.formatAt(0).effects & chareffect::Bold);
+}
+
+// Random edits against a model that keeps a format for every character:
+// whatever the runs are cut and joined into, each character keeps the format
+// the model gives it, and the runs stay maximal.
+struct Model {
+    std::string text;
+    std::vector<FontDescription> formats;
+};
+
+void expectSame(const RichText& t, const Model& m, int step) {
+    ASSERT_EQ(t.text(), m.text) << "step " << step;
+    for (long i = 0; i < t.length(); ++i) {
+        ASSERT_TRUE(t.formatAt(i) == m.formats[static_cast<std::size_t>(i)])
+            << "step " << step << ", character " << i;
+    }
+    long covered = 0;
+    const FontDescription* before = nullptr;
+    t.forEachRun(0, t.length(), [&](const RichText::Run& r) {
+        EXPECT_EQ(r.start, covered) << "step " << step;
+        EXPECT_LT(r.start, r.end) << "step " << step;
+        EXPECT_FALSE(before && *before == *r.format) << "step " << step << ": runs not joined";
+        covered = r.end;
+        before = r.format;
+    });
+    EXPECT_EQ(covered, t.length()) << "step " << step;
+}
+
+TEST(RichText, RandomEditsKeepEveryCharactersFormat) {
+    const std::vector<FontDescription> faces = {faceFormat("A"), faceFormat("B"), faceFormat("C")};
+    FontDescription bold;
+    bold.mask = charmask::Bold;
+    bold.effects = chareffect::Bold;
+    FontDescription face;
+    face.mask = charmask::Face;
+    face.faceName = "B";
+    const std::vector<FontDescription> deltas = {bold, face};
+
+    for (unsigned seed = 1; seed <= 20; ++seed) {
+        std::mt19937 random(seed);
+        auto pick = [&random](long n) {
+            return n <= 0 ? 0L : static_cast<long>(random() % static_cast<unsigned>(n + 1));
+        };
+        RichText t;
+        Model m;
+        for (int step = 0; step < 300; ++step) {
+            long a = pick(static_cast<long>(m.text.size()));
+            long b = pick(static_cast<long>(m.text.size()));
+            if (a > b) {
+                std::swap(a, b);
+            }
+            const auto at = static_cast<std::size_t>(a);
+            const auto n = static_cast<std::size_t>(b - a);
+            switch (random() % 4) {
+                case 0: {  // type over a selection, or delete it
+                    const std::string s(static_cast<std::size_t>(pick(4)), 'a' + step % 26);
+                    FontDescription f = faces[random() % faces.size()];
+                    f.mask = charmask::All;
+                    t.replace(a, b, s, f);
+                    m.text.replace(at, n, s);
+                    m.formats.erase(m.formats.begin() + a, m.formats.begin() + b);
+                    m.formats.insert(m.formats.begin() + a, s.size(), f);
+                    break;
+                }
+                case 1: {  // format a selection
+                    const FontDescription& d = deltas[random() % deltas.size()];
+                    t.applyFormat(a, b, d);
+                    for (long i = a; i < b; ++i) {
+                        m.formats[static_cast<std::size_t>(i)].merge(d);
+                    }
+                    break;
+                }
+                case 2: {  // paste a piece of the text somewhere
+                    const long c = pick(static_cast<long>(m.text.size()));
+                    const RichText piece = t.slice(a, b);
+                    const std::vector<FontDescription> pieceFormats(m.formats.begin() + a,
+                                                                    m.formats.begin() + b);
+                    const std::string pieceText = m.text.substr(at, n);
+                    t.replace(c, c, piece);
+                    m.text.insert(static_cast<std::size_t>(c), pieceText);
+                    m.formats.insert(m.formats.begin() + c, pieceFormats.begin(),
+                                     pieceFormats.end());
+                    break;
+                }
+                default: {  // type at the end
+                    const FontDescription& f = faces[random() % faces.size()];
+                    t.append("xy", f);
+                    m.text += "xy";
+                    m.formats.insert(m.formats.end(), 2, f);
+                    m.formats.back().mask = m.formats[m.formats.size() - 2].mask = charmask::All;
+                    break;
+                }
+            }
+            expectSame(t, m, step);
+            if (HasFatalFailure()) {
+                return;
+            }
+        }
+    }
 }
 
 TEST(FaceName, IsCutAtThirtyOneCharacters) {
