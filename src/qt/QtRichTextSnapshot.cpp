@@ -63,6 +63,9 @@ QtRichTextSnapshot QtRichTextSnapshot::take(const QTextDocument& doc, int from, 
     // The whole text in one copy, where the document's positions are its
     // indexes; for a part, the pieces that are wanted.
     const bool whole = from == 0 && to >= doc.characterCount() - 1;
+    // A break for every block at the most, and a run or more for each.
+    s.breaks_.reserve(static_cast<std::size_t>(doc.blockCount()));
+    s.runs_.reserve(static_cast<std::size_t>(doc.blockCount()));
     if (whole) {
         s.text_ = doc.toRawText();
     }
@@ -76,7 +79,8 @@ QtRichTextSnapshot QtRichTextSnapshot::take(const QTextDocument& doc, int from, 
         if (blockStart > from) {
             // The break before this block, in the format it carries; it ends
             // the previous paragraph.
-            s.breaks_.push_back({s.runs_.size(), formats.character(block.charFormatIndex()),
+            s.breaks_.push_back({static_cast<uint32_t>(s.runs_.size()),
+                                 formats.character(block.charFormatIndex()),
                                  formats.paragraph(previous)});
         }
         int fragmentStart = blockStart;
@@ -89,9 +93,9 @@ QtRichTextSnapshot QtRichTextSnapshot::take(const QTextDocument& doc, int from, 
             if (fe <= fs) {
                 continue;
             }
-            qsizetype start = fs;
+            int start = fs;
             if (!whole) {
-                start = s.text_.size();
+                start = static_cast<int>(s.text_.size());
                 s.text_ += QStringView(fragment.text()).mid(fs - begin, fe - fs);
             }
             s.runs_.push_back({start, fe - fs, formats.character(fragment.charFormatIndex())});

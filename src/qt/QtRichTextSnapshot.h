@@ -29,15 +29,17 @@ class QtRichTextSnapshot {
 
   private:
     // A stretch of text_ in one character format (an index of charFormats_).
+    // A long document has millions of them, so they are kept small; Qt's
+    // positions are ints.
     struct Run {
-        qsizetype start;
-        qsizetype length;
+        int start;
+        int length;
         int format;
     };
     // A paragraph break, before run `beforeRun`: the break's character
     // format and the paragraph format of the paragraph it ends.
     struct Break {
-        std::size_t beforeRun;
+        uint32_t beforeRun;
         int charFormat;
         int paraFormat;
     };
