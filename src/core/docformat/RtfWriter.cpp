@@ -57,7 +57,10 @@ class Writer {
 
     std::string run() {
         collectTables();
-        out_.reserve(static_cast<std::size_t>(doc_.length()) + doc_.length() / 4 + 1024);
+        // The text, and room for the words that switch the format at each
+        // run and start each paragraph: growing the output would copy it.
+        out_.reserve(static_cast<std::size_t>(doc_.length() + doc_.length() / 8) + runs_ * 40 +
+                     static_cast<std::size_t>(doc_.paragraphCount()) * 40 + 4096);
         adviseHugePages(out_.data(), out_.capacity());
         out_ += "{\\rtf1\\ansi\\ansicpg1252\\deff0";
         if (characters_) {
@@ -94,7 +97,10 @@ class Writer {
                 colors_.emplace(f.color & 0xFFFFFF, 0);
             }
         };
-        doc_.forEachRun(0, doc_.length(), [&note](const RichText::Run& run) { note(*run.format); });
+        doc_.forEachRun(0, doc_.length(), [&note, this](const RichText::Run& run) {
+            note(*run.format);
+            ++runs_;
+        });
         note(doc_.defaultFormat());
         for (int i = 0; i < doc_.paragraphCount(); ++i) {
             if (doc_.paraFormat(i).numbering == numbering::Bullet) {
@@ -325,6 +331,7 @@ class Writer {
     std::optional<std::u32string_view> characters_;
     std::u32string decoded_;
     std::string out_;
+    std::size_t runs_ = 0;  // runs of one format in the text
     std::map<FontKey, int> fonts_;
     std::map<uint32_t, int> colors_;
     bool hasBullets_ = false;
