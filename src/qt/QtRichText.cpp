@@ -25,15 +25,15 @@ QTextCharFormat fullFormat(const FontDescription& f) {
 class FormatCache {
   public:
     explicit FormatCache(const RichText& text) : text_(text) {}
-    const QTextCharFormat& at(long pos) {
-        const uint32_t id = text_.formatIdAt(pos);
-        if (id >= made_.size()) {
-            made_.resize(id + 1);
+    const QTextCharFormat& at(long pos) { return of(text_.runAt(pos)); }
+    const QTextCharFormat& of(const RichText::Run& run) {
+        if (run.formatId >= made_.size()) {
+            made_.resize(run.formatId + 1);
         }
-        if (!made_[id]) {
-            made_[id] = fullFormat(text_.formatAt(pos));
+        if (!made_[run.formatId]) {
+            made_[run.formatId] = fullFormat(*run.format);
         }
-        return *made_[id];
+        return *made_[run.formatId];
     }
 
   private:
@@ -56,8 +56,7 @@ void build(QTextCursor& c, const RichText& text) {
         }
         QtFormats::formatBlock(c, text.paraFormat(i));
         text.forEachRun(start, end, [&](const RichText::Run& run) {
-            c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)),
-                         formats.at(run.start));
+            c.insertText(QtText::fromBytes(text.textRange(run.start, run.end)), formats.of(run));
         });
     }
     c.endEditBlock();

@@ -148,7 +148,7 @@ FontDescription MemorySurface::getCharFormatSelection() const {
     doc_.forEachRun(first, sel_.end, [&](const RichText::Run& run) {
         for (long i = run.start; i < run.end; ++i) {
             if (onlyBreaks || !isBreak(i)) {
-                mixed.add(doc_.formatIdAt(i), [&run] { return *run.format; });
+                mixed.add(run.formatId, [&run] { return *run.format; });
                 return;
             }
         }

@@ -116,7 +116,7 @@ std::size_t RichText::runIndexAt(long pos) const {
 
 RichText::Run RichText::runAt(long pos) const {
     const std::size_t k = runIndexAt(pos);
-    return Run{runs_[k].start, runEnd(k), &formats_[runs_[k].id]};
+    return Run{runs_[k].start, runEnd(k), &formats_[runs_[k].id], runs_[k].id};
 }
 
 long RichText::runEnd(std::size_t index) const {

@@ -30,6 +30,7 @@ class RichText {
         long start;
         long end;
         const FontDescription* format;
+        uint32_t formatId;  // the same for two runs of a text exactly when their formats are
     };
 
     explicit RichText(const FontDescription& defaultFormat = standardFormat());
@@ -56,10 +57,8 @@ class RichText {
     const FontDescription& defaultFormat() const { return defaultFormat_; }
     void setDefaultFormat(const FontDescription& format);
     // The full format of the character at `pos` (0 <= pos < length()).
-    const FontDescription& formatAt(long pos) const { return formats_[formatIdAt(pos)]; }
-    uint32_t formatIdAt(long pos) const { return runs_[runIndexAt(pos)].id; }
-    // The stretch of one format that holds `pos` (0 <= pos < length());
-    // two runs have the same format exactly when their formats are one object.
+    const FontDescription& formatAt(long pos) const { return formats_[runs_[runIndexAt(pos)].id]; }
+    // The stretch of one format that holds `pos` (0 <= pos < length()).
     Run runAt(long pos) const;
     // Calls `f(run)` for each maximal stretch of [start, end) in one format.
     template <class F>
@@ -146,7 +145,7 @@ void RichText::forEachRun(long start, long end, F&& f) const {
     std::size_t k = runIndexAt(start);
     for (long i = start; i < end; ++k) {
         const long j = std::min(runEnd(k), end);
-        f(Run{i, j, &formats_[runs_[k].id]});
+        f(Run{i, j, &formats_[runs_[k].id], runs_[k].id});
         i = j;
     }
 }

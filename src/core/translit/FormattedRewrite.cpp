@@ -30,21 +30,22 @@ RichText FormattedRewrite::rebuild(const RichText& source, const TracedText& rew
     };
     // The origins mostly go up one by one: the run of the last one looked
     // up answers most of the next lookups.
-    RichText::Run last{0, 0, nullptr};
-    auto sourceFormat = [&](int32_t origin) {
+    RichText::Run last{0, 0, nullptr, 0};
+    auto sourceRun = [&](int32_t origin) -> const RichText::Run& {
         if (origin < last.start || origin >= last.end) {
             last = source.runAt(origin);
         }
-        return last.format;
+        return last;
     };
     auto formatOf = [&](int32_t origin) -> const FontDescription& {
-        return known(origin) ? *sourceFormat(origin) : loose;
+        return known(origin) ? *sourceRun(origin).format : loose;
     };
     auto sameFormat = [&](int32_t a, int32_t b) {
         if (!known(a) || !known(b)) {
             return known(a) == known(b);
         }
-        return sourceFormat(a) == sourceFormat(b);
+        const uint32_t first = sourceRun(a).formatId;
+        return sourceRun(b).formatId == first;
     };
 
     RichText out(source.defaultFormat());
