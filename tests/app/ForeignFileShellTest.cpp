@@ -46,6 +46,15 @@ void typeAtStart(DocumentWindow* frame, std::string_view text) {
     surface(frame).replaceSel(text, true);
 }
 
+// A one-line text in Times New Roman, and the same saved as a Sorvel
+// document (RTF in a compound file) under `path`.
+RichText savedAsSorvel(const std::string& path, std::string_view words) {
+    RichText text;
+    text.append(words, face("Times New Roman"));
+    EXPECT_TRUE(DocumentFile::save(text, path, DocumentFile::Format::Compound).ok());
+    return text;
+}
+
 TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
     dir.write("note.rtf", kWithFootnote);
     platform.expectMessage(kFootnoteMessage);
@@ -83,10 +92,7 @@ TEST_F(Shell, AFileThatLostContentSaysSo_SaveOverItAsksAndNoLeavesItAsItWas) {
 // what the document cannot keep asks first.
 TEST_F(Shell, ARecoveredDocumentKeepsItsFilesFormAndAsksBeforeDroppingWhatTheFileHolds) {
     dir.write("note.rtf", kWithFootnote);
-    RichText text;
-    text.append("Om tassa", face("Times New Roman"));
-    ASSERT_TRUE(
-        DocumentFile::save(text, dir.file("sorvel.rtf"), DocumentFile::Format::Compound).ok());
+    const RichText text = savedAsSorvel(dir.file("sorvel.rtf"), "Om tassa");
 
     const auto note = Document::restore(text, dir.file("note.rtf"), "note.rtf");
     EXPECT_EQ(note->fileFormat(), DocumentFile::Format::Rtf);
@@ -100,10 +106,7 @@ TEST_F(Shell, ARecoveredDocumentKeepsItsFilesFormAndAsksBeforeDroppingWhatTheFil
 
 TEST_F(Shell, EachFileKeepsItsFormOnSave_SaveAsWritesTheTypeChosen) {
     dir.write("plain.rtf", kPlain);
-    RichText text;
-    text.append("Namo tassa", face("Times New Roman"));
-    ASSERT_TRUE(
-        DocumentFile::save(text, dir.file("sorvel.rtf"), DocumentFile::Format::Compound).ok());
+    savedAsSorvel(dir.file("sorvel.rtf"), "Namo tassa");
 
     DocumentWindow* plain = frame->openDocument(dir.file("plain.rtf"));
     DocumentWindow* compound = frame->openDocument(dir.file("sorvel.rtf"));
