@@ -6,12 +6,10 @@
 
 namespace sorvel {
 
-void LargeBlocks::giveBackWhenFreed(std::size_t threshold) {
+void LargeBlocks::giveBackWhenFreed() {
 #if defined(__GLIBC__)
     // Setting it also keeps the library from raising it.
-    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(threshold));
-#else
-    (void)threshold;
+    ::mallopt(M_MMAP_THRESHOLD, static_cast<int>(kThreshold));
 #endif
 }
 

@@ -5,7 +5,7 @@
 namespace sorvel {
 
 // How a long-running program asks the C library to treat large blocks of
-// memory: each of at least `threshold` bytes is mapped from the system of
+// memory: each of at least kThreshold bytes is mapped from the system of
 // its own and goes back to it the moment it is freed.
 //
 // By default the library raises that threshold each time such a block is
@@ -17,7 +17,7 @@ namespace sorvel {
 class LargeBlocks {
   public:
     static constexpr std::size_t kThreshold = 256 << 10;
-    static void giveBackWhenFreed(std::size_t threshold = kThreshold);
+    static void giveBackWhenFreed();
 };
 
 }  // namespace sorvel
