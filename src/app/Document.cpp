@@ -6,6 +6,7 @@
 #include "app/ModifiedMark.h"
 #include "common/TextFiles.h"
 #include "docformat/DocumentFile.h"
+#include "qt/LazyDocumentLayout.h"
 #include "qt/QtRichText.h"
 #include "qt/QtRichTextSnapshot.h"
 
@@ -20,6 +21,9 @@ QString fileTitle(const std::string& path) {
 }  // namespace
 
 Document::Document(QObject* parent) : QObject(parent) {
+    // Set before any text comes in, so that Qt's layout, which would keep
+    // the lines of every paragraph, is never made.
+    text_.setDocumentLayout(new LazyDocumentLayout(&text_));
     text_.setUndoRedoEnabled(true);
     connect(&text_, &QTextDocument::contentsChanged, this, [this] { ++changes_; });
     // Every window of the document marks its unsaved changes; undoing back
