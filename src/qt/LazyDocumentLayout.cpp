@@ -1,18 +1,17 @@
 #include "qt/LazyDocumentLayout.h"
 
+#include "qt/ParagraphPainter.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
-#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QGuiApplication>
-#include <QPainter>
 #include <QScreen>
 #include <QStyle>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextFrame>
 #include <QTextLayout>
-#include <QTextList>
 #include <QTimerEvent>
 #include <algorithm>
 #include <climits>
@@ -26,9 +25,15 @@ using Fixed = std::int64_t;
 
 // Qt's layout reckons in 64ths of a pixel and cuts a real to them, so these
 // do the same: a pixel more or less would move every line below.
-Fixed fixed(qreal r) { return static_cast<int>(r * qreal(64)); }
-qreal real(Fixed f) { return static_cast<qreal>(f) / qreal(64); }
-Fixed roundedToPixel(Fixed f) { return (f + 32) & ~Fixed{63}; }
+Fixed fixed(qreal r) {
+    return static_cast<int>(r * qreal(64));
+}
+qreal real(Fixed f) {
+    return static_cast<qreal>(f) / qreal(64);
+}
+Fixed roundedToPixel(Fixed f) {
+    return (f + 32) & ~Fixed{63};
+}
 
 // The resolution that lengths in a document are given for.
 int defaultDpi() {
@@ -44,13 +49,6 @@ int defaultDpi() {
 // Measuring in the background takes this long at a time, so typing and
 // scrolling go on while a large document is measured.
 constexpr qint64 kSliceMs = 4;
-
-void fillBackground(QPainter* p, const QRectF& rect, const QBrush& brush, const QPointF& origin) {
-    p->save();
-    p->setBrushOrigin(origin);
-    p->fillRect(rect, brush);
-    p->restore();
-}
 
 }  // namespace
 
@@ -92,8 +90,8 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::spaceAbove(const QTextBlock& block
     if (number == 0 || !block.isVisible()) {
         return 0;
     }
-    qreal margin = std::max(block.blockFormat().topMargin(),
-                            block.previous().blockFormat().bottomMargin());
+    qreal margin =
+        std::max(block.blockFormat().topMargin(), block.previous().blockFormat().bottomMargin());
     if (margin > 0 && f.dpi) {
         margin *= qreal(f.dpi) / qreal(f.defaultDpi);
     }
@@ -185,8 +183,8 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::layOut(QTextLayout& tl, const QTex
         const Fixed lineBottom = fixed(format.lineHeight(height, scaling));
         Fixed adjustment = 0;
         if (format.lineHeightType() == QTextBlockFormat::FixedHeight) {
-            adjustment = fixed(line.ascent() + std::max<qreal>(line.leading(), 0)) -
-                         (lineHeight * 4) / 5;
+            adjustment =
+                fixed(line.ascent() + std::max<qreal>(line.leading(), 0)) - (lineHeight * 4) / 5;
         } else if (format.lineHeightType() == QTextBlockFormat::MinimumHeight) {
             adjustment = fixed(height) - lineHeight;
         }
@@ -271,13 +269,12 @@ void LazyDocumentLayout::measureDownTo(Fixed y) const {
     }
 }
 
-QTextLayout* LazyDocumentLayout::placed(const QTextBlock& block, int number,
-                                        const Frame& f) const {
+QTextLayout* LazyDocumentLayout::placed(const QTextBlock& block, int number, const Frame& f) const {
     measureThrough(number - 1);
     QTextLayout* tl = block.layout();
     if (tl->lineCount() == 0 && block.isVisible()) {
-        setHeight(number,
-                  layOut(*tl, block, block.blockFormat(), f) + spaceAbove(block, number, f), true);
+        setHeight(number, layOut(*tl, block, block.blockFormat(), f) + spaceAbove(block, number, f),
+                  true);
     }
     hold(block);
     const QPointF at(real(f.left), real(f.top + top(number) + spaceAbove(block, number, f)));
@@ -446,7 +443,9 @@ QRectF LazyDocumentLayout::frameBoundingRect(QTextFrame* frame) const {
     return QRectF(QPointF(0, 0), documentSize());
 }
 
-int LazyDocumentLayout::pageCount() const { return 1; }
+int LazyDocumentLayout::pageCount() const {
+    return 1;
+}
 
 QRectF LazyDocumentLayout::blockBoundingRect(const QTextBlock& block) const {
     if (document()->pageSize().isNull() || !block.isValid() || !block.isVisible()) {
@@ -473,10 +472,11 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
         measureThrough(n - 1);
     }
     const QSizeF size = documentSize();
-    const QRectF frameClip = QRectF(QPointF(0, 0), size)
-                                 .adjusted(real(f.leftMargin), 0, -real(f.rightMargin), 0);
+    const QRectF frameClip =
+        QRectF(QPointF(0, 0), size).adjusted(real(f.leftMargin), 0, -real(f.rightMargin), 0);
     const QRectF clip = clipped ? context.clip & frameClip : frameClip;
 
+    const ParagraphPainter paragraphs(*doc, paintDevice(), cursorWidth_);
     // The paragraph before the first one shown may still reach into it.
     const int first = clipped ? std::max(0, blockAt(fixed(context.clip.top()) - f.top) - 1) : 0;
     QTextBlock block = doc->findBlockByNumber(first);
@@ -485,173 +485,11 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
             break;
         }
         if (block.isVisible()) {
-            drawBlock(painter, context, block, *placed(block, number, f), clip);
+            paragraphs.draw(painter, context, block, *placed(block, number, f), clip);
         }
     }
     releaseOld(context.cursorPosition);
     reportSize();
-}
-
-void LazyDocumentLayout::drawBlock(QPainter* painter, const PaintContext& context,
-                                   const QTextBlock& block, const QTextLayout& tl,
-                                   const QRectF& clip) const {
-    QRectF r = tl.boundingRect();
-    r.translate(tl.position());
-    if (context.clip.isValid() &&
-        (r.bottom() < context.clip.y() || r.top() > context.clip.bottom())) {
-        return;
-    }
-    const QTextBlockFormat format = block.blockFormat();
-    const QBrush background = format.background();
-    if (background != Qt::NoBrush) {
-        fillBackground(painter, r, background, r.topLeft());
-    }
-
-    QList<QTextLayout::FormatRange> selections;
-    const int start = block.position();
-    const int length = block.length();
-    const QTextCharFormat* selectedFormat = nullptr;
-    for (const Selection& range : context.selections) {
-        const int selStart = range.cursor.selectionStart() - start;
-        const int selEnd = range.cursor.selectionEnd() - start;
-        if (selStart < length && selEnd > 0 && selEnd > selStart) {
-            QTextLayout::FormatRange o;
-            o.start = selStart;
-            o.length = selEnd - selStart;
-            o.format = range.format;
-            selections.append(o);
-        } else if (!range.cursor.hasSelection() &&
-                   range.format.hasProperty(QTextFormat::FullWidthSelection) &&
-                   block.contains(range.cursor.position())) {
-            // A full-width selection marks the line of its cursor.
-            const QTextLine line = tl.lineForTextPosition(range.cursor.position() - start);
-            QTextLayout::FormatRange o;
-            o.start = line.textStart();
-            o.length = line.textLength();
-            if (o.start + o.length == length - 1) {
-                ++o.length;
-            }
-            o.format = range.format;
-            selections.append(o);
-        }
-        if (selStart < 0 && selEnd >= 1) {
-            selectedFormat = &range.format;
-        }
-    }
-
-    const QTextObject* object = document()->objectForFormat(format);
-    if (object && object->format().toListFormat().style() != QTextListFormat::ListStyleUndefined) {
-        drawListItem(painter, context, block, tl, selectedFormat);
-    }
-
-    const QPen oldPen = painter->pen();
-    painter->setPen(context.palette.color(QPalette::Text));
-    tl.draw(painter, QPointF(0, 0), selections, clip);
-    const int cursor = context.cursorPosition;
-    if ((cursor >= start && cursor < start + length) ||
-        (cursor < -1 && !tl.preeditAreaText().isEmpty())) {
-        const int at = cursor < -1 ? tl.preeditAreaPosition() - (cursor + 2) : cursor - start;
-        tl.drawCursor(painter, QPointF(0, 0), at, cursorWidth_);
-    }
-    painter->setPen(oldPen);
-}
-
-void LazyDocumentLayout::drawListItem(QPainter* painter, const PaintContext& context,
-                                      const QTextBlock& block, const QTextLayout& tl,
-                                      const QTextCharFormat* selectedFormat) const {
-    if (tl.lineCount() == 0) {
-        return;
-    }
-    const QTextCharFormat charFormat = block.charFormat();
-    QFont font(charFormat.font());
-    if (paintDevice()) {
-        font = QFont(font, paintDevice());
-    }
-    const QFontMetrics metrics(font);
-    const QTextObject* object = document()->objectForFormat(block.blockFormat());
-    int style = object->format().toListFormat().style();
-    if (block.blockFormat().hasProperty(QTextFormat::ListStyle)) {
-        style = block.blockFormat().intProperty(QTextFormat::ListStyle);
-    }
-    const Qt::LayoutDirection dir = block.textDirection();
-    QPointF pos = tl.position().toPoint();
-    {
-        const QRectF text = tl.lineAt(0).naturalTextRect();
-        pos += text.topLeft().toPoint();
-        if (dir == Qt::RightToLeft) {
-            pos.rx() += text.width();
-        }
-    }
-    QString itemText;
-    QSizeF size;
-    switch (style) {
-        case QTextListFormat::ListDecimal:
-        case QTextListFormat::ListLowerAlpha:
-        case QTextListFormat::ListUpperAlpha:
-        case QTextListFormat::ListLowerRoman:
-        case QTextListFormat::ListUpperRoman:
-            itemText = static_cast<const QTextList*>(object)->itemText(block);
-            size = QSizeF(metrics.horizontalAdvance(itemText), metrics.height());
-            break;
-        case QTextListFormat::ListSquare:
-        case QTextListFormat::ListCircle:
-        case QTextListFormat::ListDisc:
-            size.setWidth(metrics.lineSpacing() / 3);
-            size.setHeight(size.width());
-            break;
-        default:
-            return;
-    }
-    QRectF r(pos, size);
-    qreal xoff = metrics.horizontalAdvance(QLatin1Char(' '));
-    if (dir == Qt::LeftToRight) {
-        xoff = -xoff - size.width();
-    }
-    r.translate(xoff, (metrics.height() / 2) - (size.height() / 2));
-
-    painter->save();
-    painter->setRenderHint(QPainter::Antialiasing);
-    if (selectedFormat) {
-        painter->setPen(QPen(selectedFormat->foreground(), 0));
-        painter->fillRect(r, selectedFormat->background());
-    } else {
-        QBrush fg = charFormat.foreground();
-        if (fg == Qt::NoBrush) {
-            fg = context.palette.text();
-        }
-        painter->setPen(QPen(fg, 0));
-    }
-    const QBrush brush = context.palette.brush(QPalette::Text);
-    switch (style) {
-        case QTextListFormat::ListSquare:
-            painter->fillRect(r, brush);
-            break;
-        case QTextListFormat::ListCircle:
-            painter->setPen(QPen(brush, 0));
-            painter->drawEllipse(r.translated(0.5, 0.5));
-            break;
-        case QTextListFormat::ListDisc:
-            painter->setBrush(brush);
-            painter->setPen(Qt::NoPen);
-            painter->drawEllipse(r);
-            break;
-        default: {
-            QTextLayout number(itemText, font, paintDevice());
-            number.setCacheEnabled(true);
-            QTextOption option(Qt::AlignLeft | Qt::AlignAbsolute);
-            option.setTextDirection(dir);
-            number.setTextOption(option);
-            number.beginLayout();
-            QTextLine line = number.createLine();
-            if (line.isValid()) {
-                line.setLeadingIncluded(true);
-            }
-            number.endLayout();
-            number.draw(painter, QPointF(r.left(), pos.y()));
-            break;
-        }
-    }
-    painter->restore();
 }
 
 int LazyDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accuracy) const {

@@ -105,10 +105,6 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     // one at `keep`.
     void releaseOld(int keep) const;
     void reportSize() const;
-    void drawBlock(QPainter* painter, const PaintContext& context, const QTextBlock& block,
-                   const QTextLayout& layout, const QRectF& clip) const;
-    void drawListItem(QPainter* painter, const PaintContext& context, const QTextBlock& block,
-                      const QTextLayout& layout, const QTextCharFormat* selectedFormat) const;
 
     int cursorWidth_ = 1;
     // Per paragraph: its height in the flow, measured or estimated.

@@ -35,10 +35,9 @@ RichText randomText(unsigned seed, int paragraphs) {
             FontDescription f = RichText::standardFormat();
             f.faceName = faces[pick(4)];
             f.height = 160 + 40 * pick(8);
-            f.effects = static_cast<uint16_t>((pick(2) ? chareffect::Bold : 0) |
-                                              (pick(3) == 0 ? chareffect::Italic : 0) |
-                                              (pick(5) == 0 ? chareffect::Underline : 0) |
-                                              chareffect::AutoColor);
+            f.effects = static_cast<uint16_t>(
+                (pick(2) ? chareffect::Bold : 0) | (pick(3) == 0 ? chareffect::Italic : 0) |
+                (pick(5) == 0 ? chareffect::Underline : 0) | chareffect::AutoColor);
             f.offset = pick(8) == 0 ? 60 : 0;
             std::string words;
             const int count = 1 + pick(40);
@@ -76,7 +75,9 @@ struct Pair {
         qt.setPageSize(QSizeF(width, -1));
         lazy.setPageSize(QSizeF(width, -1));
     }
-    LazyDocumentLayout& layout() { return *static_cast<LazyDocumentLayout*>(lazy.documentLayout()); }
+    LazyDocumentLayout& layout() {
+        return *static_cast<LazyDocumentLayout*>(lazy.documentLayout());
+    }
     // Lets the background measuring finish.
     void settle() {
         while (!layout().measuredAll()) {
@@ -141,10 +142,10 @@ void expectSame(Pair& pair, unsigned seed, const char* when) {
     for (int i = 0; i < 300; ++i) {
         const QPointF p(static_cast<qreal>(rng() % static_cast<unsigned>(width + 20)) - 10,
                         static_cast<qreal>(rng() % static_cast<unsigned>(size.height() + 40)) - 20);
-        ASSERT_EQ(qt->hitTest(p, Qt::FuzzyHit), lazy->hitTest(p, Qt::FuzzyHit)) << "at " << p.x()
-                                                                                << "," << p.y();
-        ASSERT_EQ(qt->hitTest(p, Qt::ExactHit), lazy->hitTest(p, Qt::ExactHit)) << "at " << p.x()
-                                                                                << "," << p.y();
+        ASSERT_EQ(qt->hitTest(p, Qt::FuzzyHit), lazy->hitTest(p, Qt::FuzzyHit))
+            << "at " << p.x() << "," << p.y();
+        ASSERT_EQ(qt->hitTest(p, Qt::ExactHit), lazy->hitTest(p, Qt::ExactHit))
+            << "at " << p.x() << "," << p.y();
     }
 }
 
