@@ -284,6 +284,34 @@ QTextLayout* LazyDocumentLayout::placed(const QTextBlock& block, int number, con
     return tl;
 }
 
+QTextLayout* LazyDocumentLayout::shown(const QTextBlock& block, int number, const Frame& f) const {
+    const int position = block.position();
+    for (const Held& h : held_) {
+        if (h.position == position) {
+            return placed(block, number, f);
+        }
+    }
+    measureThrough(number - 1);
+    ++clock_;
+    auto entry = std::find_if(shown_.begin(), shown_.end(),
+                              [&](const Shown& s) { return s.position == position; });
+    if (entry == shown_.end()) {
+        auto layout = std::make_unique<QTextLayout>(block);
+        setHeight(number,
+                  layOut(*layout, block, block.blockFormat(), f) + spaceAbove(block, number, f),
+                  true);
+        shown_.push_back({position, std::move(layout), clock_});
+        entry = shown_.end() - 1;
+    }
+    entry->used = clock_;
+    QTextLayout* tl = entry->layout.get();
+    const QPointF at(real(f.left), real(f.top + top(number) + spaceAbove(block, number, f)));
+    if (tl->position() != at) {
+        tl->setPosition(at);
+    }
+    return tl;
+}
+
 void LazyDocumentLayout::hold(const QTextBlock& block) const {
     const int position = block.position();
     ++clock_;
@@ -297,11 +325,15 @@ void LazyDocumentLayout::hold(const QTextBlock& block) const {
 }
 
 void LazyDocumentLayout::releaseOld(int keep) const {
+    auto recentFirst = [](const auto& a, const auto& b) { return a.used > b.used; };
+    if (static_cast<int>(shown_.size()) > kShownParagraphs) {
+        std::sort(shown_.begin(), shown_.end(), recentFirst);
+        shown_.resize(kShownParagraphs / 2);
+    }
     if (static_cast<int>(held_.size()) <= kHeldParagraphs) {
         return;
     }
-    std::sort(held_.begin(), held_.end(),
-              [](const Held& a, const Held& b) { return a.used > b.used; });
+    std::sort(held_.begin(), held_.end(), recentFirst);
     const QTextDocument* doc = document();
     const size_t kept = kHeldParagraphs / 2;
     std::vector<Held> still(held_.begin(), held_.begin() + kept);
@@ -313,7 +345,9 @@ void LazyDocumentLayout::releaseOld(int keep) const {
         if (block.contains(keep)) {
             still.push_back(held_[i]);
         } else {
+            // The lines, and the glyphs that painting shaped.
             block.clearLayout();
+            block.layout()->setText(QString());
         }
     }
     held_ = std::move(still);
@@ -344,6 +378,7 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
         frontier_ = 0;
         widest_ = 0;
         held_.clear();
+        shown_.clear();
         int i = 0;
         for (QTextBlock b = doc->begin(); b.isValid() && i < n; b = b.next(), ++i) {
             b.clearLayout();
@@ -380,28 +415,43 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
         topsValid_ = std::min(topsValid_, first);
         frontier_ = std::min(frontier_, first);
 
-        // Held paragraphs after the change move with it; those in it are
+        // Paragraphs after the change move with it; those in it are
         // cleared or gone.
         const int changedFrom = firstBlock.position();
         const int changedTo = lastBlock.position() + lastBlock.length();
         std::vector<Held> still;
         for (Held h : held_) {
-            if (h.position >= from + charsRemoved) {
-                h.position += charsAdded - charsRemoved;
-            } else if (h.position >= from) {
-                continue;
-            }
-            if (h.position < changedFrom || h.position >= changedTo) {
+            h.position = moved(h.position, from, charsRemoved, charsAdded, changedFrom, changedTo);
+            if (h.position >= 0) {
                 still.push_back(h);
             }
         }
         held_ = std::move(still);
+        std::vector<Shown> kept;
+        for (Shown& s : shown_) {
+            s.position = moved(s.position, from, charsRemoved, charsAdded, changedFrom, changedTo);
+            if (s.position >= 0) {
+                kept.push_back(std::move(s));
+            }
+        }
+        shown_ = std::move(kept);
     }
     if (!measuredAll() && !measuring_.isActive()) {
         measuring_.start(0, this);
     }
     reportSize();
     emit update(QRectF(0, real(f.top + top(first)), qreal(INT_MAX), qreal(INT_MAX)));
+}
+
+int LazyDocumentLayout::moved(int position, int from, int removed, int added, int changedFrom,
+                              int changedTo) {
+    if (position >= from && position <= from + removed) {
+        return -1;  // a paragraph whose start, or the break before it, went
+    }
+    if (position > from + removed) {
+        position += added - removed;
+    }
+    return position >= changedFrom && position < changedTo ? -1 : position;
 }
 
 void LazyDocumentLayout::timerEvent(QTimerEvent* event) {
@@ -485,7 +535,7 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
             break;
         }
         if (block.isVisible()) {
-            paragraphs.draw(painter, context, block, *placed(block, number, f), clip);
+            paragraphs.draw(painter, context, block, *shown(block, number, f), clip);
         }
     }
     releaseOld(context.cursorPosition);
@@ -515,7 +565,7 @@ int LazyDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accura
         if (!block.isVisible()) {
             continue;
         }
-        const QTextLayout* tl = placed(block, number, f);
+        const QTextLayout* tl = shown(block, number, f);
         QRectF rect = tl->boundingRect();
         rect.translate(tl->position());
         const qreal py = real(y);
@@ -565,6 +615,7 @@ int LazyDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accura
     if (found && !found->preeditAreaText().isEmpty()) {
         lastPosition += static_cast<int>(found->preeditAreaText().size());
     }
+    releaseOld(position);
     return std::clamp(position, 0, std::max(0, lastPosition));
 }
 

@@ -4,6 +4,7 @@
 #include <QBasicTimer>
 #include <QSizeF>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 class QTextBlockFormat;
@@ -12,10 +13,14 @@ class QTextLayout;
 namespace sorvel {
 
 // Lays a document out for the editor as Qt's own document layout does, line
-// for line and pixel for pixel, but holds the lines of only the paragraphs
-// lately shown or touched; of every other paragraph it keeps its height
-// alone. Qt's layout keeps the lines of every paragraph for good, which for
-// a large document costs more memory than its text.
+// for line and pixel for pixel, but holds the lines of only a few
+// paragraphs: those on the screen lately, in layouts of its own that it
+// deletes when they have not been shown for a while, and those the caret
+// has lately been in, whose lines Qt's text cursor reads from the
+// paragraph's own layout. Of every other paragraph it keeps its height
+// alone. Qt's layout keeps the lines of every paragraph for good, and the
+// shaped glyphs of every paragraph it has shown, which for a large document
+// costs more memory than its text.
 //
 // Heights are measured from the top, in the background and whenever
 // something below the measured part is shown or asked for, so everything
@@ -31,8 +36,10 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     Q_PROPERTY(int cursorWidth READ cursorWidth WRITE setCursorWidth)
 
   public:
-    // How many paragraphs keep their lines at most, beside those shown.
-    static constexpr int kHeldParagraphs = 400;
+    // How many paragraphs laid out for the screen are kept at most.
+    static constexpr int kShownParagraphs = 400;
+    // How many paragraphs' own layouts keep their lines at most.
+    static constexpr int kHeldParagraphs = 64;
 
     explicit LazyDocumentLayout(QTextDocument* document);
 
@@ -47,7 +54,7 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     void setCursorWidth(int width) { cursorWidth_ = width; }
 
     // How many paragraphs hold their lines now.
-    int heldParagraphs() const { return static_cast<int>(held_.size()); }
+    int heldParagraphs() const { return static_cast<int>(held_.size() + shown_.size()); }
     // Whether every paragraph's height has been measured.
     bool measuredAll() const;
 
@@ -72,10 +79,16 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
         int defaultDpi = 96;     // what Qt's lengths are given in
     };
 
-    // A paragraph whose lines are held, by its first position, and when it
-    // was last used.
+    // A paragraph whose own layout holds lines, by its first position, and
+    // when it was last used.
     struct Held {
         int position = 0;
+        std::uint64_t used = 0;
+    };
+    // A paragraph laid out for the screen.
+    struct Shown {
+        int position = 0;
+        std::unique_ptr<QTextLayout> layout;
         std::uint64_t used = 0;
     };
 
@@ -88,6 +101,10 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
                  const Frame& f) const;
     // The paragraph's own layout, laid out and in place.
     QTextLayout* placed(const QTextBlock& block, int number, const Frame& f) const;
+    // A layout of the paragraph to paint and hit, in place: its own when
+    // the caret has been in it (it may show text being composed), else
+    // one kept for the screen.
+    QTextLayout* shown(const QTextBlock& block, int number, const Frame& f) const;
     // Measures paragraph `number` if its height is an estimate.
     void measure(const QTextBlock& block, int number, const Frame& f) const;
     // Measures every paragraph up to `number`.
@@ -104,6 +121,11 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     // Lets go of the lines of the paragraphs used longest ago, keeping the
     // one at `keep`.
     void releaseOld(int keep) const;
+    // Positions after a change from `from` where `removed` characters gave
+    // way to `added`; -1 for one that started in or just after the removed
+    // text, or in a paragraph that changed (`changedFrom` to `changedTo`).
+    static int moved(int position, int from, int removed, int added, int changedFrom,
+                     int changedTo);
     void reportSize() const;
 
     int cursorWidth_ = 1;
@@ -117,6 +139,7 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     mutable int frontier_ = 0;
     mutable Fixed widest_ = 0;
     mutable std::vector<Held> held_;
+    mutable std::vector<Shown> shown_;
     mutable std::uint64_t clock_ = 0;
     mutable QSizeF reported_;
     mutable QBasicTimer measuring_;

@@ -269,7 +269,10 @@ TEST(LazyDocumentLayout, HoldsTheLinesOfFewParagraphsWhileScrolled) {
         for (QTextBlock b = pair.lazy.begin(); b.isValid(); b = b.next()) {
             holding += b.layout()->lineCount() > 0 ? 1 : 0;
         }
-        ASSERT_LE(holding, LazyDocumentLayout::kHeldParagraphs + 50) << "scrolled to " << y;
+        ASSERT_LE(holding, LazyDocumentLayout::kHeldParagraphs) << "scrolled to " << y;
+        ASSERT_LE(pair.layout().heldParagraphs(),
+                  LazyDocumentLayout::kHeldParagraphs + LazyDocumentLayout::kShownParagraphs)
+            << "scrolled to " << y;
     }
 }
 
