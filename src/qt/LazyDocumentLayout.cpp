@@ -415,13 +415,14 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
         topsValid_ = std::min(topsValid_, first);
         frontier_ = std::min(frontier_, first);
 
-        // Paragraphs after the change move with it; those in it are
-        // cleared or gone.
+        // Paragraphs after the change move with it. A changed paragraph
+        // keeps its own layout (cleared above), which may show text being
+        // composed; a layout for the screen of it is out of date.
         const int changedFrom = firstBlock.position();
         const int changedTo = lastBlock.position() + lastBlock.length();
         std::vector<Held> still;
         for (Held h : held_) {
-            h.position = moved(h.position, from, charsRemoved, charsAdded, changedFrom, changedTo);
+            h.position = moved(h.position, from, charsRemoved, charsAdded);
             if (h.position >= 0) {
                 still.push_back(h);
             }
@@ -429,8 +430,8 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
         held_ = std::move(still);
         std::vector<Shown> kept;
         for (Shown& s : shown_) {
-            s.position = moved(s.position, from, charsRemoved, charsAdded, changedFrom, changedTo);
-            if (s.position >= 0) {
+            s.position = moved(s.position, from, charsRemoved, charsAdded);
+            if (s.position >= 0 && (s.position < changedFrom || s.position >= changedTo)) {
                 kept.push_back(std::move(s));
             }
         }
@@ -443,15 +444,13 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
     emit update(QRectF(0, real(f.top + top(first)), qreal(INT_MAX), qreal(INT_MAX)));
 }
 
-int LazyDocumentLayout::moved(int position, int from, int removed, int added, int changedFrom,
-                              int changedTo) {
-    if (position >= from && position <= from + removed) {
-        return -1;  // a paragraph whose start, or the break before it, went
-    }
+int LazyDocumentLayout::moved(int position, int from, int removed, int added) {
     if (position > from + removed) {
-        position += added - removed;
+        return position + added - removed;
     }
-    return position >= changedFrom && position < changedTo ? -1 : position;
+    // A paragraph that started in the removed text, or just after it, is
+    // gone: the break before it went.
+    return position > from ? -1 : position;
 }
 
 void LazyDocumentLayout::timerEvent(QTimerEvent* event) {

@@ -121,11 +121,10 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     // Lets go of the lines of the paragraphs used longest ago, keeping the
     // one at `keep`.
     void releaseOld(int keep) const;
-    // Positions after a change from `from` where `removed` characters gave
-    // way to `added`; -1 for one that started in or just after the removed
-    // text, or in a paragraph that changed (`changedFrom` to `changedTo`).
-    static int moved(int position, int from, int removed, int added, int changedFrom,
-                     int changedTo);
+    // Where a paragraph that started at `position` starts after a change at
+    // `from`, where `removed` characters gave way to `added`; -1 when it is
+    // gone.
+    static int moved(int position, int from, int removed, int added);
     void reportSize() const;
 
     int cursorWidth_ = 1;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QImage>
+#include <QInputMethodEvent>
 #include <QPainter>
 #include <QScrollBar>
 #include <QTextBlock>
@@ -273,6 +274,40 @@ TEST(LazyDocumentLayout, HoldsTheLinesOfFewParagraphsWhileScrolled) {
         ASSERT_LE(pair.layout().heldParagraphs(),
                   LazyDocumentLayout::kHeldParagraphs + LazyDocumentLayout::kShownParagraphs)
             << "scrolled to " << y;
+    }
+}
+
+// Text being composed by an input method shows in its paragraph, at the
+// paragraph's start, in its middle and at its end, as with Qt's layout.
+TEST(LazyDocumentLayout, ShowsTextBeingComposed) {
+    Pair pair(randomText(3, 12), 400);
+    QTextEdit qtView;
+    QTextEdit lazyView;
+    qtView.setDocument(&pair.qt);
+    lazyView.setDocument(&pair.lazy);
+    for (QTextEdit* view : {&qtView, &lazyView}) {
+        view->setCursorWidth(0);  // no blinking caret in the pictures
+        view->resize(420, 300);
+        view->show();
+    }
+    pair.settle();
+    const QTextBlock third = pair.qt.findBlockByNumber(2);
+    for (int at : {third.position(), third.position() + third.length() / 2,
+                   third.position() + third.length() - 1}) {
+        for (QTextEdit* view : {&qtView, &lazyView}) {
+            QTextCursor c = view->textCursor();
+            c.setPosition(at);
+            view->setTextCursor(c);
+            QInputMethodEvent compose(QStringLiteral("\u1e45gha\u1e43 kusala"), {});
+            QCoreApplication::sendEvent(view, &compose);
+            QCoreApplication::processEvents();
+        }
+        ASSERT_EQ(qtView.viewport()->grab().toImage(), lazyView.viewport()->grab().toImage())
+            << "composing at " << at;
+        for (QTextEdit* view : {&qtView, &lazyView}) {
+            QInputMethodEvent done;
+            QCoreApplication::sendEvent(view, &done);
+        }
     }
 }
 
