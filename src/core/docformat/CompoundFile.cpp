@@ -193,12 +193,11 @@ std::optional<std::vector<std::string>> CompoundFile::rootNames(std::string_view
     return names;
 }
 
-std::optional<std::string> CompoundFile::write(
-    const std::vector<std::pair<std::string, std::string_view>>& streams, std::string* error) {
+bool CompoundFile::write(const Streams& streams, const Sink& sink, std::string* error) {
     std::lock_guard<std::mutex> lock(libraryMutex());
     LogCapture log;
-    GsfOutput* sink = gsf_output_memory_new();
-    GsfOutfile* root = gsf_outfile_msole_new(sink);
+    GsfOutput* memory = gsf_output_memory_new();
+    GsfOutfile* root = gsf_outfile_msole_new(memory);
     bool ok = root != nullptr;
     for (const auto& [name, data] : streams) {
         if (!ok) {
@@ -221,26 +220,39 @@ std::optional<std::string> CompoundFile::write(
         ok = gsf_output_close(GSF_OUTPUT(root)) && ok;
         g_object_unref(root);
     }
-    std::optional<std::string> result;
+    bool handed = false;
     if (ok && !log.failed()) {
-        const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(sink));
-        const gsf_off_t size = gsf_output_size(sink);
-        result = data && size > 0 ? std::string(reinterpret_cast<const char*>(data),
-                                                static_cast<std::size_t>(size))
-                                  : std::string();
+        const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
+        const gsf_off_t size = gsf_output_size(memory);
+        handed = sink(data && size > 0 ? std::string_view(reinterpret_cast<const char*>(data),
+                                                          static_cast<std::size_t>(size))
+                                       : std::string_view());
     } else {
         setError(error, log.failed() ? log.message() : "cannot write the compound file");
     }
-    if (!gsf_output_is_closed(sink)) {
-        gsf_output_close(sink);
+    if (!gsf_output_is_closed(memory)) {
+        gsf_output_close(memory);
     }
-    g_object_unref(sink);
+    g_object_unref(memory);
+    return handed;
+}
+
+std::optional<std::string> CompoundFile::write(const Streams& streams, std::string* error) {
+    std::optional<std::string> result;
+    if (!write(
+            streams, [&](std::string_view bytes) { return result.emplace(bytes), true; }, error)) {
+        return std::nullopt;
+    }
     return result;
 }
 
 std::optional<std::string> CompoundFile::writeContents(std::string_view contents,
                                                        std::string* error) {
     return write({{kContentsStream, contents}}, error);
+}
+
+bool CompoundFile::writeContents(std::string_view contents, const Sink& sink, std::string* error) {
+    return write({{kContentsStream, contents}}, sink, error);
 }
 
 }  // namespace sorvel

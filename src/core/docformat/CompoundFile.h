@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -32,13 +33,21 @@ class CompoundFile {
     // the bytes are not a compound file.
     static std::optional<std::vector<std::string>> rootNames(std::string_view bytes);
 
+    using Streams = std::vector<std::pair<std::string, std::string_view>>;
+    // Takes a compound file's bytes, all at once; false when it cannot.
+    using Sink = std::function<bool(std::string_view bytes)>;
+
     // A compound file whose root holds the given streams (name, bytes).
-    static std::optional<std::string> write(
-        const std::vector<std::pair<std::string, std::string_view>>& streams,
-        std::string* error = nullptr);
+    static std::optional<std::string> write(const Streams& streams, std::string* error = nullptr);
+    // The same handed to `sink` straight from where it was made, without a
+    // copy of its own; false, with the reason in `error` unless it was the
+    // sink that failed, when it cannot be made or the sink fails.
+    static bool write(const Streams& streams, const Sink& sink, std::string* error = nullptr);
     // A compound file whose root holds one stream "Contents".
     static std::optional<std::string> writeContents(std::string_view contents,
                                                     std::string* error = nullptr);
+    static bool writeContents(std::string_view contents, const Sink& sink,
+                              std::string* error = nullptr);
 };
 
 }  // namespace sorvel

@@ -1,5 +1,6 @@
 #include "docformat/DocumentFile.h"
 
+#include "common/AtomicFile.h"
 #include "common/TextFiles.h"
 #include "docformat/CompoundFile.h"
 #include "docformat/RtfReader.h"
@@ -84,13 +85,25 @@ std::optional<std::string> DocumentFile::toBytes(const RichText& doc, Format for
 }
 
 DocumentError DocumentFile::save(const RichText& doc, const std::string& path, Format format) {
+    const std::string rtf = RtfWriter::write(doc);
+    AtomicFile file;
+    FileError error;
+    if (!file.open(path, &error)) {
+        return makeError(DocumentError::ofSaveErrno(error.errorNumber), path, error.message);
+    }
+    // A compound file goes to the disk from where the library made it.
+    bool fileFailed = false;
+    auto toFile = [&](std::string_view bytes) {
+        fileFailed = !file.write(bytes, &error);
+        return !fileFailed;
+    };
     std::string detail;
-    const std::optional<std::string> bytes = toBytes(doc, format, &detail);
-    if (!bytes) {
+    const bool made =
+        format == Format::Rtf ? toFile(rtf) : CompoundFile::writeContents(rtf, toFile, &detail);
+    if (!made && !fileFailed) {
         return makeError(DocumentError::Kind::SaveFailed, path, detail);
     }
-    FileError error;
-    if (!writeFileAtomically(path, *bytes, &error)) {
+    if (!made || !file.commit(&error)) {
         return makeError(DocumentError::ofSaveErrno(error.errorNumber), path, error.message);
     }
     return DocumentError{};
