@@ -1,18 +1,11 @@
 #include "docformat/CompoundFile.h"
 
-#include <glib.h>
-#include <gsf/gsf-infile-msole.h>
-#include <gsf/gsf-infile.h>
-#include <gsf/gsf-input-memory.h>
-#include <gsf/gsf-outfile-msole.h>
-#include <gsf/gsf-outfile.h>
-#include <gsf/gsf-output-memory.h>
-#include <gsf/gsf-utils.h>
-
 #include <algorithm>
 #include <array>
 #include <cstring>
 #include <mutex>
+
+#include "docformat/GsfLibrary.h"
 
 namespace sorvel {
 
@@ -22,12 +15,10 @@ constexpr std::array<unsigned char, 8> kSignature = {0xD0, 0xCF, 0x11, 0xE0,
                                                      0xA1, 0xB1, 0x1A, 0xE1};
 constexpr std::size_t kChunk = 1 << 16;
 
-// The library is set up once; its log handlers are process-wide, so one
-// compound-file operation runs at a time.
+// The library's log handlers are process-wide, so one compound-file
+// operation runs at a time.
 std::mutex& libraryMutex() {
     static std::mutex mutex;
-    static std::once_flag once;
-    std::call_once(once, [] { gsf_init(); });
     return mutex;
 }
 
@@ -36,16 +27,16 @@ std::mutex& libraryMutex() {
 // of noise on the console.
 class LogCapture {
   public:
-    LogCapture() {
+    explicit LogCapture(const GsfLibrary& gsf) : gsf_(gsf) {
         const auto levels = static_cast<GLogLevelFlags>(G_LOG_LEVEL_WARNING | G_LOG_LEVEL_CRITICAL |
                                                         G_LOG_FLAG_FATAL | G_LOG_FLAG_RECURSION);
         for (std::size_t i = 0; i < kDomains.size(); ++i) {
-            ids_[i] = g_log_set_handler(kDomains[i], levels, &LogCapture::handle, this);
+            ids_[i] = gsf_.log_set_handler(kDomains[i], levels, &LogCapture::handle, this);
         }
     }
     ~LogCapture() {
         for (std::size_t i = 0; i < kDomains.size(); ++i) {
-            g_log_remove_handler(kDomains[i], ids_[i]);
+            gsf_.log_remove_handler(kDomains[i], ids_[i]);
         }
     }
     LogCapture(const LogCapture&) = delete;
@@ -67,6 +58,7 @@ class LogCapture {
     // Some of libgsf logs without a domain of its own (nullptr).
     static constexpr std::array<const char*, 6> kDomains = {nullptr, "libgsf",       "libgsf:msole",
                                                             "GLib",  "GLib-GObject", "GLib-GIO"};
+    const GsfLibrary& gsf_;
     std::array<guint, kDomains.size()> ids_{};
     bool failed_ = false;
     std::string message_;
@@ -78,33 +70,48 @@ void setError(std::string* error, std::string text) {
     }
 }
 
-std::string takeError(GError*& err, const char* fallback) {
+std::string takeError(const GsfLibrary& gsf, GError*& err, const char* fallback) {
     std::string text = err && err->message ? err->message : fallback;
-    g_clear_error(&err);
+    if (err) {
+        gsf.error_free(err);
+        err = nullptr;
+    }
     return text;
 }
 
+bool equalIgnoringAsciiCase(const char* a, const char* b) {
+    for (; *a && *b; ++a, ++b) {
+        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
+        if (lower(*a) != lower(*b)) {
+            return false;
+        }
+    }
+    return *a == *b;
+}
+
 // The root of a compound file held in `bytes`, or nullptr.
-GsfInfile* openRoot(std::string_view bytes, std::string* error) {
-    GsfInput* input = gsf_input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
+GsfInfile* openRoot(const GsfLibrary& gsf, std::string_view bytes, std::string* error) {
+    GsfInput* input = gsf.input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
                                            static_cast<gsf_off_t>(bytes.size()), FALSE);
     if (!input) {
         setError(error, "cannot read the compound file");
         return nullptr;
     }
     GError* err = nullptr;
-    GsfInfile* root = gsf_infile_msole_new(input, &err);
-    g_object_unref(input);  // the root holds its own reference
+    GsfInfile* root = gsf.infile_msole_new(input, &err);
+    gsf.object_unref(input);  // the root holds its own reference
+    const std::string why = takeError(gsf, err, "not a compound file");
     if (!root) {
-        setError(error, takeError(err, "not a compound file"));
+        setError(error, why);
     }
-    g_clear_error(&err);
     return root;
 }
 
-bool isStream(GsfInput* child) {
+bool isStream(const GsfLibrary& gsf, GsfInput* child) {
     // Storages are infiles with children; a stream reports -1.
-    return !GSF_IS_INFILE(child) || gsf_infile_num_children(GSF_INFILE(child)) < 0;
+    auto* instance = reinterpret_cast<GTypeInstance*>(child);
+    return !gsf.type_check_instance_is_a(instance, gsf.infile_get_type()) ||
+           gsf.infile_num_children(reinterpret_cast<GsfInfile*>(child)) < 0;
 }
 
 }  // namespace
@@ -115,34 +122,39 @@ bool CompoundFile::isCompound(std::string_view bytes) {
 }
 
 std::optional<std::string> CompoundFile::readContents(std::string_view bytes, std::string* error) {
+    const GsfLibrary* library = GsfLibrary::get(error);
+    if (!library) {
+        return std::nullopt;
+    }
+    const GsfLibrary& gsf = *library;
     std::lock_guard<std::mutex> lock(libraryMutex());
-    LogCapture log;
-    GsfInfile* root = openRoot(bytes, error);
+    LogCapture log(gsf);
+    GsfInfile* root = openRoot(gsf, bytes, error);
     if (!root) {
         return std::nullopt;
     }
     // Another program may have written the name in other cases; the library
     // looks names up case-sensitively, so walk the entries.
-    const int count = gsf_infile_num_children(root);
+    const int count = gsf.infile_num_children(root);
     GsfInput* stream = nullptr;
     for (int pass = 0; pass < 2 && !stream; ++pass) {
         for (int i = 0; i < count && !stream; ++i) {
-            const char* name = gsf_infile_name_by_index(root, i);
-            if (!name || (pass == 0 ? std::strcmp(name, kContentsStream)
-                                    : g_ascii_strcasecmp(name, kContentsStream)) != 0) {
+            const char* name = gsf.infile_name_by_index(root, i);
+            if (!name || (pass == 0 ? std::strcmp(name, kContentsStream) != 0
+                                    : !equalIgnoringAsciiCase(name, kContentsStream))) {
                 continue;
             }
-            GsfInput* child = gsf_infile_child_by_index(root, i);
-            if (child && isStream(child)) {
+            GsfInput* child = gsf.infile_child_by_index(root, i);
+            if (child && isStream(gsf, child)) {
                 stream = child;
             } else if (child) {
-                g_object_unref(child);
+                gsf.object_unref(child);
             }
         }
     }
     std::optional<std::string> result = std::string();
     if (stream) {
-        const gsf_off_t size = gsf_input_size(stream);
+        const gsf_off_t size = gsf.input_size(stream);
         // A stream lies inside its file; a larger size is a lie of a corrupt file.
         if (size < 0 || static_cast<uint64_t>(size) > bytes.size()) {
             setError(error, "the \"Contents\" stream claims more bytes than the file has");
@@ -152,7 +164,7 @@ std::optional<std::string> CompoundFile::readContents(std::string_view bytes, st
             std::size_t done = 0;
             while (done < data.size()) {
                 const std::size_t n = std::min(kChunk, data.size() - done);
-                if (!gsf_input_read(stream, n, reinterpret_cast<guint8*>(data.data() + done))) {
+                if (!gsf.input_read(stream, n, reinterpret_cast<guint8*>(data.data() + done))) {
                     setError(error, "cannot read the \"Contents\" stream");
                     result.reset();
                     break;
@@ -163,9 +175,9 @@ std::optional<std::string> CompoundFile::readContents(std::string_view bytes, st
                 result = std::move(data);
             }
         }
-        g_object_unref(stream);
+        gsf.object_unref(stream);
     }
-    g_object_unref(root);
+    gsf.object_unref(root);
     if (log.failed()) {
         setError(error, log.message());
         return std::nullopt;
@@ -174,19 +186,24 @@ std::optional<std::string> CompoundFile::readContents(std::string_view bytes, st
 }
 
 std::optional<std::vector<std::string>> CompoundFile::rootNames(std::string_view bytes) {
+    const GsfLibrary* library = GsfLibrary::get(nullptr);
+    if (!library) {
+        return std::nullopt;
+    }
+    const GsfLibrary& gsf = *library;
     std::lock_guard<std::mutex> lock(libraryMutex());
-    LogCapture log;
-    GsfInfile* root = openRoot(bytes, nullptr);
+    LogCapture log(gsf);
+    GsfInfile* root = openRoot(gsf, bytes, nullptr);
     if (!root) {
         return std::nullopt;
     }
     std::vector<std::string> names;
-    const int count = gsf_infile_num_children(root);
+    const int count = gsf.infile_num_children(root);
     for (int i = 0; i < count; ++i) {
-        const char* name = gsf_infile_name_by_index(root, i);
+        const char* name = gsf.infile_name_by_index(root, i);
         names.emplace_back(name ? name : "");
     }
-    g_object_unref(root);
+    gsf.object_unref(root);
     if (log.failed()) {
         return std::nullopt;
     }
@@ -194,46 +211,52 @@ std::optional<std::vector<std::string>> CompoundFile::rootNames(std::string_view
 }
 
 bool CompoundFile::write(const Streams& streams, const Sink& sink, std::string* error) {
+    const GsfLibrary* library = GsfLibrary::get(error);
+    if (!library) {
+        return false;
+    }
+    const GsfLibrary& gsf = *library;
     std::lock_guard<std::mutex> lock(libraryMutex());
-    LogCapture log;
-    GsfOutput* memory = gsf_output_memory_new();
-    GsfOutfile* root = gsf_outfile_msole_new(memory);
+    LogCapture log(gsf);
+    GsfOutput* memory = gsf.output_memory_new();
+    GsfOutfile* root = gsf.outfile_msole_new(memory);
     bool ok = root != nullptr;
     for (const auto& [name, data] : streams) {
         if (!ok) {
             break;
         }
-        GsfOutput* child = gsf_outfile_new_child(root, name.c_str(), FALSE);
+        GsfOutput* child = gsf.outfile_new_child(root, name.c_str(), FALSE);
         if (!child) {
             ok = false;
             break;
         }
         for (std::size_t done = 0; ok && done < data.size();) {
             const std::size_t n = std::min(kChunk, data.size() - done);
-            ok = gsf_output_write(child, n, reinterpret_cast<const guint8*>(data.data() + done));
+            ok = gsf.output_write(child, n, reinterpret_cast<const guint8*>(data.data() + done));
             done += n;
         }
-        ok = gsf_output_close(child) && ok;
-        g_object_unref(child);
+        ok = gsf.output_close(child) && ok;
+        gsf.object_unref(child);
     }
     if (root) {
-        ok = gsf_output_close(GSF_OUTPUT(root)) && ok;
-        g_object_unref(root);
+        ok = gsf.output_close(reinterpret_cast<GsfOutput*>(root)) && ok;
+        gsf.object_unref(root);
     }
     bool handed = false;
     if (ok && !log.failed()) {
-        const guint8* data = gsf_output_memory_get_bytes(GSF_OUTPUT_MEMORY(memory));
-        const gsf_off_t size = gsf_output_size(memory);
+        const guint8* data =
+            gsf.output_memory_get_bytes(reinterpret_cast<GsfOutputMemory*>(memory));
+        const gsf_off_t size = gsf.output_size(memory);
         handed = sink(data && size > 0 ? std::string_view(reinterpret_cast<const char*>(data),
                                                           static_cast<std::size_t>(size))
                                        : std::string_view());
     } else {
         setError(error, log.failed() ? log.message() : "cannot write the compound file");
     }
-    if (!gsf_output_is_closed(memory)) {
-        gsf_output_close(memory);
+    if (!gsf.output_is_closed(memory)) {
+        gsf.output_close(memory);
     }
-    g_object_unref(memory);
+    gsf.object_unref(memory);
     return handed;
 }
 
