@@ -324,11 +324,14 @@ void LazyDocumentLayout::hold(const QTextBlock& block) const {
     held_.push_back({position, clock_});
 }
 
-void LazyDocumentLayout::releaseOld(int keep) const {
+void LazyDocumentLayout::releaseOld(int keep, std::uint64_t since) const {
     auto recentFirst = [](const auto& a, const auto& b) { return a.used > b.used; };
     if (static_cast<int>(shown_.size()) > kShownParagraphs) {
         std::sort(shown_.begin(), shown_.end(), recentFirst);
-        shown_.resize(kShownParagraphs / 2);
+        // Never what is on the screen now, however much that is.
+        const auto now = std::count_if(shown_.begin(), shown_.end(),
+                                       [&](const Shown& s) { return s.used > since; });
+        shown_.resize(std::max<std::size_t>(kShownParagraphs / 2, static_cast<std::size_t>(now)));
     }
     if (static_cast<int>(held_.size()) <= kHeldParagraphs) {
         return;
@@ -503,7 +506,7 @@ QRectF LazyDocumentLayout::blockBoundingRect(const QTextBlock& block) const {
     const QTextLayout* tl = placed(block, block.blockNumber(), frame());
     QRectF rect = tl->boundingRect();
     rect.moveTopLeft(tl->position());
-    releaseOld(block.position());
+    releaseOld(block.position(), clock_);
     return rect;
 }
 
@@ -526,6 +529,7 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
     const QRectF clip = clipped ? context.clip & frameClip : frameClip;
 
     const ParagraphPainter paragraphs(*doc, paintDevice(), cursorWidth_);
+    const std::uint64_t painting = clock_;
     // The paragraph before the first one shown may still reach into it.
     const int first = clipped ? std::max(0, blockAt(fixed(context.clip.top()) - f.top) - 1) : 0;
     QTextBlock block = doc->findBlockByNumber(first);
@@ -537,7 +541,7 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
             paragraphs.draw(painter, context, block, *shown(block, number, f), clip);
         }
     }
-    releaseOld(context.cursorPosition);
+    releaseOld(context.cursorPosition, painting);
     reportSize();
 }
 
@@ -614,7 +618,7 @@ int LazyDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accura
     if (found && !found->preeditAreaText().isEmpty()) {
         lastPosition += static_cast<int>(found->preeditAreaText().size());
     }
-    releaseOld(position);
+    releaseOld(position, clock_);
     return std::clamp(position, 0, std::max(0, lastPosition));
 }
 

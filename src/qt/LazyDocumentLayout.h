@@ -119,8 +119,8 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     void setHeight(int number, Fixed height, bool measured) const;
     void hold(const QTextBlock& block) const;
     // Lets go of the lines of the paragraphs used longest ago, keeping the
-    // one at `keep`.
-    void releaseOld(int keep) const;
+    // one at `keep` and those laid out for the screen after `since`.
+    void releaseOld(int keep, std::uint64_t since) const;
     // Where a paragraph that started at `position` starts after a change at
     // `from`, where `removed` characters gave way to `added`; -1 when it is
     // gone.

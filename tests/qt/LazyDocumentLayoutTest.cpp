@@ -311,5 +311,35 @@ TEST(LazyDocumentLayout, ShowsTextBeingComposed) {
     }
 }
 
+// A screen with more paragraphs on it than are kept after an eviction keeps
+// them all laid out, instead of laying them out again at every repaint.
+TEST(LazyDocumentLayout, KeepsWhatIsOnTheScreenHoweverMuch) {
+    FontDescription small = RichText::standardFormat();
+    small.height = 160;
+    RichText text(small);
+    for (int i = 0; i < 2000; ++i) {
+        text.append("anatta", small);
+        text.appendBreak(small, ParaFormat{});
+    }
+    Pair pair(text, 300);
+    QTextEdit view;
+    view.setDocument(&pair.lazy);
+    view.setReadOnly(true);
+    view.resize(320, 4000);
+    view.show();
+    pair.settle();
+    int onScreen = 0;
+    for (QTextBlock b = pair.qt.begin(); b.isValid(); b = b.next()) {
+        onScreen += pair.qt.documentLayout()->blockBoundingRect(b).top() < 4000 ? 1 : 0;
+    }
+    ASSERT_GT(onScreen, LazyDocumentLayout::kShownParagraphs / 2);
+    // Two screens far apart: more than are kept, so the second evicts.
+    for (int y : {0, 12000}) {
+        view.verticalScrollBar()->setValue(y);
+        view.viewport()->repaint();
+    }
+    EXPECT_GE(pair.layout().heldParagraphs(), onScreen);
+}
+
 }  // namespace
 }  // namespace sorvel
