@@ -262,11 +262,11 @@ bool CompoundFile::write(const Streams& streams, const Sink& sink, std::string* 
 
 std::optional<std::string> CompoundFile::write(const Streams& streams, std::string* error) {
     std::optional<std::string> result;
-    if (!write(
-            streams, [&](std::string_view bytes) { return result.emplace(bytes), true; }, error)) {
-        return std::nullopt;
-    }
-    return result;
+    const auto keep = [&](std::string_view bytes) {
+        result.emplace(bytes);
+        return true;
+    };
+    return write(streams, keep, error) ? result : std::nullopt;
 }
 
 std::optional<std::string> CompoundFile::writeContents(std::string_view contents,
