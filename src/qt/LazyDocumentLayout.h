@@ -128,6 +128,8 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     void reportSize() const;
 
     int cursorWidth_ = 1;
+    // All below is laid out on demand: Qt asks for places and hits through
+    // const functions.
     // Per paragraph: its height in the flow, measured or estimated.
     mutable std::vector<Fixed> height_;
     mutable std::vector<std::uint8_t> measured_;
