@@ -92,16 +92,16 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::spaceAbove(const QTextBlock& block
     }
     qreal margin =
         std::max(block.blockFormat().topMargin(), block.previous().blockFormat().bottomMargin());
-    if (margin > 0 && f.dpi) {
-        margin *= qreal(f.dpi) / qreal(f.defaultDpi);
+    if (margin > 0) {
+        margin *= f.scale();
     }
     return fixed(margin);
 }
 
 LazyDocumentLayout::Fixed LazyDocumentLayout::layOut(QTextLayout& tl, const QTextBlock& block,
-                                                     const QTextBlockFormat& format,
                                                      const Frame& f) const {
     const QTextDocument* doc = document();
+    const QTextBlockFormat format = block.blockFormat();
     const Qt::LayoutDirection dir = block.textDirection();
     const bool rtl = dir == Qt::RightToLeft;
 
@@ -116,8 +116,7 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::layOut(QTextLayout& tl, const QTex
             levels += object->format().toListFormat().indent();
         }
         if (!qIsNull(levels)) {
-            const qreal scale = f.dpi ? qreal(f.dpi) / qreal(f.defaultDpi) : 1;
-            indent = fixed(levels * scale * doc->indentWidth());
+            indent = fixed(levels * f.scale() * doc->indentWidth());
         }
     }
     const Fixed leftMargin = fixed(format.leftMargin()) + (rtl ? extra : indent);
@@ -137,8 +136,7 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::layOut(QTextLayout& tl, const QTex
     tl.setTextOption(option);
     const bool wordOrAnywhere = option.wrapMode() == QTextOption::WrapAtWordBoundaryOrAnywhere;
 
-    const qreal scaling =
-        f.dpi && f.dpi != f.defaultDpi ? qreal(f.dpi) / qreal(f.defaultDpi) : qreal(1);
+    const qreal scaling = f.scale();
     const Fixed l = f.left + leftMargin;
     const Fixed r = f.right - rightMargin;
     Fixed y = 0;
@@ -208,12 +206,15 @@ LazyDocumentLayout::Fixed LazyDocumentLayout::estimate(const QTextBlock& block,
     return lines * lineHeight_;
 }
 
-void LazyDocumentLayout::setHeight(int number, Fixed height, bool measured) const {
+void LazyDocumentLayout::measureInto(QTextLayout& layout, const QTextBlock& block, int number,
+                                     const Frame& f) const {
+    const Fixed height =
+        block.isVisible() ? layOut(layout, block, f) + spaceAbove(block, number, f) : 0;
     if (height_[number] != height) {
         height_[number] = height;
         topsValid_ = std::min(topsValid_, number);
     }
-    measured_[number] = measured ? 1 : 0;
+    measured_[number] = 1;
     const int n = static_cast<int>(measured_.size());
     while (frontier_ < n && measured_[frontier_]) {
         ++frontier_;
@@ -235,52 +236,34 @@ int LazyDocumentLayout::blockAt(Fixed y) const {
     return std::clamp(static_cast<int>(after - tops_.begin()) - 1, 0, std::max(0, n - 1));
 }
 
-void LazyDocumentLayout::measure(const QTextBlock& block, int number, const Frame& f) const {
-    if (measured_[number]) {
-        return;
-    }
-    Fixed height = 0;
-    if (block.isVisible()) {
+void LazyDocumentLayout::measureUntil(int through, Fixed downTo) const {
+    const Frame f = frame();
+    const int last = std::min(through, static_cast<int>(height_.size()) - 1);
+    QTextBlock block = document()->findBlockByNumber(frontier_);
+    while (frontier_ <= last && block.isValid() && f.top + top(frontier_) <= downTo) {
+        const int at = frontier_;
         QTextLayout scratch(block);
-        height = layOut(scratch, block, block.blockFormat(), f) + spaceAbove(block, number, f);
-    }
-    setHeight(number, height, true);
-}
-
-void LazyDocumentLayout::measureThrough(int number) const {
-    const Frame f = frame();
-    const int n = static_cast<int>(height_.size());
-    QTextBlock block = document()->findBlockByNumber(frontier_);
-    while (frontier_ <= number && frontier_ < n && block.isValid()) {
-        const int at = frontier_;
-        measure(block, at, f);
+        measureInto(scratch, block, at, f);
         block = frontier_ == at + 1 ? block.next() : document()->findBlockByNumber(frontier_);
     }
 }
 
-void LazyDocumentLayout::measureDownTo(Fixed y) const {
-    const Frame f = frame();
-    const int n = static_cast<int>(height_.size());
-    QTextBlock block = document()->findBlockByNumber(frontier_);
-    while (frontier_ < n && block.isValid() && f.top + top(frontier_) <= y) {
-        const int at = frontier_;
-        measure(block, at, f);
-        block = frontier_ == at + 1 ? block.next() : document()->findBlockByNumber(frontier_);
+void LazyDocumentLayout::place(QTextLayout& layout, const QTextBlock& block, int number,
+                               const Frame& f) const {
+    const QPointF at(real(f.left), real(f.top + top(number) + spaceAbove(block, number, f)));
+    if (layout.position() != at) {
+        layout.setPosition(at);
     }
 }
 
 QTextLayout* LazyDocumentLayout::placed(const QTextBlock& block, int number, const Frame& f) const {
-    measureThrough(number - 1);
+    measureUntil(number - 1);
     QTextLayout* tl = block.layout();
-    if (tl->lineCount() == 0 && block.isVisible()) {
-        setHeight(number, layOut(*tl, block, block.blockFormat(), f) + spaceAbove(block, number, f),
-                  true);
+    if (tl->lineCount() == 0) {
+        measureInto(*tl, block, number, f);
     }
     hold(block);
-    const QPointF at(real(f.left), real(f.top + top(number) + spaceAbove(block, number, f)));
-    if (tl->position() != at) {
-        tl->setPosition(at);
-    }
+    place(*tl, block, number, f);
     return tl;
 }
 
@@ -291,25 +274,19 @@ QTextLayout* LazyDocumentLayout::shown(const QTextBlock& block, int number, cons
             return placed(block, number, f);
         }
     }
-    measureThrough(number - 1);
+    measureUntil(number - 1);
     ++clock_;
     auto entry = std::find_if(shown_.begin(), shown_.end(),
                               [&](const Shown& s) { return s.position == position; });
     if (entry == shown_.end()) {
         auto layout = std::make_unique<QTextLayout>(block);
-        setHeight(number,
-                  layOut(*layout, block, block.blockFormat(), f) + spaceAbove(block, number, f),
-                  true);
+        measureInto(*layout, block, number, f);
         shown_.push_back({position, std::move(layout), clock_});
         entry = shown_.end() - 1;
     }
     entry->used = clock_;
-    QTextLayout* tl = entry->layout.get();
-    const QPointF at(real(f.left), real(f.top + top(number) + spaceAbove(block, number, f)));
-    if (tl->position() != at) {
-        tl->setPosition(at);
-    }
-    return tl;
+    place(*entry->layout, block, number, f);
+    return entry->layout.get();
 }
 
 void LazyDocumentLayout::hold(const QTextBlock& block) const {
@@ -367,7 +344,11 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
     const int n = doc->blockCount();
     const int before = static_cast<int>(height_.size());
     const Frame f = frame();
+    QTextBlock firstBlock = doc->begin();
     int first = 0;
+    int last = n - 1;
+    // Paragraphs from here on are new and count with an estimate.
+    int fresh = 0;
     if (before == 0 || (from == 0 && charsAdded >= doc->characterCount())) {
         // All anew (a new text, another width): estimates from the default
         // font until each paragraph is measured.
@@ -382,13 +363,8 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
         widest_ = 0;
         held_.clear();
         shown_.clear();
-        int i = 0;
-        for (QTextBlock b = doc->begin(); b.isValid() && i < n; b = b.next(), ++i) {
-            b.clearLayout();
-            height_[i] = estimate(b, f);
-        }
     } else {
-        QTextBlock firstBlock = doc->findBlock(from);
+        firstBlock = doc->findBlock(from);
         QTextBlock lastBlock = doc->findBlock(std::max(0, from + charsAdded - 1));
         if (!firstBlock.isValid()) {
             firstBlock = doc->lastBlock();
@@ -397,48 +373,53 @@ void LazyDocumentLayout::documentChanged(int from, int charsRemoved, int charsAd
             lastBlock = doc->lastBlock();
         }
         first = firstBlock.blockNumber();
-        const int last = std::max(first, lastBlock.blockNumber());
+        last = std::max(first, lastBlock.blockNumber());
         const int now = last - first + 1;
-        // The paragraphs that the changed ones replace.
+        // The paragraphs that the changed ones replace. Those that stand in
+        // their place keep their heights until measured again: typing
+        // seldom changes a paragraph's height, and then nothing below moves.
         const int gone = std::clamp(now - (n - before), 0, before - first);
-        height_.erase(height_.begin() + first, height_.begin() + first + gone);
-        height_.insert(height_.begin() + first, now, 0);
-        measured_.erase(measured_.begin() + first, measured_.begin() + first + gone);
-        measured_.insert(measured_.begin() + first, now, 0);
-        QTextBlock b = firstBlock;
-        for (int i = first; i <= last && b.isValid(); ++i, b = b.next()) {
-            b.clearLayout();
-            height_[i] = estimate(b, f);
+        fresh = first + std::min(now, gone);
+        if (now > gone) {
+            height_.insert(height_.begin() + fresh, now - gone, 0);
+            measured_.insert(measured_.begin() + fresh, now - gone, 0);
+        } else {
+            height_.erase(height_.begin() + first + now, height_.begin() + first + gone);
+            measured_.erase(measured_.begin() + first + now, measured_.begin() + first + gone);
         }
+        if (now != gone) {
+            topsValid_ = std::min(topsValid_, first);
+        }
+        std::fill(measured_.begin() + first, measured_.begin() + last + 1, 0);
         // The space above the next paragraph may follow the changed one's.
         if (last + 1 < n) {
             measured_[last + 1] = 0;
         }
         tops_.resize(n + 1);
-        topsValid_ = std::min(topsValid_, first);
         frontier_ = std::min(frontier_, first);
 
         // Paragraphs after the change move with it. A changed paragraph
-        // keeps its own layout (cleared above), which may show text being
+        // keeps its own layout (cleared below), which may show text being
         // composed; a layout for the screen of it is out of date.
         const int changedFrom = firstBlock.position();
         const int changedTo = lastBlock.position() + lastBlock.length();
-        std::vector<Held> still;
-        for (Held h : held_) {
+        for (Held& h : held_) {
             h.position = moved(h.position, from, charsRemoved, charsAdded);
-            if (h.position >= 0) {
-                still.push_back(h);
-            }
         }
-        held_ = std::move(still);
-        std::vector<Shown> kept;
+        std::erase_if(held_, [](const Held& h) { return h.position < 0; });
         for (Shown& s : shown_) {
             s.position = moved(s.position, from, charsRemoved, charsAdded);
-            if (s.position >= 0 && (s.position < changedFrom || s.position >= changedTo)) {
-                kept.push_back(std::move(s));
-            }
         }
-        shown_ = std::move(kept);
+        std::erase_if(shown_, [&](const Shown& s) {
+            return s.position < 0 || (s.position >= changedFrom && s.position < changedTo);
+        });
+    }
+    QTextBlock b = firstBlock;
+    for (int i = first; i <= last && b.isValid(); ++i, b = b.next()) {
+        b.clearLayout();
+        if (i >= fresh) {
+            height_[i] = estimate(b, f);
+        }
     }
     if (!measuredAll() && !measuring_.isActive()) {
         measuring_.start(0, this);
@@ -462,7 +443,7 @@ void LazyDocumentLayout::timerEvent(QTimerEvent* event) {
         clock.start();
         const int n = static_cast<int>(height_.size());
         while (frontier_ < n && clock.elapsed() < kSliceMs) {
-            measureThrough(std::min(n - 1, frontier_ + 63));
+            measureUntil(frontier_ + 63);
         }
         if (measuredAll()) {
             measuring_.stop();
@@ -519,9 +500,9 @@ void LazyDocumentLayout::draw(QPainter* painter, const PaintContext& context) {
     const int n = static_cast<int>(height_.size());
     const bool clipped = context.clip.isValid();
     if (clipped) {
-        measureDownTo(fixed(context.clip.bottom()));
+        measureUntil(n, fixed(context.clip.bottom()));
     } else {
-        measureThrough(n - 1);
+        measureUntil(n);
     }
     const QSizeF size = documentSize();
     const QRectF frameClip =
@@ -553,7 +534,7 @@ int LazyDocumentLayout::hitTest(const QPointF& point, Qt::HitTestAccuracy accura
     enum Hit { Before, After, Inside, Exact };
     const Frame f = frame();
     const Fixed y = fixed(point.y());
-    measureDownTo(y);
+    measureUntil(static_cast<int>(height_.size()), y);
     const int n = static_cast<int>(height_.size());
     const int at = blockAt(y - f.top);
     // As Qt's layout: from the paragraph before the point, the first that

@@ -4,10 +4,10 @@
 #include <QBasicTimer>
 #include <QSizeF>
 #include <cstdint>
+#include <limits>
 #include <memory>
 #include <vector>
 
-class QTextBlockFormat;
 class QTextLayout;
 
 namespace sorvel {
@@ -77,6 +77,9 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
         Fixed contentWidth = 0;  // right - left, as the frame reckons it
         int dpi = 0;             // the paint device's, or none
         int defaultDpi = 96;     // what Qt's lengths are given in
+
+        // Device pixels per pixel of the document's lengths.
+        qreal scale() const { return dpi ? qreal(dpi) / qreal(defaultDpi) : qreal(1); }
     };
 
     // A paragraph whose own layout holds lines, by its first position, and
@@ -96,27 +99,28 @@ class LazyDocumentLayout : public QAbstractTextDocumentLayout {
     // The space above paragraph `block` (number `number`) before its text.
     Fixed spaceAbove(const QTextBlock& block, int number, const Frame& f) const;
     // Lays `block` out into `layout`, its lines placed relative to the
-    // paragraph's top; returns the height it takes in the flow.
-    Fixed layOut(QTextLayout& layout, const QTextBlock& block, const QTextBlockFormat& format,
-                 const Frame& f) const;
+    // paragraph's top; returns the height of its lines.
+    Fixed layOut(QTextLayout& layout, const QTextBlock& block, const Frame& f) const;
+    // Lays paragraph `number` out into `layout` and takes its height in the
+    // flow as measured.
+    void measureInto(QTextLayout& layout, const QTextBlock& block, int number,
+                     const Frame& f) const;
+    // Puts `layout` of paragraph `number` where the flow has it.
+    void place(QTextLayout& layout, const QTextBlock& block, int number, const Frame& f) const;
     // The paragraph's own layout, laid out and in place.
     QTextLayout* placed(const QTextBlock& block, int number, const Frame& f) const;
     // A layout of the paragraph to paint and hit, in place: its own when
     // the caret has been in it (it may show text being composed), else
     // one kept for the screen.
     QTextLayout* shown(const QTextBlock& block, int number, const Frame& f) const;
-    // Measures paragraph `number` if its height is an estimate.
-    void measure(const QTextBlock& block, int number, const Frame& f) const;
-    // Measures every paragraph up to `number`.
-    void measureThrough(int number) const;
-    // Measures every paragraph that starts at or above `y`.
-    void measureDownTo(Fixed y) const;
+    // Measures the paragraphs not yet measured, from the first, up to
+    // paragraph `through` and as long as they start at or above `downTo`.
+    void measureUntil(int through, Fixed downTo = std::numeric_limits<Fixed>::max()) const;
     // Where paragraph `number` starts in the flow (above its space).
     Fixed top(int number) const;
     // The last paragraph that starts at or above `y`.
     int blockAt(Fixed y) const;
     Fixed estimate(const QTextBlock& block, const Frame& f) const;
-    void setHeight(int number, Fixed height, bool measured) const;
     void hold(const QTextBlock& block) const;
     // Lets go of the lines of the paragraphs used longest ago, keeping the
     // one at `keep` and those laid out for the screen after `since`.
