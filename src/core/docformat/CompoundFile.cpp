@@ -5,6 +5,7 @@
 #include <cstring>
 #include <mutex>
 
+#include "common/AsciiCase.h"
 #include "docformat/GsfLibrary.h"
 
 namespace sorvel {
@@ -79,16 +80,6 @@ std::string takeError(const GsfLibrary& gsf, GError*& err, const char* fallback)
     return text;
 }
 
-bool equalIgnoringAsciiCase(const char* a, const char* b) {
-    for (; *a && *b; ++a, ++b) {
-        const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? char(c - 'A' + 'a') : c; };
-        if (lower(*a) != lower(*b)) {
-            return false;
-        }
-    }
-    return *a == *b;
-}
-
 // The root of a compound file held in `bytes`, or nullptr.
 GsfInfile* openRoot(const GsfLibrary& gsf, std::string_view bytes, std::string* error) {
     GsfInput* input = gsf.input_memory_new(reinterpret_cast<const guint8*>(bytes.data()),
@@ -141,7 +132,7 @@ std::optional<std::string> CompoundFile::readContents(std::string_view bytes, st
         for (int i = 0; i < count && !stream; ++i) {
             const char* name = gsf.infile_name_by_index(root, i);
             if (!name || (pass == 0 ? std::strcmp(name, kContentsStream) != 0
-                                    : !equalIgnoringAsciiCase(name, kContentsStream))) {
+                                    : !equalsIgnoringAsciiCase(name, kContentsStream))) {
                 continue;
             }
             GsfInput* child = gsf.infile_child_by_index(root, i);
